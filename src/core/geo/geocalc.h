@@ -1,0 +1,53 @@
+#pragma once
+
+#include "geo/geopoint.h"
+#include "geo/utmpoint.h"
+
+#include <QObject>
+#include <QString>
+
+/**
+ * Converts between WGS 84 and UTM through PROJ and corrects antenna positions for the
+ * lever arm to the camera. One instance is shared by the whole program.
+ *
+ * While not ready every operation returns an all-zero record.
+ * Safe to use from several threads at once.
+ */
+class GeoCalc : public QObject
+{
+    Q_OBJECT
+public:
+    explicit GeoCalc(bool deferInit = false, QObject *parent = nullptr);
+    ~GeoCalc() override;
+
+    bool initialize();
+    void release();
+    bool isReady() const;
+    QString errorText() const;
+
+    /// Zone of a longitude: floor((lon + 180) / 6) + 1 (180 gives 61).
+    static int zoneOf(double lon);
+
+    /// Always through the northern zone list: southern points get negative northings.
+    UtmPoint geoToUtm(double lon, double lat, double h) const;
+    GeoPoint utmToGeo(double x, double y, int zone, double h) const;
+    GeoPoint utmToGeo(const UtmPoint &point) const;
+    /// Adds the body-frame offset turned by pitch, then roll, then yaw (degrees).
+    UtmPoint applyAntennaOffset(const UtmPoint &position, double pitch, double yaw,
+                                double roll) const;
+
+    double offsetX() const;
+    double offsetY() const;
+    double offsetZ() const;
+
+public slots:
+    /// Re-reads the antenna offsets (millimetres in the store, metres here).
+    void updateSettings();
+
+signals:
+    void PJ_Init_Error(QString errorText);
+
+private:
+    struct Private;
+    Private *d;
+};

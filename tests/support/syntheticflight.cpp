@@ -1,0 +1,148 @@
+#include "syntheticflight.h"
+
+#include "photos/exivsetup.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+#include <exiv2/exiv2.hpp>
+
+namespace {
+
+QString signedText(double value) { return QString::asprintf("%+.2f", value); }
+
+void fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+QString SyntheticFlight::number(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+bool SyntheticFlight::writePhoto(const QString &path, const PhotoSpec &spec, QString *error)
+{
+    ExivSetup::initialize();
+    QImage image(spec.size, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((spec.seed * 37) % 360, 160, 200));
+    {
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        painter.drawLine(0, spec.seed % qMax(1, spec.size.height()), spec.size.width(),
+                         spec.size.height() / 2);
+    }
+    if (!image.save(path, "JPEG", spec.quality)) {
+        fail(error, QStringLiteral("cannot write %1").arg(path));
+        return false;
+    }
+    try {
+        auto exiv = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        exiv->readMetadata();
+        Exiv2::XmpData &xmp = exiv->xmpData();
+        Exiv2::ExifData &exif = exiv->exifData();
+        if (spec.pitch)
+            xmp["Xmp.drone-dji.FlightPitchDegree"] = signedText(*spec.pitch).toStdString();
+        if (spec.yaw)
+            xmp["Xmp.drone-dji.FlightYawDegree"] = signedText(*spec.yaw).toStdString();
+        if (spec.roll)
+            xmp["Xmp.drone-dji.FlightRollDegree"] = signedText(*spec.roll).toStdString();
+        if (spec.gimbalPitch)
+            xmp["Xmp.drone-dji.GimbalPitchDegree"] = signedText(*spec.gimbalPitch).toStdString();
+        if (spec.dateTime)
+            exif["Exif.Image.DateTime"] = spec.dateTime->toStdString();
+        if (spec.exposureTime)
+            exif["Exif.Photo.ExposureTime"] = spec.exposureTime->toStdString();
+        exiv->writeMetadata();
+    } catch (const Exiv2::AnyError &e) {
+        fail(error, QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool SyntheticFlight::writeTimemarks(const QString &path, const QList<TimemarkRow> &rows,
+                                     Format format, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        fail(error, file.errorString());
+        return false;
+    }
+    QTextStream out(&file);
+    if (format == Format::RtklibPos) {
+        out << "% program   : RTKPOST ver.2.4.3 b34\n"
+            << "% inp file  : rover.obs\n"
+            << "% elev mask : 15.0 deg\n"
+            << "%\n"
+            << "%  GPST                  latitude(deg) longitude(deg)  height(m)   Q  ns   "
+               "sdn(m)   sde(m)   sdu(m)  sdne(m)  sdeu(m)  sdun(m) age(s)  ratio\n";
+        for (const TimemarkRow &row : rows) {
+            out << row.date << "   " << number(row.north, 9) << "   " << number(row.east, 9)
+                << "   " << number(row.height, 4) << "   1  12   " << number(row.sdN, 4) << "   "
+                << number(row.sdE, 4) << "   " << number(row.sdH, 4)
+                << "   0.0000   0.0000   0.0000   0.00    0.0\n";
+        }
+        return out.status() == QTextStream::Ok && file.flush();
+    }
+    const QString sep = format == Format::Semicolon ? QStringLiteral(";")
+                        : format == Format::Comma   ? QStringLiteral(",")
+                                                    : QStringLiteral("\t");
+    const QStringList header{"Date", "Point", "North", "East", "H", "sdN", "sdE", "sdH"};
+    out << header.join(sep) << "\n";
+    int n = 1;
+    for (const TimemarkRow &row : rows) {
+        const QStringList cells{row.date,
+                                QStringLiteral("P%1").arg(n++),
+                                number(row.north, 9),
+                                number(row.east, 9),
+                                number(row.height, 4),
+                                number(row.sdN, 4),
+                                number(row.sdE, 4),
+                                number(row.sdH, 4)};
+        out << cells.join(sep) << "\n";
+    }
+    return out.status() == QTextStream::Ok && file.flush();
+}
+
+QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
+                                         const QSize &size)
+{
+    QDir().mkpath(dir);
+    QStringList paths;
+    const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        PhotoSpec spec;
+        spec.size = size;
+        spec.seed = i;
+        spec.pitch = -1.0 + 0.1 * (i % 7);
+        spec.yaw = 10.0 * (i % 36);
+        spec.roll = 0.5 * (i % 3);
+        spec.gimbalPitch = -90.0;
+        const QDateTime shot = start.addSecs(2 * i);
+        spec.dateTime = shot.toString(QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+        const QString path = QStringLiteral("%1/DJI_%2.JPG").arg(dir).arg(i + 1, 4, 10, QChar('0'));
+        if (!writePhoto(path, spec))
+            return {};
+        paths << path;
+        if (rows) {
+            TimemarkRow row;
+            row.date = shot.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss.zzz"));
+            row.north = 6000000.0 + 10.0 * i;
+            row.east = 500000.0;
+            row.height = 100.0;
+            row.sdN = 0.01;
+            row.sdE = 0.012;
+            row.sdH = 0.025;
+            rows->append(row);
+        }
+    }
+    return paths;
+}

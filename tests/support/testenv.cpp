@@ -1,0 +1,30 @@
+#include "testenv.h"
+
+#include "app/appinfo.h"
+#include "photos/exivsetup.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+void TestEnv::isolate(const QTemporaryDir &dir)
+{
+    const QString config = dir.path() + QStringLiteral("/config");
+    QDir().mkpath(config);
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    AppInfo::apply();
+    ExivSetup::initialize();
+}
+
+QString TestEnv::testDataDir()
+{
+    const QString dir = QStringLiteral(KESTRIX_TESTDATA_DIR);
+    return QDir(dir).exists() ? QDir(dir).absolutePath() : QString();
+}
+
+QString TestEnv::cliPath() { return QStringLiteral(KESTRIX_CLI_PATH); }
+QString TestEnv::synthPath() { return QStringLiteral(KESTRIX_SYNTH_PATH); }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QTemporaryDir;
+
+/**
+ * Per-test isolation: a private settings store and Exiv2 set-up.
+ */
+class TestEnv
+{
+public:
+    /// Points the settings store into @p dir, enables test mode, sets the identity and
+    /// initialises Exiv2. Call from initTestCase() before anything opens QSettings.
+    static void isolate(const QTemporaryDir &dir);
+    /// The real-world sample folder, or an empty string when it is absent.
+    static QString testDataDir();
+    static QString cliPath();
+    static QString synthPath();
+};
