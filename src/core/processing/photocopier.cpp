@@ -1,0 +1,354 @@
+#include "processing/photocopier.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <exiv2/exiv2.hpp>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<qint64> g_writeLimit{-1};
+std::atomic<qint64> g_written{0};
+std::atomic<int> g_tempCounter{0};
+
+class Fd
+{
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+QString errnoText(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
+}
+
+bool chargeWrite(qint64 bytes)
+{
+    const qint64 limit = g_writeLimit.load();
+    if (limit < 0)
+        return true;
+    if (g_written.fetch_add(bytes) + bytes > limit) {
+        errno = ENOSPC;
+        return false;
+    }
+    return true;
+}
+
+bool preadAll(int fd, char *buffer, qint64 size, qint64 offset)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, buffer + done, size_t(size - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    if (!chargeWrite(size))
+        return false;
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size_t(size - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Appends source[offset, end) to out, by the kernel where it can.
+bool copyRange(int in, qint64 offset, qint64 end, int out)
+{
+    loff_t from = offset;
+    bool kernel = g_writeLimit.load() < 0;
+    while (from < end && kernel) {
+        const ssize_t n = ::copy_file_range(in, &from, out, nullptr, size_t(end - from), 0);
+        if (n > 0)
+            continue;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
+                      errno == EPERM)) {
+            kernel = false;
+            break;
+        }
+        if (n == 0) { // the source shrank under us
+            errno = EIO;
+            return false;
+        }
+        return false;
+    }
+    static constexpr qint64 chunk = 1 << 20;
+    QByteArray buffer;
+    while (from < end) {
+        const qint64 size = qMin(chunk, end - from);
+        buffer.resize(int(size));
+        if (!preadAll(in, buffer.data(), size, from)) {
+            if (errno == 0)
+                errno = EIO;
+            return false;
+        }
+        if (!writeAll(out, buffer.constData(), size))
+            return false;
+        from += size;
+    }
+    return true;
+}
+
+quint16 be16(const unsigned char *p)
+{
+    return quint16((p[0] << 8) | p[1]);
+}
+
+// Offset of the JPEG start-of-scan marker and the end of its header, or -1 when the file
+// is not a JPEG whose segments can be walked.
+qint64 findStartOfScan(int fd, qint64 size, qint64 *headerEnd)
+{
+    unsigned char b[4];
+    if (size < 4 || !preadAll(fd, reinterpret_cast<char *>(b), 2, 0) || b[0] != 0xFF ||
+        b[1] != 0xD8)
+        return -1;
+    qint64 pos = 2;
+    while (pos + 4 <= size) {
+        if (!preadAll(fd, reinterpret_cast<char *>(b), 1, pos) || b[0] != 0xFF)
+            return -1;
+        qint64 markerPos = pos;
+        while (markerPos + 1 < size) { // fill bytes before the marker code
+            if (!preadAll(fd, reinterpret_cast<char *>(b), 1, markerPos + 1))
+                return -1;
+            if (b[0] != 0xFF)
+                break;
+            ++markerPos;
+        }
+        const unsigned char marker = b[0];
+        if (marker == 0xD9 || marker == 0x00)
+            return -1;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos = markerPos + 2;
+            continue;
+        }
+        if (!preadAll(fd, reinterpret_cast<char *>(b), 2, markerPos + 2))
+            return -1;
+        const quint16 length = be16(b);
+        if (length < 2)
+            return -1;
+        if (marker == 0xDA) {
+            *headerEnd = qMin(size, markerPos + 2 + length);
+            return markerPos;
+        }
+        pos = markerPos + 2 + length;
+    }
+    return -1;
+}
+
+} // namespace
+
+struct PhotoCopier::Private
+{
+    QString source;
+    Exiv2::Image::AutoPtr image;
+    QByteArray head; // bytes handed to Exiv2
+    qint64 sourceSize = 0;
+    qint64 scanOffset = -1; // start of the image data in the source; -1: whole file in head
+};
+
+PhotoCopier::PhotoCopier() : d(std::make_unique<Private>()) {}
+PhotoCopier::~PhotoCopier() = default;
+
+QString PhotoCopier::temporaryPrefix()
+{
+    return QStringLiteral(".kestrix-partial-");
+}
+
+void PhotoCopier::setWriteLimitForTesting(qint64 bytes)
+{
+    g_written = 0;
+    g_writeLimit = bytes;
+}
+
+PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *error)
+{
+    d->source = sourcePath;
+    d->image.reset();
+    d->head.clear();
+    d->scanOffset = -1;
+    Fd fd(::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (error)
+            *error = fd.get() < 0 ? errnoText(errno) : QStringLiteral("not a regular file");
+        return LoadResult::ReadFailed;
+    }
+    d->sourceSize = st.st_size;
+    qint64 headerEnd = 0;
+    const qint64 scan = findStartOfScan(fd.get(), d->sourceSize, &headerEnd);
+    const qint64 headSize = scan >= 0 ? headerEnd : d->sourceSize;
+    d->head.resize(int(headSize));
+    if (headSize > 0 && !preadAll(fd.get(), d->head.data(), headSize, 0)) {
+        if (error)
+            *error = errnoText(errno ? errno : EIO);
+        return LoadResult::ReadFailed;
+    }
+    d->scanOffset = scan;
+    try {
+        d->image = Exiv2::ImageFactory::open(
+            reinterpret_cast<const Exiv2::byte *>(d->head.constData()), long(d->head.size()));
+        d->image->readMetadata();
+    } catch (const Exiv2::AnyError &e) {
+        d->image.reset();
+        if (error)
+            *error = QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromStdString(e.what()));
+        return LoadResult::MetadataFailed;
+    }
+    return LoadResult::Loaded;
+}
+
+Exiv2::Image &PhotoCopier::image()
+{
+    return *d->image;
+}
+
+PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewritten, QString *error)
+{
+    auto failWith = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return Placement::Failed;
+    };
+    const QByteArray target = QFile::encodeName(targetPath);
+    struct stat st;
+    if (::lstat(target.constData(), &st) == 0) {
+        if (error)
+            *error = QStringLiteral("target exists");
+        return Placement::TargetExists;
+    }
+
+    // What goes before the kernel-copied tail, and where the tail starts in the source.
+    QByteArray front;
+    qint64 tailFrom = 0;
+    if (rewritten && d->image.get()) {
+        Exiv2::BasicIo &io = d->image->io();
+        const long size = io.size();
+        QByteArray out(int(size), Qt::Uninitialized);
+        io.open();
+        io.seek(0, Exiv2::BasicIo::beg);
+        const long got = io.read(reinterpret_cast<Exiv2::byte *>(out.data()), size);
+        io.close();
+        if (got != size)
+            return failWith(QStringLiteral("cannot read the rewritten metadata"));
+        if (d->scanOffset >= 0) {
+            // Exiv2 copies everything from the start of scan on verbatim, so the rewritten
+            // head ends with exactly the bytes we handed it from there.
+            const QByteArray scanPart = d->head.mid(int(d->scanOffset));
+            if (!out.endsWith(scanPart))
+                return failWith(QStringLiteral("unexpected metadata layout"));
+            out.chop(scanPart.size());
+            tailFrom = d->scanOffset;
+        } else {
+            tailFrom = d->sourceSize;
+        }
+        front = out;
+    }
+
+    Fd in(::open(QFile::encodeName(d->source).constData(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0)
+        return failWith(errnoText(errno));
+    struct stat inStat;
+    if (::fstat(in.get(), &inStat) != 0)
+        return failWith(errnoText(errno));
+    if (rewritten && inStat.st_size != d->sourceSize)
+        return failWith(QStringLiteral("the source photo changed while it was copied"));
+
+    const QString dir = QFileInfo(targetPath).absolutePath();
+    const QByteArray temp = QFile::encodeName(QStringLiteral("%1/%2%3-%4.tmp")
+                                                  .arg(dir, temporaryPrefix())
+                                                  .arg(::getpid())
+                                                  .arg(g_tempCounter.fetch_add(1)));
+    Fd out(::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (out.get() < 0)
+        return failWith(errnoText(errno));
+    bool ok = writeAll(out.get(), front.constData(), front.size()) &&
+              copyRange(in.get(), tailFrom, inStat.st_size, out.get());
+    int err = ok ? 0 : errno;
+    if (::close(out.release()) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return failWith(errnoText(err ? err : EIO));
+    }
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return Placement::Placed;
+    err = errno;
+    if (err == EINVAL || err == ENOSYS) { // file systems without no-replace rename
+        if (::link(temp.constData(), target.constData()) == 0) {
+            ::unlink(temp.constData());
+            return Placement::Placed;
+        }
+        err = errno;
+    }
+    ::unlink(temp.constData());
+    if (err == EEXIST) {
+        if (error)
+            *error = QStringLiteral("target exists");
+        return Placement::TargetExists;
+    }
+    return failWith(errnoText(err));
+}
+
+int PhotoCopier::removeStaleTemporaries(const QString &dir)
+{
+    int removed = 0;
+    const QStringList names = QDir(dir).entryList({temporaryPrefix() + QStringLiteral("*.tmp")},
+                                                  QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        // A temporary of a run that is still going (another process) is not stale.
+        const QString pidText = name.mid(temporaryPrefix().size()).section(QLatin1Char('-'), 0, 0);
+        bool isNumber = false;
+        const pid_t pid = pid_t(pidText.toLongLong(&isNumber));
+        if (isNumber && pid != ::getpid() && pid > 0 && ::kill(pid, 0) == 0)
+            continue;
+        if (QFile::remove(QDir(dir).filePath(name)))
+            ++removed;
+    }
+    return removed;
+}

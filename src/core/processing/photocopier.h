@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <exiv2/image.hpp>
+
+#include <memory>
+
+/**
+ * Copies one photo to its final name with rewritten metadata, at the cost of one read and
+ * one write of the file.
+ *
+ * Only the bytes before a JPEG's image data are decoded and rewritten in memory; the image
+ * data is then copied by the kernel. The copy is written to a hidden temporary file in the
+ * target folder and moved to its final name only if no file of that name exists, so a
+ * photo under a final name is always complete and nothing is ever replaced.
+ */
+class PhotoCopier
+{
+public:
+    enum class LoadResult
+    {
+        Loaded,        //!< metadata decoded; image() is ready
+        ReadFailed,    //!< the source cannot be read; nothing can be copied
+        MetadataFailed //!< the bytes are readable but Exiv2 refused them; copy them unchanged
+    };
+    enum class Placement
+    {
+        Placed,       //!< the copy is complete under its final name
+        TargetExists, //!< a file of that name exists; it was left untouched
+        Failed        //!< writing failed (e.g. disk full); nothing remains under the final name
+    };
+
+    PhotoCopier();
+    ~PhotoCopier();
+    PhotoCopier(const PhotoCopier &) = delete;
+    PhotoCopier &operator=(const PhotoCopier &) = delete;
+
+    /// Reads the source's metadata part. @p error receives the reason when not Loaded.
+    LoadResult load(const QString &sourcePath, QString *error = nullptr);
+    /// The in-memory image of the last successful load, metadata already read.
+    Exiv2::Image &image();
+    /// Writes the copy: with the metadata as image() now holds it after a writeMetadata()
+    /// when @p rewritten is true, else the source bytes unchanged.
+    Placement place(const QString &targetPath, bool rewritten, QString *error = nullptr);
+
+    /// File-name prefix of the temporary files; never a photo name.
+    static QString temporaryPrefix();
+    /// Removes temporary files that an interrupted run left in @p dir; returns how many.
+    static int removeStaleTemporaries(const QString &dir);
+
+    /// Test hook: make every write fail with ENOSPC once this many bytes were written in the
+    /// process (negative switches it off).
+    static void setWriteLimitForTesting(qint64 bytes);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

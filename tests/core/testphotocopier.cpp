@@ -1,0 +1,237 @@
+#include "processing/photocopier.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <exiv2/exiv2.hpp>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Stands in for the geotag: enough keys in both EXIF and XMP to grow the segments.
+void tag(Exiv2::Image &image)
+{
+    image.exifData()["Exif.GPSInfo.GPSLatitude"] = "55/1 45/1 44442/10000";
+    image.exifData()["Exif.GPSInfo.GPSLatitudeRef"] = "N";
+    image.exifData()["Exif.GPSInfo.GPSAltitude"] = "12345600/100000";
+    image.xmpData()["Xmp.drone-dji.RtkFlag"] = "50";
+    image.xmpData()["Xmp.drone-dji.GpsLatitude"] = "55.751234500";
+    image.writeMetadata();
+}
+
+QByteArray rewrittenByExiv2(const QString &source, const QString &scratch)
+{
+    QFile::remove(scratch);
+    QFile::copy(source, scratch);
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(scratch).toStdString());
+    image->readMetadata();
+    tag(*image);
+    return readAll(scratch);
+}
+
+} // namespace
+
+class TestPhotoCopier : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void equalsWholeFileRewrite_data();
+    void equalsWholeFileRewrite();
+    void realPhotosEqualWholeFileRewrite();
+    void unchangedCopyIsTheSourceBytes();
+    void existingTargetIsNeverReplaced();
+    void failedWriteLeavesNothing();
+    void unreadableSource_data();
+    void unreadableSource();
+    void staleTemporariesAreRemoved();
+
+private:
+    QString makePhoto(const QString &name, const PhotoSpec &spec);
+    QTemporaryDir m_dir;
+};
+
+void TestPhotoCopier::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    TestEnv::isolate(m_dir);
+}
+
+void TestPhotoCopier::cleanup()
+{
+    PhotoCopier::setWriteLimitForTesting(-1);
+}
+
+QString TestPhotoCopier::makePhoto(const QString &name, const PhotoSpec &spec)
+{
+    const QString path = m_dir.filePath(name);
+    QFile::remove(path);
+    SyntheticFlight::writePhoto(path, spec);
+    return path;
+}
+
+void TestPhotoCopier::equalsWholeFileRewrite_data()
+{
+    QTest::addColumn<QString>("source");
+    PhotoSpec small;
+    QTest::newRow("small jpeg") << makePhoto("small.jpg", small);
+    PhotoSpec large;
+    large.size = QSize(1200, 800);
+    large.gimbalPitch = -90.0;
+    large.dateTime = QStringLiteral("2024:05:17 10:22:33");
+    large.exposureTime = QStringLiteral("1/2000");
+    QTest::newRow("large jpeg with exif") << makePhoto("large.jpg", large);
+    PhotoSpec bare;
+    bare.pitch.reset();
+    bare.yaw.reset();
+    bare.roll.reset();
+    QTest::newRow("jpeg without xmp") << makePhoto("bare.jpg", bare);
+    const QString png = m_dir.filePath("photo.png");
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.save(png, "PNG");
+    QTest::newRow("png, whole file") << png;
+}
+
+void TestPhotoCopier::equalsWholeFileRewrite()
+{
+    QFETCH(QString, source);
+    const QByteArray before = readAll(source);
+    PhotoCopier copier;
+    QCOMPARE(copier.load(source), PhotoCopier::LoadResult::Loaded);
+    tag(copier.image());
+    const QString target = m_dir.filePath("out-" + QFileInfo(source).fileName());
+    QFile::remove(target);
+    QCOMPARE(copier.place(target, true), PhotoCopier::Placement::Placed);
+    QCOMPARE(readAll(target), rewrittenByExiv2(source, m_dir.filePath("scratch")));
+    QCOMPARE(readAll(source), before);
+}
+
+void TestPhotoCopier::realPhotosEqualWholeFileRewrite()
+{
+    const QString data = TestEnv::testDataDir();
+    if (data.isEmpty())
+        QSKIP("real sample photos are not available");
+    const QStringList names{"DJI_H20T.jpg", "DJI_XT2.jpg", "DJI_XTR.jpg", "H20N_DJI_0006_R.JPG",
+                            "sequence/DJI_20250117111343_0139_T.JPG"};
+    for (const QString &name : names) {
+        const QString source = data + "/photos/" + name;
+        const QByteArray hash =
+            QCryptographicHash::hash(readAll(source), QCryptographicHash::Sha256);
+        PhotoCopier copier;
+        QCOMPARE(copier.load(source), PhotoCopier::LoadResult::Loaded);
+        tag(copier.image());
+        const QString target = m_dir.filePath("real-" + QFileInfo(name).fileName());
+        QFile::remove(target);
+        QCOMPARE(copier.place(target, true), PhotoCopier::Placement::Placed);
+        QVERIFY2(readAll(target) == rewrittenByExiv2(source, m_dir.filePath("scratch.jpg")),
+                 qPrintable(name));
+        QCOMPARE(QCryptographicHash::hash(readAll(source), QCryptographicHash::Sha256), hash);
+    }
+}
+
+void TestPhotoCopier::unchangedCopyIsTheSourceBytes()
+{
+    PhotoSpec spec;
+    spec.size = QSize(300, 200);
+    const QString source = makePhoto("plain.jpg", spec);
+    PhotoCopier copier;
+    QCOMPARE(copier.load(source), PhotoCopier::LoadResult::Loaded);
+    const QString target = m_dir.filePath("plain-copy.jpg");
+    QCOMPARE(copier.place(target, false), PhotoCopier::Placement::Placed);
+    QCOMPARE(readAll(target), readAll(source));
+}
+
+void TestPhotoCopier::existingTargetIsNeverReplaced()
+{
+    const QString source = makePhoto("keep.jpg", PhotoSpec());
+    const QString target = m_dir.filePath("existing.JPG");
+    {
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("earlier run");
+    }
+    PhotoCopier copier;
+    QCOMPARE(copier.load(source), PhotoCopier::LoadResult::Loaded);
+    tag(copier.image());
+    QCOMPARE(copier.place(target, true), PhotoCopier::Placement::TargetExists);
+    QCOMPARE(readAll(target), QByteArray("earlier run"));
+}
+
+void TestPhotoCopier::failedWriteLeavesNothing()
+{
+    PhotoSpec spec;
+    spec.size = QSize(400, 300);
+    const QString source = makePhoto("full.jpg", spec);
+    QDir().mkpath(m_dir.filePath("fulldisk"));
+    const QString target = m_dir.filePath("fulldisk/KES_1_00001.JPG");
+    PhotoCopier copier;
+    QCOMPARE(copier.load(source), PhotoCopier::LoadResult::Loaded);
+    tag(copier.image());
+    PhotoCopier::setWriteLimitForTesting(1000);
+    QString error;
+    QCOMPARE(copier.place(target, true, &error), PhotoCopier::Placement::Failed);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(QDir(m_dir.filePath("fulldisk")).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+void TestPhotoCopier::unreadableSource_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("missing") << m_dir.filePath("nope.jpg")
+                             << int(PhotoCopier::LoadResult::ReadFailed);
+    QTest::newRow("folder") << m_dir.path() << int(PhotoCopier::LoadResult::ReadFailed);
+    const QString text = m_dir.filePath("text.jpg");
+    QFile f(text);
+    f.open(QIODevice::WriteOnly);
+    f.write("this is not an image at all");
+    f.close();
+    QTest::newRow("not an image") << text << int(PhotoCopier::LoadResult::MetadataFailed);
+}
+
+void TestPhotoCopier::unreadableSource()
+{
+    QFETCH(QString, source);
+    QFETCH(int, expected);
+    PhotoCopier copier;
+    QString error;
+    QCOMPARE(int(copier.load(source, &error)), expected);
+    QVERIFY(!error.isEmpty());
+}
+
+void TestPhotoCopier::staleTemporariesAreRemoved()
+{
+    const QString dir = m_dir.filePath("stale");
+    QDir().mkpath(dir);
+    const QString dead = dir + "/" + PhotoCopier::temporaryPrefix() + "999999999-1.tmp";
+    const QString live =
+        dir + "/" + PhotoCopier::temporaryPrefix() + QString::number(::getppid()) + "-1.tmp";
+    const QString photo = dir + "/KES_1_00001.JPG";
+    for (const QString &path : {dead, live, photo}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(PhotoCopier::removeStaleTemporaries(dir), 1);
+    QVERIFY(!QFile::exists(dead));
+    QVERIFY(QFile::exists(live));
+    QVERIFY(QFile::exists(photo));
+}
+
+QTEST_GUILESS_MAIN(TestPhotoCopier)
+#include "testphotocopier.moc"
