@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/clioptions.h"
+#include "processing/processingreport.h"
+
+#include <QList>
+#include <QObject>
+#include <QTextStream>
+
+#include <memory>
+
+class FlyData;
+class GeoCalc;
+class QTemporaryDir;
+
+/**
+ * One headless processing run: builds the blocks from the command line, runs the filters,
+ * the split and the pre-checks, then the same processing job as the window.
+ */
+class CliRunner : public QObject
+{
+    Q_OBJECT
+public:
+    enum ExitCode { Done = 0, Refused = 1, Usage = 2, RunFailed = 3 };
+
+    explicit CliRunner(const CliOptions &options, QObject *parent = nullptr);
+    ~CliRunner() override;
+
+    /// Runs everything and returns the process exit code.
+    int run();
+
+private:
+    bool isolateSettings();
+    void applyOverrides();
+    bool prepareOutputDir();
+    bool loadBlock(const CliBlock &block, int number);
+    static QStringList expandPhotos(const QStringList &paths, QStringList *missing);
+    void splitBlocks();
+    void quarantineByFilters();
+    bool passPreChecks();
+    int process();
+    void progress(int percent);
+
+    CliOptions m_options;
+    std::unique_ptr<QTemporaryDir> m_settingsDir;
+    std::unique_ptr<GeoCalc> m_geoCalc;
+    QList<FlyData *> m_flys;
+    QTextStream m_out;
+    QTextStream m_err;
+    bool m_progressBar = false;
+    int m_lastPercent = -1;
+};

@@ -1,0 +1,263 @@
+#include "blocks/flydata.h"
+
+#include "blocks/customtablemodel.h"
+#include "blocks/timesplit.h"
+#include "photos/filtertype.h"
+#include "photos/photomodel.h"
+#include "processing/previewtablemodel.h"
+#include "settings/settingskeys.h"
+
+#include <QFileInfo>
+
+FlyData::FlyData(int number, GeoCalc *geoCalc, QObject *parent)
+    : QObject(parent), m_number(number), m_geoCalc(geoCalc), m_photos(new PhotoModel(this)),
+      m_timemarks(new CustomTableModel(this)),
+      m_preview(new PreviewTableModel(this, m_timemarks, m_photos))
+{
+    m_timemarks->setGeoCalc(geoCalc);
+    m_preview->setGeoCalc(geoCalc);
+    // Any change of either list drops every quarantine mark: the pairs are no longer the
+    // ones the operator judged.
+    auto dropQuarantine = [this] {
+        m_timemarks->clearQuarantine();
+        m_photos->clearQuarantine();
+        m_preview->resetData();
+    };
+    connect(this, &FlyData::changedPhotos, this, dropQuarantine);
+    connect(this, &FlyData::changedMeta, this, dropQuarantine);
+    connect(m_timemarks, &CustomTableModel::dataChanged, m_preview, &PreviewTableModel::resetData);
+    connect(m_timemarks, &CustomTableModel::distanceFilterFinished, this,
+            &FlyData::filterPassEnded);
+    connect(m_photos, &PhotoModel::filterResult, this, &FlyData::filterPassEnded);
+    updateLabels();
+}
+
+FlyData::~FlyData() = default;
+
+void FlyData::setColumns(const BlockColumns &columns)
+{
+    m_columns = columns;
+    m_timemarks->setNoDateColumn(columns.date == 0);
+}
+
+QString FlyData::sizeText(qint64 bytes)
+{
+    const double k = double(bytes) / 1024.0;
+    const double mega = 1024.0;
+    if (k / (mega * mega * mega) >= 0.9)
+        return QString::number(k / (mega * mega * mega), 'f', 2) + tr(" Tb");
+    if (k / (mega * mega) >= 0.9)
+        return QString::number(k / (mega * mega), 'f', 2) + tr(" Gb");
+    if (k / mega >= 0.9)
+        return QString::number(k / mega, 'f', 2) + tr(" Mb");
+    if (k >= 0.9)
+        return QString::number(k, 'f', 2) + tr(" Kb");
+    return QString::number(bytes) + tr(" Byte");
+}
+
+bool FlyData::updateLabels()
+{
+    const int p = m_photos->rowCount();
+    const int t = m_timemarks->rowCount();
+    const QString fileName = QFileInfo(m_timemarkFile).fileName();
+    m_photosLabel = tr("Added %1 photos, %2").arg(p).arg(sizeText(m_photos->totalVolume()));
+    m_metaLabel = tr("Added timemark file with %1 rows. %2").arg(t).arg(fileName);
+    const QString noFile = m_timemarkFile.isEmpty()
+                               ? tr("Timemark file wasn't selected")
+                               : tr("Timemark file wasn't recognized. %1").arg(fileName);
+    m_countsMatch = false;
+    if (p > 0 && t > 0 && p == t) {
+        m_statusLabel = tr("Amount of the photos and timemarks are the same");
+        m_countsMatch = true;
+    } else if (p > 0 && t > 0) {
+        m_statusLabel = tr("Amount of photos and timemarks does not match");
+    } else if (p > 0) {
+        m_statusLabel = tr("Choose timemark file");
+        m_metaLabel = noFile;
+    } else if (t == 0) {
+        m_statusLabel = tr("Choose photos and timemark file");
+        m_photosLabel = tr("No photos selected");
+        m_metaLabel = noFile;
+    } else {
+        m_statusLabel = tr("Choose photos please");
+        m_photosLabel = tr("No photos selected");
+    }
+    return m_countsMatch;
+}
+
+void FlyData::changed(bool photos, bool meta)
+{
+    updateLabels();
+    m_preview->resetData();
+    if (photos)
+        emit changedPhotos();
+    if (meta)
+        emit changedMeta();
+}
+
+void FlyData::addTimemarks(const QList<Line> &rows, bool replace)
+{
+    if (replace)
+        m_timemarks->clearRows();
+    m_timemarks->appendRows(rows);
+    changed(false, true);
+}
+
+void FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,
+                            const QList<Adj> &adjs, const QList<QDateTime> &dates,
+                            const BlockColumns &columns)
+{
+    m_timemarks->appendRows(rows);
+    m_photos->appendPhotos(photos, adjs, dates);
+    setColumns(columns);
+    changed(true, true);
+}
+
+void FlyData::removePhotos(const QList<int> &rows)
+{
+    m_photos->removePhotos(rows);
+    changed(true, false);
+}
+
+void FlyData::removeTimemarks(const QList<int> &rows)
+{
+    m_timemarks->removeRows(rows);
+    changed(false, true);
+}
+
+bool FlyData::removePairs(const QList<int> &rows)
+{
+    if (!pairEditingAllowed() || rows.isEmpty())
+        return false;
+    m_photos->removePhotos(rows);
+    m_timemarks->removeRows(rows);
+    changed(true, true);
+    return true;
+}
+
+void FlyData::clearPhotos()
+{
+    m_photos->clearPhotos();
+    changed(true, false);
+}
+
+void FlyData::clearTimemarks()
+{
+    m_timemarks->clearRows();
+    changed(false, true);
+}
+
+bool FlyData::countsEqualOrNotify()
+{
+    if (m_photos->rowCount() == m_timemarks->rowCount())
+        return true;
+    emit notification(tr("Count photos and timemarks must be equal"));
+    return false;
+}
+
+bool FlyData::addQuarantine(const QList<int> &rows)
+{
+    if (!countsEqualOrNotify())
+        return false;
+    m_timemarks->setQuarantine(rows);
+    m_photos->setQuarantine(m_timemarks->quarantinedRows());
+    m_preview->resetData();
+    return true;
+}
+
+bool FlyData::removeQuarantine(const QList<int> &rows)
+{
+    if (!countsEqualOrNotify())
+        return false;
+    m_timemarks->unsetQuarantine(rows);
+    m_photos->unsetQuarantine(rows);
+    m_preview->resetData();
+    return true;
+}
+
+bool FlyData::clearQuarantine()
+{
+    if (!countsEqualOrNotify())
+        return false;
+    m_timemarks->clearQuarantine();
+    m_photos->clearQuarantine();
+    m_preview->resetData();
+    return true;
+}
+
+QList<int> FlyData::quarantinedRows() const { return m_timemarks->quarantinedRows(); }
+
+void FlyData::setFilterEnabled(Filter filter, bool on) { m_filters[filter] = on; }
+
+bool FlyData::isFilterEnabled(Filter filter) const { return m_filters[filter]; }
+
+bool FlyData::runFilters()
+{
+    m_pendingPasses = 0;
+    if (m_filters[ByDistance]) {
+        // A pass still running reports when it ends, so it is waited for either way.
+        m_timemarks->startDistanceFilter(Keys::FiltersValue.read(m_settings));
+        ++m_pendingPasses;
+    }
+    FilterTypes types;
+    if (m_filters[ByGimbalPitch])
+        types |= GimbalPitchDegree;
+    if (m_filters[ByExposureTime])
+        types |= ExposureTime;
+    if (types) {
+        m_photos->startFilter(types, Keys::FiltersValue2.read(m_settings));
+        ++m_pendingPasses;
+    }
+    return m_pendingPasses > 0;
+}
+
+bool FlyData::isFiltering() const
+{
+    return m_timemarks->isDistanceFilterRunning() || m_photos->isFilterRunning();
+}
+
+void FlyData::filterPassEnded(const QList<int> &rows)
+{
+    if (!rows.isEmpty())
+        emit filterRowsFound(rows);
+    if (m_pendingPasses > 0 && --m_pendingPasses == 0)
+        emit filtersFinished();
+}
+
+int FlyData::split()
+{
+    const int count = m_photos->rowCount();
+    if (count != m_timemarks->rowCount()) {
+        emit notification(tr("Count photos and timemarks must be equal"));
+        return 0;
+    }
+    const QList<int> cuts = TimeSplit::cuts(
+        m_photos->dates(0, count - 1), quint16(qBound(0, Keys::SecondsToSlice.read(m_settings), 65535)));
+    if (cuts.isEmpty()) {
+        emit notification(tr("No data to split on blocks"));
+        return 0;
+    }
+    emit notification(tr("Block sliced to %1 blocks").arg(cuts.size()));
+    for (const auto &piece : TimeSplit::pieces(cuts, count)) {
+        emit slicedBlock(m_timemarks->rows(piece.first, piece.second),
+                         m_photos->entries(piece.first, piece.second),
+                         m_photos->adjs(piece.first, piece.second),
+                         m_photos->dates(piece.first, piece.second), m_columns.date,
+                         m_columns.sdN, m_columns.sdE, m_columns.sdH);
+    }
+    m_timemarks->removeRowsEnd(cuts.first());
+    m_photos->removeFrom(cuts.first());
+    changed(true, true);
+    return cuts.size();
+}
+
+BlockSnapshot FlyData::snapshot() const
+{
+    BlockSnapshot s;
+    s.entries = m_photos->entries();
+    s.quarantined = m_photos->quarantineFlags();
+    s.rows = m_timemarks->rows();
+    s.hasDateColumn = !m_timemarks->noDateColumn();
+    s.delimiter = m_delimiter;
+    return s;
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "blocks/line.h"
+#include "photos/adj.h"
+#include "processing/blocksnapshot.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+class CustomTableModel;
+class GeoCalc;
+class PhotoModel;
+class PreviewTableModel;
+
+/// The import's column numbers a block keeps (1-based; 0 for a column its file lacks).
+struct BlockColumns
+{
+    int date = 0;
+    int sdN = 0; //!< accuracy of the north (X) axis
+    int sdE = 0; //!< accuracy of the east (Y) axis
+    int sdH = 0;
+};
+
+/**
+ * One flight: its photos and timemark rows paired by index, with everything the window and
+ * the processing run need of it without a widget (labels, pair removal, quarantine, the
+ * filters and the split at time gaps). The block widget owns one and shows it.
+ */
+class FlyData : public QObject
+{
+    Q_OBJECT
+public:
+    /// Filter switches, in menu order.
+    enum Filter { ByDistance = 0, ByGimbalPitch = 1, ByExposureTime = 2 };
+
+    FlyData(int number, GeoCalc *geoCalc, QObject *parent = nullptr);
+    ~FlyData() override;
+
+    PhotoModel *photos() const { return m_photos; }
+    CustomTableModel *timemarks() const { return m_timemarks; }
+    PreviewTableModel *preview() const { return m_preview; }
+    GeoCalc *geoCalc() const { return m_geoCalc; }
+
+    int number() const { return m_number; }
+    void setNumber(int number) { m_number = number; }
+    /// The pattern the timemark file was last read with; empty before any import.
+    QString delimiter() const { return m_delimiter; }
+    void setDelimiter(const QString &delimiter) { m_delimiter = delimiter; }
+    BlockColumns columns() const { return m_columns; }
+    /// Also tells the timemark table whether the file has dates.
+    void setColumns(const BlockColumns &columns);
+    QString timemarkFileName() const { return m_timemarkFile; }
+    void setTimemarkFileName(const QString &path) { m_timemarkFile = path; }
+    bool noCheck() const { return m_noCheck; }
+    void setNoCheck(bool noCheck) { m_noCheck = noCheck; }
+    bool multipleBlocks() const { return m_multipleBlocks; }
+    void setMultipleBlocks(bool multiple) { m_multipleBlocks = multiple; }
+
+    /// Recomputes the label texts and the match state; returns the match state.
+    bool updateLabels();
+    bool countsMatch() const { return m_countsMatch; }
+    QString photosLabel() const { return m_photosLabel; }
+    QString metaLabel() const { return m_metaLabel; }
+    QString statusLabel() const { return m_statusLabel; }
+    /// Timemarks may be edited and pairs removed: counts match or the block is unchecked.
+    bool pairEditingAllowed() const { return m_countsMatch || m_noCheck; }
+    /// "12.34 Mb": the size of all photos, with the 0.9 thresholds between units.
+    static QString sizeText(qint64 bytes);
+
+    /// Appends timemark rows, or replaces the table's rows when @p replace.
+    void addTimemarks(const QList<Line> &rows, bool replace);
+    /// Fills a block made by a split: rows, already-read photos and the source's columns.
+    void fillFromSplit(const QList<Line> &rows, const QStringList &photos,
+                       const QList<Adj> &adjs, const QList<QDateTime> &dates,
+                       const BlockColumns &columns);
+    void removePhotos(const QList<int> &rows);
+    void removeTimemarks(const QList<int> &rows);
+    /// Removes photos and timemark rows at the same indexes; only while pair editing is
+    /// allowed. Returns whether anything was removed.
+    bool removePairs(const QList<int> &rows);
+    void clearPhotos();
+    void clearTimemarks();
+
+    /// Quarantine commands; each refuses with a notification when the counts differ.
+    bool addQuarantine(const QList<int> &rows);
+    bool removeQuarantine(const QList<int> &rows);
+    bool clearQuarantine();
+    QList<int> quarantinedRows() const;
+
+    void setFilterEnabled(Filter filter, bool on);
+    bool isFilterEnabled(Filter filter) const;
+    /// Starts the switched-on filters; false when none is on. Their results arrive through
+    /// filterRowsFound(), and filtersFinished() follows when every pass has ended.
+    bool runFilters();
+    bool isFiltering() const;
+
+    /// Cuts the block at time gaps of at least main/secundsToSlice: emits slicedBlock() for
+    /// every piece from a cut on, keeps the rows before the first cut. Returns the number
+    /// of pieces sent.
+    int split();
+
+    /// What a processing run reads of this block, copied.
+    BlockSnapshot snapshot() const;
+
+signals:
+    void changedPhotos();
+    void changedMeta();
+    /// A one-line message for the operator.
+    void notification(const QString &text);
+    void filterRowsFound(const QList<int> &rows);
+    void filtersFinished();
+    void slicedBlock(const QList<Line> &meta, const QStringList &photos,
+                     const QList<Adj> &adjCache, const QList<QDateTime> &dateCache, int colDate,
+                     int colSX, int colSY, int colSZ);
+
+private:
+    bool countsEqualOrNotify();
+    void changed(bool photos, bool meta);
+    void filterPassEnded(const QList<int> &rows);
+
+    int m_number;
+    GeoCalc *m_geoCalc;
+    PhotoModel *m_photos;
+    CustomTableModel *m_timemarks;
+    PreviewTableModel *m_preview;
+    QString m_delimiter;
+    BlockColumns m_columns;
+    QString m_timemarkFile;
+    bool m_noCheck = false;
+    bool m_multipleBlocks = false;
+    bool m_countsMatch = false;
+    QString m_photosLabel;
+    QString m_metaLabel;
+    QString m_statusLabel;
+    bool m_filters[3] = {false, false, false};
+    int m_pendingPasses = 0;
+    QSettings m_settings;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "processing/blocksnapshot.h"
+#include "processing/processingreport.h"
+#include "processing/worktype.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QSettings>
+#include <QString>
+
+#include <atomic>
+
+class GeoCalc;
+class FlyData;
+
+/**
+ * The processing run: copies every photo of every block under a new unique name (quarantined
+ * ones apart), corrects its timemark position for the antenna offset with the photo's own
+ * attitude, geotags the copy and writes the coordinate file(s).
+ *
+ * Lives in a thread of its own; doWork() is the run. Its input is a copy of the blocks taken
+ * when they are handed over, so the window may go on changing its lists.
+ */
+class FilesWork : public QObject
+{
+    Q_OBJECT
+public:
+    /// Negative results of workFinished(); zero or more is the run's duration in seconds.
+    enum Failure {
+        CoordinateFileOpenFailed = -1,  //!< a coordinate file could not be created
+        CoordinateFileExists = -2,      //!< a coordinate file of that name exists already
+        CoordinateFileWriteFailed = -3, //!< a coordinate line could not be written
+        InvalidPrefix = -5,             //!< the photo prefix is not a file-name part
+        OutputDirUnusable = -6          //!< the output folder or a subfolder cannot be used
+    };
+
+    explicit FilesWork(GeoCalc *geoCalc, QObject *parent = nullptr);
+
+    /// Sets the stop flag; honoured before the next photo. Callable from any thread.
+    void stop();
+    /// The run's folder (automatic subdirectory included) once a run has started.
+    QString outputDirectory() const;
+    /// Whether @p prefix can stand at the front of a file name in the output folder.
+    static bool isValidPrefix(const QString &prefix);
+    /// "KES_2_00137.JPG".
+    static QString photoName(const QString &prefix, int blockNumber, int counter);
+
+public slots:
+    void doWork();
+    void setOutputDir(const QString &path);
+    /// Takes a snapshot of each block now.
+    void setFlys(const QList<FlyData *> &flys);
+    void setBlocks(const QList<BlockSnapshot> &blocks);
+    void setCsvSeparator(const QString &separator);
+    void setAutoDir(bool autoDir);
+    void setWorkType(WorkType type);
+    void setGeoCalc(GeoCalc *geoCalc);
+
+signals:
+    void curProcess(int percent);
+    void curProcessFile(const QString &text);
+    void workFinished(int result);
+    /// The run ended at a stop request (then workFinished is not emitted).
+    void stopped();
+    /// Emitted at the end of every run that got as far as its folders, before workFinished.
+    void reportReady(const ProcessingReport &report);
+
+private:
+    bool fail(int code, const QString &message);
+
+    GeoCalc *m_geoCalc;
+    QString m_path;
+    mutable QMutex m_runDirMutex;
+    QString m_runDir; // guarded: the window reads it while the run goes on
+    QList<BlockSnapshot> m_blocks;
+    int m_total = 0;
+    QString m_sep = QStringLiteral("\t");
+    bool m_auto = false;
+    std::atomic<bool> m_stop{false};
+    WorkType m_workType = FullWork;
+    QSettings m_settings;
+};

@@ -1,0 +1,452 @@
+#include "geo/geocalc.h"
+#include "processing/fileswork.h"
+#include "processing/photocopier.h"
+#include "referencegeometry.h"
+#include "settings/settingskeys.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <exiv2/exiv2.hpp>
+
+#include <cmath>
+
+namespace {
+
+QByteArray checksum(const QStringList &paths)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QString &path : paths) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        hash.addData(f.readAll());
+    }
+    return hash.result();
+}
+
+QStringList readLines(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList filesBelow(const QString &dir)
+{
+    QStringList names;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(dir).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestFilesWork : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void twoBlocksOfThree();
+    void splitMode_data();
+    void splitMode();
+    void quarantinedPhotoGoesApart();
+    void secondRunIntoTheSameFolder();
+    void photosOnlySecondRunSkipsEveryPhoto();
+    void timemarksOnlyTouchesNothing();
+    void morePhotosThanRows();
+    void lastProgressValue_data();
+    void lastProgressValue();
+    void stopRequestMidRun();
+    void prefixWithPath_data();
+    void prefixWithPath();
+    void wgs84Output();
+    void automaticSubdirectory();
+    void unusableOutputFolder();
+    void leftoverTemporariesAreRemoved();
+    void runsInItsOwnThread();
+
+private:
+    BlockSnapshot makeBlock(const QString &name, int count, int rowCount = -1);
+    int run(FilesWork &job, const QString &out, const QList<BlockSnapshot> &blocks,
+            WorkType type = FullWork, bool autoDir = false);
+    QString freshDir(const QString &name);
+
+    QTemporaryDir m_dir;
+    GeoCalc *m_geo = nullptr;
+    QStringList m_sources;
+    QList<QList<TimemarkRow>> m_rows;
+    QList<QList<double>> m_attitudes;
+};
+
+void TestFilesWork::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    TestEnv::isolate(m_dir);
+    m_geo = new GeoCalc(false, this);
+    QVERIFY(m_geo->isReady());
+    m_geo->updateSettings();
+}
+
+void TestFilesWork::init()
+{
+    QSettings s;
+    s.clear();
+    s.sync();
+}
+
+QString TestFilesWork::freshDir(const QString &name)
+{
+    const QString path = m_dir.filePath(name);
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
+BlockSnapshot TestFilesWork::makeBlock(const QString &name, int count, int rowCount)
+{
+    QList<TimemarkRow> rows;
+    const QStringList photos = SyntheticFlight::writeFlight(m_dir.filePath("src/" + name), count, &rows);
+    m_sources << photos;
+    BlockSnapshot block;
+    block.entries = photos;
+    for (int i = 0; i < photos.size(); ++i)
+        block.quarantined << false;
+    const int n = rowCount < 0 ? count : rowCount;
+    for (int i = 0; i < n; ++i) {
+        Line line;
+        line.date = rows.at(i).date;
+        line.y = rows.at(i).north;
+        line.x = rows.at(i).east;
+        line.z = rows.at(i).height;
+        line.sy = rows.at(i).sdN;
+        line.sx = rows.at(i).sdE;
+        line.sz = i == 0 ? 0.0 : rows.at(i).sdH; // a stored 0 is written as 0.020
+        line.zone = 31;
+        block.rows << line;
+    }
+    block.hasDateColumn = false;
+    block.delimiter = QStringLiteral(";");
+    return block;
+}
+
+int TestFilesWork::run(FilesWork &job, const QString &out, const QList<BlockSnapshot> &blocks,
+                       WorkType type, bool autoDir)
+{
+    QSignalSpy finished(&job, &FilesWork::workFinished);
+    job.setOutputDir(out);
+    job.setAutoDir(autoDir);
+    job.setWorkType(type);
+    job.setBlocks(blocks);
+    const QByteArray before = checksum(m_sources);
+    job.doWork();
+    if (checksum(m_sources) != before)
+        qFatal("a source photo changed");
+    return finished.isEmpty() ? INT_MIN : finished.first().first().toInt();
+}
+
+void TestFilesWork::twoBlocksOfThree()
+{
+    const QString out = freshDir("two");
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {makeBlock("a", 3), makeBlock("b", 3)}) >= 0);
+    QCOMPARE(filesBelow(out), QStringList({"IMG/KES_1_00001.JPG", "IMG/KES_1_00002.JPG",
+                                           "IMG/KES_1_00003.JPG", "IMG/KES_2_00004.JPG",
+                                           "IMG/KES_2_00005.JPG", "IMG/KES_2_00006.JPG",
+                                           "fileData.txt"}));
+    QVERIFY(!QFileInfo::exists(out + "/QUARANTINE"));
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.first(), QStringLiteral("Name\tNorth\tEast\tH\tsdN\tsdE\tsdH"));
+    // Photo i of the generated flight: pitch -1 + 0.1 (i % 7), yaw 10 (i % 36), roll 0.5 (i % 3).
+    for (int i = 0; i < 3; ++i) {
+        double dE, dN, dZ;
+        ReferenceGeometry::leverArm(double(float(-1.0 + 0.1 * (i % 7))),
+                                    double(float(10.0 * (i % 36))), double(float(0.5 * (i % 3))),
+                                    &dE, &dN, &dZ);
+        const QStringList f = lines.at(1 + i).split('\t');
+        QCOMPARE(f.size(), 7);
+        QCOMPARE(f.at(0), QStringLiteral("KES_1_%1.JPG").arg(i + 1, 5, 10, QChar('0')));
+        QCOMPARE(f.at(1), QString::number(6000000.0 + 10 * i + dN, 'f', 3));
+        QCOMPARE(f.at(2), QString::number(500000.0 + dE, 'f', 3));
+        QCOMPARE(f.at(3), QString::number(100.0 + dZ, 'f', 3));
+        QCOMPARE(f.at(4), QStringLiteral("0.010"));
+        QCOMPARE(f.at(5), QStringLiteral("0.012"));
+        QCOMPARE(f.at(6), i == 0 ? QStringLiteral("0.020") : QStringLiteral("0.025"));
+    }
+    QVERIFY(lines.at(4).startsWith("KES_2_00004.JPG\t6000000.0"));
+}
+
+void TestFilesWork::splitMode_data()
+{
+    QTest::addColumn<bool>("pix4d");
+    QTest::newRow("plain") << false;
+    QTest::newRow("pix4d") << true;
+}
+
+void TestFilesWork::splitMode()
+{
+    QFETCH(bool, pix4d);
+    QSettings s;
+    Keys::OutputSplitFoldersBlock.write(s, true);
+    Keys::OutputPix4dLabel.write(s, pix4d);
+    s.sync();
+    const QString out = freshDir("split");
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {makeBlock("a", 2), makeBlock("b", 2)}) >= 0);
+    const QString f1 = pix4d ? "fileData_Pix4d_01.txt" : "fileData01.txt";
+    const QString f2 = pix4d ? "fileData_Pix4d_02.txt" : "fileData02.txt";
+    QCOMPARE(filesBelow(out), QStringList({"IMG01/KES_1_00001.JPG", "IMG01/KES_1_00002.JPG",
+                                           "IMG02/KES_2_00003.JPG", "IMG02/KES_2_00004.JPG", f1,
+                                           f2}));
+    QVERIFY(!QFileInfo::exists(out + "/QUARANTINE01"));
+    QVERIFY(!QFileInfo::exists(out + "/QUARANTINE02"));
+    QCOMPARE(readLines(out + "/" + f1).size(), 3);
+    QCOMPARE(readLines(out + "/" + f2).size(), 3);
+    QVERIFY(readLines(out + "/" + f2).at(1).startsWith("KES_2_00003.JPG"));
+}
+
+void TestFilesWork::quarantinedPhotoGoesApart()
+{
+    const QString out = freshDir("quarantine");
+    BlockSnapshot block = makeBlock("q", 3);
+    block.quarantined[1] = true;
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {block}) >= 0);
+    QVERIFY(QFileInfo::exists(out + "/QUARANTINE/KES_1_00002.JPG"));
+    QVERIFY(QFileInfo::exists(out + "/IMG/KES_1_00001.JPG"));
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines.at(2).startsWith("KES_1_00002.JPG"));
+    auto image = Exiv2::ImageFactory::open(
+        QFile::encodeName(out + "/QUARANTINE/KES_1_00002.JPG").toStdString());
+    image->readMetadata();
+    QCOMPARE(QString::fromStdString(image->xmpData()["Xmp.drone-dji.RtkFlag"].toString()),
+             QStringLiteral("50"));
+}
+
+void TestFilesWork::secondRunIntoTheSameFolder()
+{
+    const QString out = freshDir("twice");
+    const BlockSnapshot block = makeBlock("t", 2);
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {block}) >= 0);
+    const QByteArray firstFile = checksum({out + "/fileData.txt"});
+    const QByteArray firstPhotos = checksum({out + "/IMG/KES_1_00001.JPG", out + "/IMG/KES_1_00002.JPG"});
+    QSignalSpy text(&job, &FilesWork::curProcessFile);
+    QCOMPARE(run(job, out, {block}), int(FilesWork::CoordinateFileExists));
+    QVERIFY(text.last().first().toString().contains("fileData.txt"));
+    QVERIFY(text.last().first().toString().contains("already exists"));
+    QCOMPARE(checksum({out + "/fileData.txt"}), firstFile);
+    QCOMPARE(checksum({out + "/IMG/KES_1_00001.JPG", out + "/IMG/KES_1_00002.JPG"}), firstPhotos);
+}
+
+void TestFilesWork::photosOnlySecondRunSkipsEveryPhoto()
+{
+    const QString out = freshDir("photos-twice");
+    const BlockSnapshot block = makeBlock("p", 3);
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {block}, PhotosOnly) >= 0);
+    QVERIFY(!QFileInfo::exists(out + "/fileData.txt"));
+    const QByteArray first = checksum({out + "/IMG/KES_1_00001.JPG"});
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QSignalSpy text(&job, &FilesWork::curProcessFile);
+    QVERIFY(run(job, out, {block}, PhotosOnly) >= 0);
+    const auto r = report.first().first().value<ProcessingReport>();
+    QCOMPARE(r.skipped, 3);
+    QCOMPARE(r.copied, 0);
+    QCOMPARE(text.last().first().toString(),
+             QStringLiteral("0 from 0 files were copied and processed in 0 seconds"));
+    QCOMPARE(checksum({out + "/IMG/KES_1_00001.JPG"}), first);
+}
+
+void TestFilesWork::timemarksOnlyTouchesNothing()
+{
+    const QString out = freshDir("timemarks");
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {makeBlock("m", 2), makeBlock("n", 1)}, TimemarksOnly) >= 0);
+    QCOMPARE(filesBelow(out), QStringList({"fileData.txt"}));
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines.at(3).startsWith("KES_2_00003.JPG\t"));
+}
+
+void TestFilesWork::morePhotosThanRows()
+{
+    const QString out = freshDir("more");
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {makeBlock("x", 3, 2)}) >= 0);
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.size(), 4);
+    const QStringList extra = lines.at(3).split('\t');
+    // position 0 corrected by the offset only; accuracies -1
+    QVERIFY(std::abs(extra.at(1).toDouble()) < 1.0);
+    QVERIFY(std::abs(extra.at(2).toDouble()) < 1.0);
+    QCOMPARE(extra.mid(4), QStringList({"-1.000", "-1.000", "-1.000"}));
+}
+
+void TestFilesWork::lastProgressValue_data()
+{
+    QTest::addColumn<int>("total");
+    for (int total : {1, 3, 7, 49})
+        QTest::newRow(qPrintable(QString::number(total))) << total;
+}
+
+void TestFilesWork::lastProgressValue()
+{
+    QFETCH(int, total);
+    const QString out = freshDir("progress");
+    FilesWork job(m_geo);
+    QSignalSpy progress(&job, &FilesWork::curProcess);
+    QVERIFY(run(job, out, {makeBlock(QString("p%1").arg(total), total)}, TimemarksOnly) >= 0);
+    QCOMPARE(progress.first().first().toInt(), 0);
+    QCOMPARE(progress.last().first().toInt(), 100);
+    const float step = 100.0f / float(total);
+    QCOMPARE(progress.at(progress.size() - 2).first().toInt(), int(float(total) * step));
+    QCOMPARE(progress.size(), total + 2);
+}
+
+void TestFilesWork::stopRequestMidRun()
+{
+    const QString out = freshDir("stop");
+    FilesWork job(m_geo);
+    connect(&job, &FilesWork::curProcess, &job, [&job](int percent) {
+        if (percent > 0)
+            job.stop();
+    });
+    QSignalSpy stopped(&job, &FilesWork::stopped);
+    QCOMPARE(run(job, out, {makeBlock("s", 4)}), INT_MIN); // no workFinished
+    QCOMPARE(stopped.size(), 1);
+    QCOMPARE(filesBelow(out), QStringList({"IMG/KES_1_00001.JPG", "fileData.txt"}));
+    QCOMPARE(readLines(out + "/fileData.txt").size(), 2);
+}
+
+void TestFilesWork::prefixWithPath_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("parent") << "../x";
+    QTest::newRow("slash") << "a/b";
+    QTest::newRow("backslash") << "a\\b";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("dotdot") << "..";
+}
+
+void TestFilesWork::prefixWithPath()
+{
+    QFETCH(QString, prefix);
+    QSettings s;
+    Keys::PhotoPrefix.write(s, prefix);
+    s.sync();
+    const QString out = freshDir("prefix/out");
+    FilesWork job(m_geo);
+    QCOMPARE(run(job, out, {makeBlock("pre", 1)}), int(FilesWork::InvalidPrefix));
+    QCOMPARE(filesBelow(m_dir.filePath("prefix")), QStringList());
+}
+
+void TestFilesWork::wgs84Output()
+{
+    QSettings s;
+    Keys::CoordinateType.write(s, 2);
+    s.sync();
+    const QString out = freshDir("wgs");
+    BlockSnapshot block = makeBlock("w", 1);
+    const UtmPoint utm = m_geo->geoToUtm(3.25, 52.5, 40.0);
+    block.rows[0].x = utm.x;
+    block.rows[0].y = utm.y;
+    block.rows[0].z = utm.z;
+    block.rows[0].zone = utm.zone;
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {block}) >= 0);
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.first(), QStringLiteral("Name\tLat (N)\tLon (E)\tH\tsdN\tsdE\tsdH"));
+    const QStringList f = lines.at(1).split('\t');
+    QCOMPARE(f.at(1).section('.', 1).size(), 9);
+    QVERIFY(std::abs(f.at(1).toDouble() - 52.5) < 1e-5);
+    QVERIFY(std::abs(f.at(2).toDouble() - 3.25) < 1e-5);
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(out + "/IMG/KES_1_00001.JPG").toStdString());
+    image->readMetadata();
+    QCOMPARE(QString::fromStdString(image->xmpData()["Xmp.drone-dji.GpsLatitude"].toString()), f.at(1));
+    QCOMPARE(QString::fromStdString(image->exifData()["Exif.GPSInfo.GPSLatitudeRef"].toString()),
+             QStringLiteral("N"));
+}
+
+void TestFilesWork::automaticSubdirectory()
+{
+    const QString out = freshDir("auto");
+    QFile other(out + "/already-here.txt");
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.close();
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {makeBlock("auto", 1)}, FullWork, true) >= 0);
+    const QStringList sub = QDir(out).entryList({"Kestrix_*"}, QDir::Dirs);
+    QCOMPARE(sub.size(), 1);
+    QVERIFY(QRegularExpression("^Kestrix_\\d{4}-\\d\\d-\\d\\dT\\d\\d\\.\\d\\d\\.\\d\\d$")
+                .match(sub.first())
+                .hasMatch());
+    QVERIFY(QFileInfo::exists(out + "/" + sub.first() + "/IMG/KES_1_00001.JPG"));
+    QCOMPARE(job.outputDirectory(), out + "/" + sub.first() + "/");
+}
+
+void TestFilesWork::unusableOutputFolder()
+{
+    FilesWork job(m_geo);
+    QCOMPARE(run(job, m_dir.filePath("does/not/exist"), {makeBlock("u", 1)}),
+             int(FilesWork::OutputDirUnusable));
+    const QString file = m_dir.filePath("plainfile");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QCOMPARE(run(job, file, {makeBlock("u", 1)}), int(FilesWork::OutputDirUnusable));
+}
+
+void TestFilesWork::leftoverTemporariesAreRemoved()
+{
+    const QString out = freshDir("leftover");
+    QDir().mkpath(out + "/IMG");
+    const QString stale = out + "/IMG/" + PhotoCopier::temporaryPrefix() + "999999999-3.tmp";
+    QFile f(stale);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("half a photo");
+    f.close();
+    FilesWork job(m_geo);
+    QVERIFY(run(job, out, {makeBlock("l", 1)}, PhotosOnly) >= 0);
+    QVERIFY(!QFileInfo::exists(stale));
+    QCOMPARE(filesBelow(out), QStringList({"IMG/KES_1_00001.JPG"}));
+}
+
+void TestFilesWork::runsInItsOwnThread()
+{
+    const QString out = freshDir("thread");
+    FilesWork job(m_geo);
+    job.setOutputDir(out);
+    job.setAutoDir(false);
+    job.setBlocks({makeBlock("th", 3)});
+    QThread thread;
+    job.moveToThread(&thread);
+    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
+    QSignalSpy finished(&job, &FilesWork::workFinished);
+    thread.start();
+    QVERIFY(finished.wait(20000));
+    thread.quit();
+    QVERIFY(thread.wait(5000));
+    QVERIFY(finished.first().first().toInt() >= 0);
+    QCOMPARE(readLines(out + "/fileData.txt").size(), 4);
+}
+
+QTEST_GUILESS_MAIN(TestFilesWork)
+#include "testfileswork.moc"
