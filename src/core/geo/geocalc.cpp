@@ -3,6 +3,7 @@
 #include "settings/settingskeys.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -176,7 +177,7 @@ bool GeoCalc::initialize()
             // Checked first only to keep PROJ from logging a failed open on every start.
             if (!info.isFile())
                 continue;
-            const QByteArray path = QFile::encodeName(info.canonicalFilePath());
+            const QByteArray path = QFile::encodeName(QDir::cleanPath(info.absoluteFilePath()));
             if (set->context || (set->context = proj_context_create())) {
                 if (proj_context_set_database_path(set->context, path.constData(), nullptr,
                                                    nullptr)) {
