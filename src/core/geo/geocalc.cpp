@@ -236,6 +236,7 @@ void GeoCalc::release()
 
 bool GeoCalc::isReady() const
 {
+    std::shared_lock lock(d->lifeLock);
     return d->ready;
 }
 
