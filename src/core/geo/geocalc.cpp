@@ -1,0 +1,400 @@
+#include "geo/geocalc.h"
+
+#include "settings/settingskeys.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSettings>
+#include <QThread>
+#include <QtDebug>
+
+#include <proj.h>
+
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <shared_mutex>
+
+namespace {
+
+constexpr int ZoneCount = 60;
+constexpr double DegToRad = 0.017453292519943295;
+
+// The two places a PROJ database is looked for before PROJ's own search, relative to the
+// working directory: beside a build tree and beside the executable.
+const char *const RelativeDatabases[] = {"..//proj.db", "proj.db"};
+
+/**
+ * One PROJ context with the transformations built in it. A context and everything made in it
+ * must only ever be used by one thread at a time, so every thread gets a set of its own.
+ */
+struct ProjSet
+{
+    PJ_CONTEXT *context = nullptr;
+    std::array<PJ *, ZoneCount> north{};
+    std::array<PJ *, ZoneCount> south{};
+
+    ProjSet() = default;
+    ProjSet(const ProjSet &) = delete;
+    ProjSet &operator=(const ProjSet &) = delete;
+    ~ProjSet()
+    {
+        for (PJ *pj : north)
+            proj_destroy(pj);
+        for (PJ *pj : south)
+            proj_destroy(pj);
+        if (context)
+            proj_context_destroy(context);
+    }
+
+    /// Opens the database at @p path, or through PROJ's default search when it is empty.
+    bool open(const QByteArray &path)
+    {
+        context = proj_context_create();
+        if (!context)
+            return false;
+        return proj_context_set_database_path(context, path.isEmpty() ? nullptr : path.constData(),
+                                              nullptr, nullptr);
+    }
+
+    enum class BuildResult
+    {
+        Ok,
+        NotCreated,
+        NotNormalized
+    };
+
+    /// Builds the normalised transformation of zone @p zone (1..60) in one hemisphere.
+    BuildResult build(int zone, bool southern)
+    {
+        PJ *&slot = southern ? south[zone - 1] : north[zone - 1];
+        if (slot)
+            return BuildResult::Ok;
+        const QByteArray target = QByteArray(southern ? "EPSG:327" : "EPSG:326") +
+                                  QByteArray::number(zone).rightJustified(2, '0');
+        PJ *raw = proj_create_crs_to_crs(context, "EPSG:4326", target.constData(), nullptr);
+        if (!raw)
+            return BuildResult::NotCreated;
+        PJ *normalized = proj_normalize_for_visualization(context, raw);
+        proj_destroy(raw);
+        if (!normalized)
+            return BuildResult::NotNormalized;
+        slot = normalized;
+        return BuildResult::Ok;
+    }
+};
+
+bool isFinite(const PJ_COORD &c)
+{
+    return std::isfinite(c.xy.x) && std::isfinite(c.xy.y);
+}
+
+} // namespace
+
+struct GeoCalc::Private
+{
+    // Held for writing while the PROJ objects are built or destroyed, for reading by every
+    // conversion, so a re-initialisation never pulls objects away from a running conversion.
+    mutable std::shared_mutex lifeLock;
+    bool ready = false;
+    QString errorText;
+    // The database that initialize() found, absolute; empty means PROJ's default search.
+    QByteArray databasePath;
+
+    // Guards only the map itself; each set in it is touched by its own thread alone.
+    mutable std::mutex setsMutex;
+    mutable std::map<QThread *, std::unique_ptr<ProjSet>> sets;
+    mutable QSet<QThread *> watchedThreads;
+
+    std::atomic<double> offsetX{0.0};
+    std::atomic<double> offsetY{0.0};
+    std::atomic<double> offsetZ{0.0};
+
+    QSettings m_settings;
+
+    /// Hands @p set to @p thread and forgets it again when that thread's QThread goes.
+    void adoptSet(const GeoCalc *owner, QThread *thread, std::unique_ptr<ProjSet> set);
+    /// The transformation of a zone for the calling thread, built on first use there.
+    /// The caller holds lifeLock for reading and has checked that the object is ready.
+    PJ *transformFor(const GeoCalc *owner, int zone, bool southern);
+
+    void dropAllSets()
+    {
+        std::map<QThread *, std::unique_ptr<ProjSet>> doomed;
+        {
+            std::lock_guard lock(setsMutex);
+            doomed.swap(sets);
+        }
+    }
+
+    void dropSetOf(QThread *thread)
+    {
+        std::unique_ptr<ProjSet> doomed;
+        std::lock_guard lock(setsMutex);
+        watchedThreads.remove(thread);
+        const auto it = sets.find(thread);
+        if (it != sets.end()) {
+            doomed = std::move(it->second);
+            sets.erase(it);
+        }
+    }
+};
+
+GeoCalc::GeoCalc(bool deferInit, QObject *parent) : QObject(parent), d(new Private)
+{
+    if (!deferInit)
+        initialize();
+}
+
+GeoCalc::~GeoCalc()
+{
+    release();
+    delete d;
+}
+
+bool GeoCalc::initialize()
+{
+    QString failure;
+    {
+        std::unique_lock lock(d->lifeLock);
+        d->ready = false;
+        d->dropAllSets();
+        d->databasePath.clear();
+
+        auto set = std::make_unique<ProjSet>();
+        bool found = false;
+        for (const char *candidate : RelativeDatabases) {
+            const QFileInfo info(QFile::decodeName(candidate));
+            // Checked first only to keep PROJ from logging a failed open on every start.
+            if (!info.isFile())
+                continue;
+            const QByteArray path = QFile::encodeName(QDir::cleanPath(info.absoluteFilePath()));
+            if (set->context || (set->context = proj_context_create())) {
+                if (proj_context_set_database_path(set->context, path.constData(), nullptr,
+                                                   nullptr)) {
+                    d->databasePath = path;
+                    found = true;
+                    break;
+                }
+            }
+        }
+        if (!found) {
+            // An installed program finds the database of the system's PROJ data package.
+            if (set->context)
+                found = proj_context_set_database_path(set->context, nullptr, nullptr, nullptr);
+            else
+                found = set->open(QByteArray());
+        }
+
+        if (!found) {
+            failure = tr("Cannot find proj DB");
+        } else {
+            for (int zone = 1; zone <= ZoneCount && failure.isEmpty(); ++zone) {
+                for (bool southern : {false, true}) {
+                    const ProjSet::BuildResult result = set->build(zone, southern);
+                    if (result == ProjSet::BuildResult::NotCreated) {
+                        failure = tr("PJ object not initialized");
+                        break;
+                    }
+                    if (result == ProjSet::BuildResult::NotNormalized) {
+                        failure = tr("PJ object for GIS not initialized");
+                        break;
+                    }
+                }
+            }
+        }
+
+        // The initialising thread keeps the set it built; on failure it waits for release().
+        d->adoptSet(this, QThread::currentThread(), std::move(set));
+        if (failure.isEmpty()) {
+            d->errorText.clear();
+            d->ready = true;
+        } else {
+            d->errorText = failure;
+        }
+    }
+    if (!failure.isEmpty()) {
+        qWarning().noquote() << "GeoCalc:" << failure;
+        emit PJ_Init_Error(failure);
+        return false;
+    }
+    return true;
+}
+
+void GeoCalc::release()
+{
+    std::unique_lock lock(d->lifeLock);
+    d->ready = false;
+    d->dropAllSets();
+}
+
+bool GeoCalc::isReady() const
+{
+    std::shared_lock lock(d->lifeLock);
+    return d->ready;
+}
+
+QString GeoCalc::errorText() const
+{
+    std::shared_lock lock(d->lifeLock);
+    return d->errorText;
+}
+
+int GeoCalc::zoneOf(double lon)
+{
+    // Anything this far out is no longitude; keeps the integer conversion defined.
+    if (!std::isfinite(lon) || std::abs(lon) > 1.0e6)
+        return 0;
+    return static_cast<int>(std::floor((lon + 180.0) / 6.0)) + 1;
+}
+
+UtmPoint GeoCalc::geoToUtm(double lon, double lat, double h) const
+{
+    UtmPoint result;
+    const int zone = zoneOf(lon);
+    if (zone < 1 || zone > ZoneCount || !std::isfinite(lat))
+        return result;
+    std::shared_lock lock(d->lifeLock);
+    if (!d->ready)
+        return result;
+    PJ *pj = d->transformFor(this, zone, false);
+    if (!pj)
+        return result;
+    const PJ_COORD out = proj_trans(pj, PJ_FWD, proj_coord(lon, lat, 0, 0));
+    // PROJ answers a point it cannot project with HUGE_VAL; that is no position.
+    if (!isFinite(out))
+        return result;
+    result.x = out.xy.x;
+    result.y = out.xy.y;
+    result.z = h;
+    result.zone = zone;
+    return result;
+}
+
+GeoPoint GeoCalc::utmToGeo(double x, double y, int zone, double h) const
+{
+    GeoPoint result;
+    // Zone 0 means the zone is unknown: any degrees made from it would be invented.
+    if (zone == 0 || zone < -ZoneCount || zone > ZoneCount || !std::isfinite(x) ||
+        !std::isfinite(y))
+        return result;
+    std::shared_lock lock(d->lifeLock);
+    if (!d->ready)
+        return result;
+    PJ *pj = d->transformFor(this, std::abs(zone), zone < 0);
+    if (!pj)
+        return result;
+    const PJ_COORD out = proj_trans(pj, PJ_INV, proj_coord(x, y, 0, 0));
+    if (!isFinite(out))
+        return result;
+    result.lon = out.xy.x;
+    result.lat = out.xy.y;
+    result.h = h;
+    return result;
+}
+
+GeoPoint GeoCalc::utmToGeo(const UtmPoint &point) const
+{
+    return utmToGeo(point.x, point.y, point.zone, point.z);
+}
+
+UtmPoint GeoCalc::applyAntennaOffset(const UtmPoint &position, double pitch, double yaw,
+                                     double roll) const
+{
+    UtmPoint result;
+    if (!isReady())
+        return result;
+    const double ox = d->offsetX;
+    const double oy = d->offsetY;
+    const double oz = d->offsetZ;
+    const double a = -pitch * DegToRad;
+    const double b = -yaw * DegToRad;
+    const double c = -roll * DegToRad;
+    // Pitch turns the x-z plane, then roll the y-z plane, then yaw the horizontal plane.
+    const double u = ox * std::cos(a) + oz * std::sin(a);
+    const double w = oz * std::cos(a) - ox * std::sin(a);
+    const double v = oy * std::cos(c) + w * std::sin(c);
+    const double dz = w * std::cos(c) - oy * std::sin(c);
+    const double dEast = u * std::sin(b) + v * std::cos(b);
+    const double dNorth = u * std::cos(b) - v * std::sin(b);
+    result.x = position.x + dEast;
+    result.y = position.y + dNorth;
+    result.z = position.z + dz;
+    result.zone = position.zone;
+    return result;
+}
+
+double GeoCalc::offsetX() const
+{
+    return d->offsetX;
+}
+double GeoCalc::offsetY() const
+{
+    return d->offsetY;
+}
+double GeoCalc::offsetZ() const
+{
+    return d->offsetZ;
+}
+
+void GeoCalc::updateSettings()
+{
+    d->m_settings.sync();
+    d->offsetX = Keys::OffsetX.read(d->m_settings) / 1000.0;
+    d->offsetY = Keys::OffsetY.read(d->m_settings) / 1000.0;
+    d->offsetZ = Keys::OffsetZ.read(d->m_settings) / 1000.0;
+}
+
+void GeoCalc::Private::adoptSet(const GeoCalc *owner, QThread *thread, std::unique_ptr<ProjSet> set)
+{
+    bool watch = false;
+    {
+        std::lock_guard lock(setsMutex);
+        sets[thread] = std::move(set);
+        if (!watchedThreads.contains(thread)) {
+            watchedThreads.insert(thread);
+            watch = true;
+        }
+    }
+    if (watch) {
+        // Qt deletes a QThread only after its thread has ended, so the objects of that thread
+        // are never freed while still in use.
+        QObject::connect(
+            thread, &QObject::destroyed, const_cast<GeoCalc *>(owner),
+            [this, thread] { dropSetOf(thread); }, Qt::DirectConnection);
+    }
+}
+
+PJ *GeoCalc::Private::transformFor(const GeoCalc *owner, int zone, bool southern)
+{
+    QThread *thread = QThread::currentThread();
+    ProjSet *set = nullptr;
+    {
+        std::lock_guard lock(setsMutex);
+        const auto it = sets.find(thread);
+        if (it != sets.end())
+            set = it->second.get();
+    }
+    if (!set) {
+        // First use in this thread: a context of its own on the database initialize() found.
+        auto fresh = std::make_unique<ProjSet>();
+        if (!fresh->open(databasePath)) {
+            qWarning() << "GeoCalc: cannot open the PROJ database in a second thread";
+            return nullptr;
+        }
+        set = fresh.get();
+        adoptSet(owner, thread, std::move(fresh));
+    }
+    if (set->build(zone, southern) != ProjSet::BuildResult::Ok) {
+        qWarning() << "GeoCalc: cannot build the transformation of zone"
+                   << (southern ? -zone : zone);
+        return nullptr;
+    }
+    return southern ? set->south[zone - 1] : set->north[zone - 1];
+}
