@@ -6,14 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QReadLocker>
-#include <QReadWriteLock>
 #include <QSet>
 #include <QSettings>
 #include <QThread>
-#include <QWriteLocker>
 #include <QtDebug>
 
 #include <proj.h>
@@ -23,6 +18,8 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <shared_mutex>
 
 namespace {
 
@@ -104,14 +101,14 @@ struct GeoCalc::Private
 {
     // Held for writing while the PROJ objects are built or destroyed, for reading by every
     // conversion, so a re-initialisation never pulls objects away from a running conversion.
-    mutable QReadWriteLock lifeLock;
+    mutable std::shared_mutex lifeLock;
     bool ready = false;
     QString errorText;
     // The database that initialize() found, absolute; empty means PROJ's default search.
     QByteArray databasePath;
 
     // Guards only the map itself; each set in it is touched by its own thread alone.
-    mutable QMutex setsMutex;
+    mutable std::mutex setsMutex;
     mutable std::map<QThread *, std::unique_ptr<ProjSet>> sets;
     mutable QSet<QThread *> watchedThreads;
 
@@ -131,7 +128,7 @@ struct GeoCalc::Private
     {
         std::map<QThread *, std::unique_ptr<ProjSet>> doomed;
         {
-            QMutexLocker lock(&setsMutex);
+            std::lock_guard lock(setsMutex);
             doomed.swap(sets);
         }
     }
@@ -139,7 +136,7 @@ struct GeoCalc::Private
     void dropSetOf(QThread *thread)
     {
         std::unique_ptr<ProjSet> doomed;
-        QMutexLocker lock(&setsMutex);
+        std::lock_guard lock(setsMutex);
         watchedThreads.remove(thread);
         const auto it = sets.find(thread);
         if (it != sets.end()) {
@@ -165,7 +162,7 @@ bool GeoCalc::initialize()
 {
     QString failure;
     {
-        QWriteLocker lock(&d->lifeLock);
+        std::unique_lock lock(d->lifeLock);
         d->ready = false;
         d->dropAllSets();
         d->databasePath.clear();
@@ -232,19 +229,20 @@ bool GeoCalc::initialize()
 
 void GeoCalc::release()
 {
-    QWriteLocker lock(&d->lifeLock);
+    std::unique_lock lock(d->lifeLock);
     d->ready = false;
     d->dropAllSets();
 }
 
 bool GeoCalc::isReady() const
 {
+    std::shared_lock lock(d->lifeLock);
     return d->ready;
 }
 
 QString GeoCalc::errorText() const
 {
-    QReadLocker lock(&d->lifeLock);
+    std::shared_lock lock(d->lifeLock);
     return d->errorText;
 }
 
@@ -262,7 +260,7 @@ UtmPoint GeoCalc::geoToUtm(double lon, double lat, double h) const
     const int zone = zoneOf(lon);
     if (zone < 1 || zone > ZoneCount || !std::isfinite(lat))
         return result;
-    QReadLocker lock(&d->lifeLock);
+    std::shared_lock lock(d->lifeLock);
     if (!d->ready)
         return result;
     PJ *pj = d->transformFor(this, zone, false);
@@ -286,7 +284,7 @@ GeoPoint GeoCalc::utmToGeo(double x, double y, int zone, double h) const
     if (zone == 0 || zone < -ZoneCount || zone > ZoneCount || !std::isfinite(x) ||
         !std::isfinite(y))
         return result;
-    QReadLocker lock(&d->lifeLock);
+    std::shared_lock lock(d->lifeLock);
     if (!d->ready)
         return result;
     PJ *pj = d->transformFor(this, std::abs(zone), zone < 0);
@@ -357,7 +355,7 @@ void GeoCalc::Private::adoptSet(const GeoCalc *owner, QThread *thread, std::uniq
 {
     bool watch = false;
     {
-        QMutexLocker lock(&setsMutex);
+        std::lock_guard lock(setsMutex);
         sets[thread] = std::move(set);
         if (!watchedThreads.contains(thread)) {
             watchedThreads.insert(thread);
@@ -378,7 +376,7 @@ PJ *GeoCalc::Private::transformFor(const GeoCalc *owner, int zone, bool southern
     QThread *thread = QThread::currentThread();
     ProjSet *set = nullptr;
     {
-        QMutexLocker lock(&setsMutex);
+        std::lock_guard lock(setsMutex);
         const auto it = sets.find(thread);
         if (it != sets.end())
             set = it->second.get();

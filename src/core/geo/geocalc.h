@@ -11,7 +11,8 @@
  * lever arm to the camera. One instance is shared by the whole program.
  *
  * While not ready every operation returns an all-zero record.
- * Safe to use from several threads at once.
+ * Safe to use from several threads at once: each thread converts through a PROJ context of
+ * its own, made on its first conversion and freed when its QThread goes.
  */
 class GeoCalc : public QObject
 {
@@ -29,7 +30,10 @@ public:
     static int zoneOf(double lon);
 
     /// Always through the northern zone list: southern points get negative northings.
+    /// A point PROJ cannot project (say, a latitude past the pole) gives all zeros.
     UtmPoint geoToUtm(double lon, double lat, double h) const;
+    /// Zones 1..60 are northern, -1..-60 southern; zone 0 (unknown) and anything beyond
+    /// ±60 give all zeros rather than invented degrees.
     GeoPoint utmToGeo(double x, double y, int zone, double h) const;
     GeoPoint utmToGeo(const UtmPoint &point) const;
     /// Adds the body-frame offset turned by pitch, then roll, then yaw (degrees).

@@ -1,0 +1,242 @@
+#include "processing/coordinatefilewriter.h"
+
+#include "app/sharedconstants.h"
+#include "processing/outputlabelmodel.h"
+#include "settings/settingskeys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTextCodec>
+#include <QTextStream>
+
+namespace {
+
+constexpr int DegreeDecimals = 9;
+constexpr int MetreDecimals = 3;
+// An accuracy the timemark file did not give is stored as 0 and published as 2 cm.
+constexpr double DefaultAccuracy = 0.02;
+
+QString fixed(double value, int decimals)
+{
+    // QString::number never groups digits and always uses ".", whatever the locale.
+    return QString::number(value, 'f', decimals);
+}
+
+QString accuracy(double value)
+{
+    return fixed(value == 0.0 ? DefaultAccuracy : value, MetreDecimals);
+}
+
+} // namespace
+
+struct CoordinateFileWriter::OpenFile
+{
+    QFile file;
+    QTextStream stream;
+};
+
+CoordinateFileWriter::CoordinateFileWriter(const OutputLabelModel &labels, int coordinateType,
+                                           bool hasDateColumn, const QString &separator,
+                                           bool splitPerBlock, bool pix4d)
+    : m_separator(separator), m_wgs84(coordinateType == Keys::CoordinateTypeWgs84),
+      m_split(splitPerBlock), m_pix4d(pix4d)
+{
+    for (const OutputLabelModel::LabelItem &item : labels.items()) {
+        if (!item.enabled || item.id < OutputLabelModel::Name || item.id > OutputLabelModel::SdH)
+            continue;
+        if (item.id == OutputLabelModel::Date && !hasDateColumn)
+            continue;
+        m_columns.append({item.id, m_wgs84 ? item.wgsLabel : item.utmLabel});
+    }
+}
+
+CoordinateFileWriter::~CoordinateFileWriter()
+{
+    close();
+}
+
+QString CoordinateFileWriter::fileName(bool splitPerBlock, bool pix4d, int blockNumber)
+{
+    if (!splitPerBlock)
+        return pix4d ? QStringLiteral("fileData_Pix4d.txt") : QStringLiteral("fileData.txt");
+    const QString number = QStringLiteral("%1").arg(blockNumber, 2, 10, QLatin1Char('0'));
+    return pix4d ? QStringLiteral("fileData_Pix4d_%1.txt").arg(number)
+                 : QStringLiteral("fileData%1.txt").arg(number);
+}
+
+QString CoordinateFileWriter::outputSeparator(int setting, const QString &firstBlockDelimiter,
+                                              const QString &lastBlockDelimiter)
+{
+    QString chosen;
+    if (setting == 0)
+        chosen = firstBlockDelimiter;
+    else if (setting == 1)
+        chosen = lastBlockDelimiter;
+    else if (setting >= 2 && setting - 2 < separatorList.value(1).size())
+        chosen = separatorList.at(1).at(setting - 2);
+    // A split pattern such as "\s+" cannot be written; a tab is what it stands for.
+    if (chosen.isEmpty() || chosen.contains(QLatin1Char('\\')))
+        return QStringLiteral("\t");
+    return chosen;
+}
+
+QString CoordinateFileWriter::outputSeparator(const QSettings &settings,
+                                              const QString &firstBlockDelimiter,
+                                              const QString &lastBlockDelimiter)
+{
+    return outputSeparator(Keys::MetaOutSeparator.read(settings), firstBlockDelimiter,
+                           lastBlockDelimiter);
+}
+
+bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
+{
+    close();
+    m_result = Ok;
+    m_errorText.clear();
+    const QDir dir(outputDir);
+    QStringList names;
+    if (m_split) {
+        for (int block = 1; block <= blockCount; ++block)
+            names.append(fileName(true, m_pix4d, block));
+    } else {
+        names.append(fileName(false, m_pix4d, 1));
+    }
+    // Checked up front so that a refusal leaves the folder exactly as it was.
+    for (const QString &name : names) {
+        if (QFileInfo::exists(dir.filePath(name)))
+            return fail(FileExists, tr("Coordinate file %1 already exists").arg(name));
+    }
+    for (const QString &name : names) {
+        auto open = std::make_unique<OpenFile>();
+        open->file.setFileName(dir.filePath(name));
+        // NewOnly: the system refuses, atomically, to open a file that appeared meanwhile.
+        if (!open->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text)) {
+            const bool exists = QFileInfo::exists(open->file.fileName());
+            for (auto &created : m_files) {
+                created->file.close();
+                created->file.remove();
+            }
+            m_files.clear();
+            if (exists)
+                return fail(FileExists, tr("Coordinate file %1 already exists").arg(name));
+            return fail(OpenFailed, tr("Failed to open for writing a file %1").arg(name));
+        }
+        open->stream.setDevice(&open->file);
+        // Names and dates come from the operator's data; UTF-8 keeps them intact everywhere.
+        open->stream.setCodec(QTextCodec::codecForName("UTF-8"));
+        m_files.push_back(std::move(open));
+    }
+    const QString header = headerLine();
+    for (auto &file : m_files) {
+        file->stream << header << '\n';
+        file->stream.flush();
+        if (file->stream.status() != QTextStream::Ok || file->file.error() != QFile::NoError) {
+            const QString name = QFileInfo(file->file.fileName()).fileName();
+            for (auto &created : m_files) {
+                created->file.close();
+                created->file.remove();
+            }
+            m_files.clear();
+            return fail(WriteFailed, tr("Failed to write to the coordinate file %1").arg(name));
+        }
+    }
+    return true;
+}
+
+bool CoordinateFileWriter::writeLine(int blockIndex, const Values &values)
+{
+    const int index = m_split ? blockIndex : 0;
+    if (index < 0 || index >= int(m_files.size()))
+        return fail(NoSuchBlock, tr("No coordinate file is open for block %1").arg(blockIndex + 1));
+    OpenFile &file = *m_files[size_t(index)];
+    file.stream << dataLine(values) << '\n';
+    // Flushed at once: a run that breaks off keeps every line of the photos copied so far.
+    file.stream.flush();
+    if (file.stream.status() != QTextStream::Ok || file.file.error() != QFile::NoError) {
+        return fail(WriteFailed, tr("Failed to write to the coordinate file %1")
+                                     .arg(QFileInfo(file.file.fileName()).fileName()));
+    }
+    return true;
+}
+
+void CoordinateFileWriter::close()
+{
+    for (auto &file : m_files) {
+        file->stream.flush();
+        file->file.close();
+    }
+    m_files.clear();
+}
+
+bool CoordinateFileWriter::isOpen() const
+{
+    return !m_files.empty();
+}
+
+CoordinateFileWriter::Result CoordinateFileWriter::result() const
+{
+    return m_result;
+}
+
+QString CoordinateFileWriter::errorText() const
+{
+    return m_errorText;
+}
+
+QStringList CoordinateFileWriter::filePaths() const
+{
+    QStringList paths;
+    for (const auto &file : m_files)
+        paths.append(file->file.fileName());
+    return paths;
+}
+
+QString CoordinateFileWriter::headerLine() const
+{
+    QStringList labels;
+    for (const Column &column : m_columns)
+        labels.append(column.label);
+    return labels.join(m_separator);
+}
+
+QString CoordinateFileWriter::dataLine(const Values &values) const
+{
+    QStringList fields;
+    for (const Column &column : m_columns)
+        fields.append(valueText(column.id, values));
+    return fields.join(m_separator);
+}
+
+bool CoordinateFileWriter::fail(Result result, const QString &text)
+{
+    m_result = result;
+    m_errorText = text;
+    return false;
+}
+
+QString CoordinateFileWriter::valueText(int id, const Values &values) const
+{
+    const int planar = m_wgs84 ? DegreeDecimals : MetreDecimals;
+    switch (id) {
+    case OutputLabelModel::Name:
+        return values.name;
+    case OutputLabelModel::Date:
+        return values.date;
+    case OutputLabelModel::North:
+        return fixed(values.north, planar);
+    case OutputLabelModel::East:
+        return fixed(values.east, planar);
+    case OutputLabelModel::Height:
+        return fixed(values.height, MetreDecimals);
+    case OutputLabelModel::SdN:
+        return accuracy(values.sdN);
+    case OutputLabelModel::SdE:
+        return accuracy(values.sdE);
+    case OutputLabelModel::SdH:
+        return accuracy(values.sdH);
+    default:
+        return QString();
+    }
+}
