@@ -1,0 +1,389 @@
+#include "timemarks/openttimemarktablemodel.h"
+
+#include "geo/geocalc.h"
+#include "settings/settingsstore.h"
+#include "timemarks/lineconversionreport.h"
+#include "timemarks/timemarknumber.h"
+
+#include <QColor>
+#include <QFont>
+
+#include <algorithm>
+
+namespace {
+
+// Roles in the order in which a column takes its colour.
+enum ColourRole
+{
+    ColourX,
+    ColourY,
+    ColourZ,
+    ColourAccE,
+    ColourAccN,
+    ColourAccZ,
+    ColourDate
+};
+
+const QColor &roleColour(int role, bool oddRow)
+{
+    static const QColor odd[] = {QColor(0xf0, 0xe7, 0x7c), QColor(0x7e, 0xe9, 0xe5),
+                                 QColor(0xff, 0x89, 0xa2), QColor(0x8d, 0xa3, 0xf0),
+                                 QColor(0x8d, 0xf0, 0xa3), QColor(0xc8, 0xa0, 0xdb),
+                                 QColor(0xa2, 0xa2, 0xa2), QColor(0xd7, 0xd7, 0xd7)};
+    static const QColor even[] = {QColor(0xfe, 0xf4, 0x83), QColor(0x8a, 0xff, 0xfb),
+                                  QColor(0xff, 0x97, 0xad), QColor(0x75, 0x87, 0xc7),
+                                  QColor(0x97, 0xff, 0xad), QColor(0xa3, 0x82, 0xb3),
+                                  QColor(0xb4, 0xb4, 0xb4), QColor(Qt::white)};
+    return oddRow ? odd[role] : even[role];
+}
+
+// Collects what toLines() could not read, keeping the first offender for the message.
+class CellReader
+{
+public:
+    CellReader(const RawRow &cells, int rowNumber, LineConversionReport *report)
+        : m_cells(cells), m_rowNumber(rowNumber), m_report(report)
+    {
+    }
+    QString text(int column) const { return m_cells.cell(column - 1); }
+    double number(int column, bool degrees = false)
+    {
+        if (column < 1)
+            return 0.0;
+        const QStringView cell = m_cells.cellView(column - 1);
+        bool ok = false;
+        const double value = TimemarkNumber::parse(cell, &ok, degrees);
+        if (!ok && !m_bad) {
+            m_bad = true;
+            if (m_report && m_report->firstInvalidRow == 0) {
+                m_report->firstInvalidRow = m_rowNumber;
+                m_report->firstInvalidColumn = column;
+                m_report->firstInvalidText = cell.toString();
+            }
+        }
+        return value;
+    }
+    bool bad() const { return m_bad; }
+
+private:
+    const RawRow &m_cells;
+    int m_rowNumber;
+    LineConversionReport *m_report;
+    bool m_bad = false;
+};
+
+} // namespace
+
+OpentTimeMarkTableModel::OpentTimeMarkTableModel(GeoCalc *geoCalc, QObject *parent)
+    : QAbstractTableModel(parent), m_metricLabels{tr("Date"), tr("North"), tr("East"), tr("Z"),
+                                                  tr("sdN"),  tr("sdE"),   tr("sdH")},
+      m_degreeLabels{tr("Date"), tr("Lat (N)"), tr("Lon (E)"), tr("H"),
+                     tr("sdN"),  tr("sdE"),     tr("sdH")},
+      m_geoCalc(geoCalc)
+{
+}
+
+OpentTimeMarkTableModel::~OpentTimeMarkTableModel() = default;
+
+int OpentTimeMarkTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int OpentTimeMarkTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_columnCount;
+}
+
+QString OpentTimeMarkTableModel::cellText(int row, int column) const
+{
+    if (row < 0 || row >= int(m_rows.size()))
+        return QString();
+    return m_rows[size_t(row)].cell(column);
+}
+
+int OpentTimeMarkTableModel::roleColourIndex(int column) const
+{
+    const int number = column + 1;
+    const int roles[] = {m_colX, m_colY, m_colZ, m_colAccE, m_colAccN, m_colAccZ, m_colDate};
+    for (int i = 0; i < 7; ++i) {
+        if (roles[i] == number)
+            return i;
+    }
+    return 7;
+}
+
+QVariant OpentTimeMarkTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return cellText(index.row(), index.column());
+    case Qt::BackgroundRole:
+        if (index.row() < m_firstRow - 1)
+            return QColor(Qt::white);
+        return roleColour(roleColourIndex(index.column()), index.row() % 2 == 1);
+    default:
+        return QVariant();
+    }
+}
+
+bool OpentTimeMarkTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !value.isValid() || !index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    RawRow &cells = m_rows[size_t(index.row())];
+    if (index.column() >= cells.size())
+        return false;
+    cells.setCell(index.column(), value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+QVariant OpentTimeMarkTableModel::headerData(int section, Qt::Orientation orientation,
+                                             int role) const
+{
+    if (orientation == Qt::Vertical) {
+        const bool first = section == m_firstRow - 1;
+        if (role == Qt::DisplayRole)
+            return first ? QStringLiteral("\u27a4") : QString::number(section + 1);
+        if (role == Qt::FontRole && first) {
+            QFont font;
+            font.setBold(true);
+            return font;
+        }
+        return QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    const QStringList &labels =
+        SettingsStore::isWgs84(m_settings) ? m_degreeLabels : m_metricLabels;
+    const int number = section + 1;
+    const int roles[] = {m_colDate, m_colX, m_colY, m_colZ, m_colAccN, m_colAccE, m_colAccZ};
+    for (int i = 0; i < 7; ++i) {
+        if (roles[i] == number)
+            return labels.at(i);
+    }
+    return QString();
+}
+
+Qt::ItemFlags OpentTimeMarkTableModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return index.isValid() ? base | Qt::ItemIsEditable : base;
+}
+
+Qt::DropActions OpentTimeMarkTableModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+Qt::DropActions OpentTimeMarkTableModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+bool OpentTimeMarkTableModel::canDropMimeData(const QMimeData *, Qt::DropAction, int, int,
+                                              const QModelIndex &) const
+{
+    return true;
+}
+
+bool OpentTimeMarkTableModel::dropMimeData(const QMimeData *, Qt::DropAction, int, int,
+                                           const QModelIndex &)
+{
+    return true;
+}
+
+QVector<QString> OpentTimeMarkTableModel::rowCells(int row) const
+{
+    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].cells() : QVector<QString>();
+}
+
+void OpentTimeMarkTableModel::setColumn(int *member, int value)
+{
+    beginResetModel();
+    *member = value;
+    endResetModel();
+}
+
+void OpentTimeMarkTableModel::setColX(int column)
+{
+    setColumn(&m_colX, column);
+}
+void OpentTimeMarkTableModel::setColY(int column)
+{
+    setColumn(&m_colY, column);
+}
+void OpentTimeMarkTableModel::setColZ(int column)
+{
+    setColumn(&m_colZ, column);
+}
+void OpentTimeMarkTableModel::setFirstRow(int row)
+{
+    setColumn(&m_firstRow, qMax(1, row));
+}
+void OpentTimeMarkTableModel::setAccE(int column)
+{
+    setColumn(&m_colAccE, qMax(0, column));
+}
+void OpentTimeMarkTableModel::setAccN(int column)
+{
+    setColumn(&m_colAccN, qMax(0, column));
+}
+void OpentTimeMarkTableModel::setAccZ(int column)
+{
+    setColumn(&m_colAccZ, qMax(0, column));
+}
+void OpentTimeMarkTableModel::setColDate(int column)
+{
+    setColumn(&m_colDate, qMax(0, column));
+}
+
+// Column changes are announced as such, so a view never holds more sections than the model.
+void OpentTimeMarkTableModel::adoptColumnCount(int count)
+{
+    if (count > m_columnCount) {
+        beginInsertColumns(QModelIndex(), m_columnCount, count - 1);
+        m_columnCount = count;
+        endInsertColumns();
+    } else if (count < m_columnCount) {
+        beginRemoveColumns(QModelIndex(), count, m_columnCount - 1);
+        m_columnCount = count;
+        endRemoveColumns();
+    }
+}
+
+void OpentTimeMarkTableModel::appendRow(QVector<QString> *row)
+{
+    if (!row)
+        return;
+    std::vector<RawRow> rows;
+    rows.emplace_back(*row);
+    delete row;
+    appendRows(std::move(rows));
+}
+
+void OpentTimeMarkTableModel::appendRows(const QList<QVector<QString> *> &rows)
+{
+    std::vector<RawRow> values;
+    values.reserve(size_t(rows.size()));
+    for (QVector<QString> *row : rows) {
+        if (!row)
+            continue;
+        values.emplace_back(*row);
+        delete row;
+    }
+    appendRows(std::move(values));
+}
+
+void OpentTimeMarkTableModel::appendRows(std::vector<RawRow> &&rows)
+{
+    if (rows.empty())
+        return;
+    adoptColumnCount(rows.back().size());
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    if (m_rows.empty()) {
+        m_rows = std::move(rows);
+    } else {
+        std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    }
+    endInsertRows();
+    rows.clear();
+}
+
+bool OpentTimeMarkTableModel::removeRow(int row)
+{
+    if (row >= 0 && row < int(m_rows.size())) {
+        beginRemoveRows(QModelIndex(), row, row);
+        m_rows.erase(m_rows.begin() + row);
+        endRemoveRows();
+    }
+    return true;
+}
+
+bool OpentTimeMarkTableModel::removeRows(QList<int> rows)
+{
+    // Each removal shifts the rows behind it, so walk the sorted list and count only the rows
+    // really removed: a repeated or out-of-range entry must not move the aim.
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    const int count = int(m_rows.size());
+    int removed = 0;
+    for (const int row : qAsConst(rows)) {
+        if (row < 0 || row >= count)
+            continue;
+        removeRow(row - removed);
+        ++removed;
+    }
+    return true;
+}
+
+void OpentTimeMarkTableModel::clearRows()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    endResetModel();
+}
+
+void OpentTimeMarkTableModel::joinCols(int start, int end)
+{
+    if (start > end)
+        std::swap(start, end);
+    start = qMax(0, start);
+    beginResetModel();
+    for (RawRow &cells : m_rows)
+        cells.joinCells(start, end);
+    if (!m_rows.empty())
+        m_columnCount = m_rows.back().size();
+    endResetModel();
+}
+
+QList<Line> OpentTimeMarkTableModel::toLines(LineConversionReport *report) const
+{
+    const bool degrees = SettingsStore::isWgs84(m_settings);
+    const bool convert = degrees && m_geoCalc && m_geoCalc->isReady();
+    LineConversionReport local;
+    LineConversionReport *out = report ? report : &local;
+    *out = LineConversionReport();
+
+    QList<Line> lines;
+    const int start = m_firstRow - 1;
+    if (start < int(m_rows.size()))
+        lines.reserve(int(m_rows.size()) - start);
+    for (int r = qMax(0, start); r < int(m_rows.size()); ++r) {
+        CellReader cells(m_rows[size_t(r)], r + 1, out);
+        Line line;
+        line.date = cells.text(m_colDate);
+        const double north = cells.number(m_colX, degrees);
+        const double east = cells.number(m_colY, degrees);
+        line.z = cells.number(m_colZ);
+        line.sy = cells.number(m_colAccN);
+        line.sx = cells.number(m_colAccE);
+        line.sz = cells.number(m_colAccZ);
+        if (degrees) {
+            line.lat = north;
+            line.lon = east;
+            if (convert) {
+                const UtmPoint utm = m_geoCalc->geoToUtm(line.lon, line.lat, line.z);
+                // The height is the file's own; a point outside the zones keeps it.
+                line.x = utm.x;
+                line.y = utm.y;
+                line.zone = utm.zone;
+            }
+        } else {
+            line.x = east;
+            line.y = north;
+        }
+        if (cells.bad())
+            ++out->invalidRows;
+        lines.append(line);
+    }
+    out->convertedRows = lines.size();
+    return lines;
+}
