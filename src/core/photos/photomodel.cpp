@@ -103,6 +103,10 @@ QVariant PhotoModel::data(const QModelIndex &index, int role) const
             qCDebug(PhotoLog::critical).noquote() << QStringLiteral("xmp not readed: %1 : %2")
                                                          .arg(e.code())
                                                          .arg(QString::fromLocal8Bit(e.what()));
+        } catch (const std::exception &e) {
+            // Views ask for this while painting; a damaged file must not end the program.
+            qCDebug(PhotoLog::critical).noquote()
+                << QStringLiteral("xmp not readed: -1 : %1").arg(QString::fromLocal8Bit(e.what()));
         }
         return QVariant();
     default:

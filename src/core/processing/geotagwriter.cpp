@@ -1,6 +1,7 @@
 #include "processing/geotagwriter.h"
 
 #include "geo/geocalc.h"
+#include "photos/exivsetup.h"
 
 #include <exiv2/exiv2.hpp>
 
@@ -86,6 +87,8 @@ QString GeotagWriter::encodeAltitude(double height)
 GeotagWriter::Outcome GeotagWriter::writeGeotag(Exiv2::Image &image, const GeotagValues &values,
                                                 const GeoCalc *geoCalc)
 {
+    // drone-dji keys can only be built once the namespace is known.
+    ExivSetup::initialize();
     Degrees position;
     const bool withPosition = positionInDegrees(values, geoCalc, &position);
     Exiv2::ExifData &exif = image.exifData();
