@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <exiv2/exiv2.hpp>
+
+#include <optional>
+
+/**
+ * Access to one photo's file by its entry (a path or a file URL), always through
+ * nativePhotoPath. Opening only reads: nothing here ever writes to a photo.
+ */
+class PhotoFile
+{
+public:
+    /// Opens the photo and reads its metadata; throws Exiv2::AnyError like the library.
+    static Exiv2::Image::AutoPtr openMetadata(const QString &entry);
+    /// Bytes of the photo's file; 0 when it cannot be read.
+    static qint64 size(const QString &entry);
+    static bool exists(const QString &entry);
+
+    /// First component of an XMP key as a number; empty when absent or not a finite number.
+    static std::optional<double> xmpNumber(const Exiv2::XmpData &xmp, const Exiv2::XmpKey &key);
+    /// First component of an EXIF key as a number; empty when absent or not a finite number.
+    static std::optional<double> exifNumber(const Exiv2::ExifData &exif, const Exiv2::ExifKey &key);
+
+    /// "Exiv2 ERROR: <code> - <message>", the form every Exiv2 failure is logged in.
+    static QString errorText(const Exiv2::AnyError &error);
+};

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "photos/adj.h"
+#include "photos/filtertype.h"
+
+#include <QAbstractListModel>
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+#include <QThread>
+
+class FileWorker;
+class FilterPhotoWorker;
+
+/**
+ * The photos of one block in pairing order, each with its attitude, exposure date and
+ * quarantine flag (four parallel lists). New photos are read by a FileWorker in a thread of
+ * its own; the photo filter runs in a second thread. Entries keep the form they arrived in
+ * (path or file URL); every file access goes through nativePhotoPath.
+ */
+class PhotoModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    enum Roles
+    {
+        QuarantineRole = 39,  //!< the row's quarantine flag
+        GimbalPitchRole = 40, //!< Xmp.drone-dji.GimbalPitchDegree, read from the file each time
+    };
+
+    explicit PhotoModel(QObject *parent = nullptr);
+    /// Stops both worker threads (interrupting a running pass) and waits for them.
+    ~PhotoModel() override;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    /**
+     * Hands a copy of @p entries to the reader and starts its thread. False, and nothing
+     * done, while a batch is still being read.
+     */
+    bool addPhotos(const QStringList &entries);
+    /// Whether a batch is being read.
+    bool isAdding() const;
+    /**
+     * Appends photos that were read already (a block split off another), unflagged.
+     * False, and nothing changed, when the three lists differ in length.
+     */
+    bool appendPhotos(const QStringList &entries, const QList<Adj> &adjs,
+                      const QList<QDateTime> &dates);
+    /// Removes the rows whose files no longer exist; returns their entries in list order.
+    QStringList removeMissing();
+    void clearPhotos();
+    /// Removes every row from @p row to the end.
+    bool removeFrom(int row);
+
+    void setQuarantine(const QList<int> &rows);
+    void unsetQuarantine(const QList<int> &rows);
+    void clearQuarantine();
+    /// With -1: whether any row is quarantined; else whether @p row is.
+    bool isQuarantined(int row = -1) const;
+    QList<bool> quarantineFlags() const { return m_quarantine; }
+
+    QStringList entries() const { return m_entries; }
+    /// Rows @p from to @p to, both included, clipped to the list.
+    QStringList entries(int from, int to) const;
+    QString entry(int row) const;
+    /// Attitude of a row; all zero past the end.
+    Adj adj(int row) const;
+    QList<Adj> adjs(int from, int to) const;
+    /// Exposure date of a row; invalid past the end.
+    QDateTime date(int row) const;
+    QList<QDateTime> dates(int from, int to) const;
+    /// Bytes of all photos' files.
+    qint64 totalVolume() const { return m_volume; }
+
+    /**
+     * Starts the photo filter on a copy of the entries and quarantine flags. A pass still
+     * running is interrupted first and reports nothing.
+     */
+    void startFilter(FilterTypes type, int valSS);
+    /// Interrupts a running filter pass; it reports nothing.
+    void stopFilter();
+    bool isFilterRunning() const;
+
+public slots:
+    void addFinished(const QStringList &newList, const QStringList &noFiles,
+                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache);
+    void addFinishedFail();
+    void removePhoto(int pos);
+    /// Removes the listed rows, given in any order; duplicates and rows outside are ignored.
+    void removePhotos(const QList<int> &rows);
+    void filterFinished(const QList<int> &rows);
+    void filterFinishedFail();
+
+signals:
+    /// A batch has been taken over (also when none of it was accepted).
+    void photosAdded();
+    /// Entries of the batch refused for lacking the attitude tags.
+    void filesNoAdded(const QStringList &noFiles);
+    /// No photo of the batch was accepted.
+    void addNoPhotos();
+    /// Reading progress of the current batch, 0 to 99.
+    void addProcess(int percent);
+    /// Rows the photo filter reported.
+    void filterResult(const QList<int> &rows);
+    void filterProcess(int percent);
+
+private:
+    void stopThread(QThread &thread);
+    void recomputeVolume();
+
+    QStringList m_entries;
+    QList<bool> m_quarantine;
+    QList<Adj> m_adjs;
+    QList<QDateTime> m_dates;
+    qint64 m_volume = 0;
+
+    QThread m_readerThread;
+    FileWorker *m_reader = nullptr;
+    QThread m_filterThread;
+    FilterPhotoWorker *m_filter = nullptr;
+};
