@@ -236,10 +236,10 @@ void TestLogger::linesFromThreadsDoNotInterleave()
     QVERIFY(Logger::setUp(m_logDir->path(), QDateTime::currentDateTime()));
     constexpr int threadCount = 4;
     constexpr int perThread = 300;
-    const QString payload(300, QLatin1Char('x'));
     std::vector<std::unique_ptr<QThread>> threads;
     for (int t = 0; t < threadCount; ++t) {
-        threads.emplace_back(QThread::create([t, payload] {
+        threads.emplace_back(QThread::create([t] {
+            const QString payload(300, QLatin1Char('x')); // own copy: nothing shared but the log
             for (int i = 0; i < perThread; ++i)
                 qCDebug(lcCritical).noquote() << QStringLiteral("T%1 %2 ").arg(t).arg(i) + payload;
         }));

@@ -46,7 +46,6 @@ private slots:
     void photoTagsReadBack();
     void timemarkForms_data();
     void timemarkForms();
-    void flightPairsPhotosWithRows();
 
 private:
     QTemporaryDir m_tempDir;
@@ -150,18 +149,6 @@ void TestSyntheticFlight::timemarkForms()
     QCOMPARE(cells.at(first), QStringLiteral("55.123456789"));
     QCOMPARE(cells.at(first + 1), QStringLiteral("37.987654321"));
     QCOMPARE(cells.at(first + 2).toDouble(), 151.25);
-}
-
-void TestSyntheticFlight::flightPairsPhotosWithRows()
-{
-    QList<TimemarkRow> rows;
-    const QStringList photos =
-        SyntheticFlight::writeFlight(m_tempDir.filePath(QStringLiteral("flight")), 5, &rows);
-    QCOMPARE(photos.size(), 5);
-    QCOMPARE(rows.size(), 5);
-    for (const QString &photo : photos)
-        QVERIFY(QFile::exists(photo));
-    QCOMPARE(rows[4].north - rows[0].north, 40.0);
 }
 
 QTEST_GUILESS_MAIN(TestSyntheticFlight)
