@@ -19,7 +19,8 @@ done
 kestrix_install_packages "${KESTRIX_PACKAGES[@]}" clang
 kestrix_build "$build" "${cmake_args[@]}"
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+# Qt is built without frame pointers: only the slow unwinder sees far enough for suppressions.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$KESTRIX_ROOT/tools/lsan.supp}"
 export TSAN_OPTIONS="${TSAN_OPTIONS:-suppressions=$KESTRIX_ROOT/tools/tsan.supp:halt_on_error=1}"

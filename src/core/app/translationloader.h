@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QTranslator;
+
+/**
+ * Loads and installs the three user-interface catalogues of a run: the Qt catalogue, the Qt
+ * base catalogue and the program's own, in that order, so the program's own is searched first.
+ *
+ * The translators stay installed for the lifetime of this object.
+ */
+class TranslationLoader
+{
+public:
+    TranslationLoader();
+    ~TranslationLoader();
+    TranslationLoader(const TranslationLoader &) = delete;
+    TranslationLoader &operator=(const TranslationLoader &) = delete;
+
+    /**
+     * The catalogue name for a stored main/translation value: the locale name when it is
+     * empty or "sys", otherwise the stored code itself ("de" gives de.qm, qt_de.qm, ...).
+     */
+    static QString translationName(const QString &stored, const QString &localeName);
+    /// {"qt_" + name, "qtbase_" + name, name}, in installation order.
+    static QStringList catalogueNames(const QString &translationName);
+    /**
+     * The application's directory + "/translations"; when that does not exist (an installed
+     * program), the share/kestrix/translations folder of the installation prefix.
+     */
+    static QString translationsDirectory();
+
+    /// Reads main/translation, logs the choice and installs the catalogues found in
+    /// translationsDirectory(). Missing catalogues only log "failed".
+    void install();
+    /// The same from an explicit folder and locale name.
+    void install(const QString &directory, const QString &localeName);
+    /// The catalogue names that loaded, in installation order.
+    QStringList loaded() const { return m_loaded; }
+
+private:
+    void removeAll();
+
+    std::vector<std::unique_ptr<QTranslator>> m_translators;
+    QStringList m_loaded;
+};

@@ -1,0 +1,14 @@
+#include "app/guiresources.h"
+
+#include <QtGlobal>
+
+#include <mutex>
+
+void GuiResources::initialize()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Q_INIT_RESOURCE(resources);
+        Q_INIT_RESOURCE(fonts);
+    });
+}
