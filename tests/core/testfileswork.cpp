@@ -121,7 +121,8 @@ QString TestFilesWork::freshDir(const QString &name)
 BlockSnapshot TestFilesWork::makeBlock(const QString &name, int count, int rowCount)
 {
     QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(m_dir.filePath("src/" + name), count, &rows);
+    const QStringList photos =
+        SyntheticFlight::writeFlight(m_dir.filePath("src/" + name), count, &rows);
     m_sources << photos;
     BlockSnapshot block;
     block.entries = photos;
@@ -165,10 +166,10 @@ void TestFilesWork::twoBlocksOfThree()
     const QString out = freshDir("two");
     FilesWork job(m_geo);
     QVERIFY(run(job, out, {makeBlock("a", 3), makeBlock("b", 3)}) >= 0);
-    QCOMPARE(filesBelow(out), QStringList({"IMG/KES_1_00001.JPG", "IMG/KES_1_00002.JPG",
-                                           "IMG/KES_1_00003.JPG", "IMG/KES_2_00004.JPG",
-                                           "IMG/KES_2_00005.JPG", "IMG/KES_2_00006.JPG",
-                                           "fileData.txt"}));
+    QCOMPARE(filesBelow(out),
+             QStringList({"IMG/KES_1_00001.JPG", "IMG/KES_1_00002.JPG", "IMG/KES_1_00003.JPG",
+                          "IMG/KES_2_00004.JPG", "IMG/KES_2_00005.JPG", "IMG/KES_2_00006.JPG",
+                          "fileData.txt"}));
     QVERIFY(!QFileInfo::exists(out + "/QUARANTINE"));
     const QStringList lines = readLines(out + "/fileData.txt");
     QCOMPARE(lines.size(), 7);
@@ -211,9 +212,9 @@ void TestFilesWork::splitMode()
     QVERIFY(run(job, out, {makeBlock("a", 2), makeBlock("b", 2)}) >= 0);
     const QString f1 = pix4d ? "fileData_Pix4d_01.txt" : "fileData01.txt";
     const QString f2 = pix4d ? "fileData_Pix4d_02.txt" : "fileData02.txt";
-    QCOMPARE(filesBelow(out), QStringList({"IMG01/KES_1_00001.JPG", "IMG01/KES_1_00002.JPG",
-                                           "IMG02/KES_2_00003.JPG", "IMG02/KES_2_00004.JPG", f1,
-                                           f2}));
+    QCOMPARE(filesBelow(out),
+             QStringList({"IMG01/KES_1_00001.JPG", "IMG01/KES_1_00002.JPG", "IMG02/KES_2_00003.JPG",
+                          "IMG02/KES_2_00004.JPG", f1, f2}));
     QVERIFY(!QFileInfo::exists(out + "/QUARANTINE01"));
     QVERIFY(!QFileInfo::exists(out + "/QUARANTINE02"));
     QCOMPARE(readLines(out + "/" + f1).size(), 3);
@@ -247,7 +248,8 @@ void TestFilesWork::secondRunIntoTheSameFolder()
     FilesWork job(m_geo);
     QVERIFY(run(job, out, {block}) >= 0);
     const QByteArray firstFile = checksum({out + "/fileData.txt"});
-    const QByteArray firstPhotos = checksum({out + "/IMG/KES_1_00001.JPG", out + "/IMG/KES_1_00002.JPG"});
+    const QByteArray firstPhotos =
+        checksum({out + "/IMG/KES_1_00001.JPG", out + "/IMG/KES_1_00002.JPG"});
     QSignalSpy text(&job, &FilesWork::curProcessFile);
     QCOMPARE(run(job, out, {block}), int(FilesWork::CoordinateFileExists));
     QVERIFY(text.last().first().toString().contains("fileData.txt"));
@@ -378,9 +380,11 @@ void TestFilesWork::wgs84Output()
     QCOMPARE(f.at(1).section('.', 1).size(), 9);
     QVERIFY(std::abs(f.at(1).toDouble() - 52.5) < 1e-5);
     QVERIFY(std::abs(f.at(2).toDouble() - 3.25) < 1e-5);
-    auto image = Exiv2::ImageFactory::open(QFile::encodeName(out + "/IMG/KES_1_00001.JPG").toStdString());
+    auto image =
+        Exiv2::ImageFactory::open(QFile::encodeName(out + "/IMG/KES_1_00001.JPG").toStdString());
     image->readMetadata();
-    QCOMPARE(QString::fromStdString(image->xmpData()["Xmp.drone-dji.GpsLatitude"].toString()), f.at(1));
+    QCOMPARE(QString::fromStdString(image->xmpData()["Xmp.drone-dji.GpsLatitude"].toString()),
+             f.at(1));
     QCOMPARE(QString::fromStdString(image->exifData()["Exif.GPSInfo.GPSLatitudeRef"].toString()),
              QStringLiteral("N"));
 }

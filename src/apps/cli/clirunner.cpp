@@ -142,8 +142,8 @@ QStringList CliRunner::expandPhotos(const QStringList &paths, QStringList *missi
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
-            QStringList names = QDir(path).entryList({"*.jpg", "*.jpeg", "*.JPG", "*.JPEG", "*.Jpg", "*.Jpeg"},
-                                                     QDir::Files, QDir::Name);
+            QStringList names = QDir(path).entryList(
+                {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG", "*.Jpg", "*.Jpeg"}, QDir::Files, QDir::Name);
             names.erase(std::unique(names.begin(), names.end()), names.end());
             std::sort(names.begin(), names.end());
             for (const QString &name : names)
@@ -227,10 +227,9 @@ void CliRunner::splitBlocks()
 {
     const QList<FlyData *> originals = m_flys;
     for (FlyData *fly : originals) {
-        connect(fly, &FlyData::notification, this,
-                [this, fly](const QString &text) {
-                    m_err << tr("Block %1: %2").arg(fly->number()).arg(text) << Qt::endl;
-                });
+        connect(fly, &FlyData::notification, this, [this, fly](const QString &text) {
+            m_err << tr("Block %1: %2").arg(fly->number()).arg(text) << Qt::endl;
+        });
         connect(fly, &FlyData::slicedBlock, this,
                 [this](const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjs,
                        const QList<QDateTime> &dates, int colDate, int colSX, int colSY,
@@ -310,8 +309,8 @@ void CliRunner::progress(int percent)
     m_lastPercent = percent;
     const int width = 40;
     const int filled = width * qBound(0, percent, 100) / 100;
-    m_err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(width - filled, QLatin1Char(' '))
-          << "] " << percent << '%';
+    m_err << '\r' << '[' << QString(filled, QLatin1Char('#'))
+          << QString(width - filled, QLatin1Char(' ')) << "] " << percent << '%';
     if (percent >= 100)
         m_err << '\n';
     m_err.flush();
@@ -336,7 +335,8 @@ int CliRunner::process()
     ProcessingReport report;
     bool haveReport = false;
     connect(&job, &FilesWork::curProcess, this, &CliRunner::progress);
-    connect(&job, &FilesWork::curProcessFile, this, [&lastText](const QString &t) { lastText = t; });
+    connect(&job, &FilesWork::curProcessFile, this,
+            [&lastText](const QString &t) { lastText = t; });
     connect(&job, &FilesWork::reportReady, this, [&](const ProcessingReport &r) {
         report = r;
         haveReport = true;
@@ -392,9 +392,9 @@ int CliRunner::process()
                          .arg(report.notGeotagged)
                   << Qt::endl;
         if (report.withoutPosition)
-            m_out << tr("Photos without a timemark row (position 0): %1")
-                         .arg(report.withoutPosition)
-                  << Qt::endl;
+            m_out
+                << tr("Photos without a timemark row (position 0): %1").arg(report.withoutPosition)
+                << Qt::endl;
         if (report.skipped || report.metadataFailed)
             return RunFailed;
     }

@@ -21,7 +21,13 @@ class CliRunner : public QObject
 {
     Q_OBJECT
 public:
-    enum ExitCode { Done = 0, Refused = 1, Usage = 2, RunFailed = 3 };
+    enum ExitCode
+    {
+        Done = 0,
+        Refused = 1,
+        Usage = 2,
+        RunFailed = 3
+    };
 
     explicit CliRunner(const CliOptions &options, QObject *parent = nullptr);
     ~CliRunner() override;

@@ -4,7 +4,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CliOptions", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CliOptions", text);
+}
 
 std::optional<int> toInt(const QString &text)
 {
@@ -83,8 +86,9 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
         return bad(tr("Unknown command %1").arg(arguments.first()));
     o.command = Command::Process;
 
-    const QStringList withValue{"--out", "--prefix", "--mode", "--coords", "--utm-zone",
-                                "--delimiter", "--columns", "--first-row", "--offset",
+    const QStringList withValue{"--out",           "--prefix",    "--mode",
+                                "--coords",        "--utm-zone",  "--delimiter",
+                                "--columns",       "--first-row", "--offset",
                                 "--out-delimiter", "--split-gap", "--quarantine-filter",
                                 "--timemarks"};
     for (int i = 1; i < arguments.size(); ++i) {

@@ -19,24 +19,29 @@ struct CliBlock
  */
 struct CliOptions
 {
-    enum class Command { Process, Version, Help };
+    enum class Command
+    {
+        Process,
+        Version,
+        Help
+    };
 
     Command command = Command::Help;
     QString outDir;
     QList<CliBlock> blocks;
     std::optional<bool> subdir;
     std::optional<QString> prefix;
-    std::optional<int> workType;     //!< 0 full, 1 timemarks, 2 photos
+    std::optional<int> workType;       //!< 0 full, 1 timemarks, 2 photos
     std::optional<int> coordinateType; //!< 0 UTM, 2 WGS 84
     std::optional<int> utmZone;
-    std::optional<int> delimiter;    //!< index into separatorList; unset: detect
+    std::optional<int> delimiter;      //!< index into separatorList; unset: detect
     std::optional<QList<int>> columns; //!< date, north, east, height[, sdN, sdE, sdH]
     std::optional<int> firstRow;
     std::optional<QList<int>> offset; //!< A, B, Z in millimetres
     bool splitFolders = false;
     bool pix4d = false;
-    std::optional<int> outDelimiter;  //!< meta/outSeparator value
-    std::optional<int> splitGap;      //!< seconds
+    std::optional<int> outDelimiter; //!< meta/outSeparator value
+    std::optional<int> splitGap;     //!< seconds
     bool filterDistance = false;
     std::optional<int> distance;
     bool filterGimbal = false;

@@ -21,6 +21,7 @@ struct LogState
     QString directory;
     QtMessageHandler previous = nullptr;
     bool installed = false;
+    bool echo = true; // pass messages on to the standard output routine
 };
 
 // Never destroyed: messages can still arrive from static destructors after main() returns.
@@ -64,7 +65,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext &context, const QSt
     QtMessageHandler previous;
     {
         QMutexLocker lock(&s.mutex);
-        previous = s.previous;
+        previous = s.echo || type == QtFatalMsg ? s.previous : nullptr;
     }
     if (previous)
         previous(type, context, message);
@@ -86,6 +87,12 @@ void messageHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 }
 
 } // namespace
+
+void Logger::setEchoToStandardError(bool echo)
+{
+    QMutexLocker lock(&state().mutex);
+    state().echo = echo;
+}
 
 QString Logger::defaultDirectory()
 {

@@ -35,6 +35,10 @@ public:
     static QString formatLine(const QDateTime &time, QtMsgType type, const char *category,
                               const QString &message);
 
+    /// Whether messages also reach the standard error stream (default true). The command line
+    /// turns it off so that its own output stays readable; fatal messages always pass.
+    static void setEchoToStandardError(bool echo);
+
     /// Creates defaultDirectory() if needed, opens the run's file there and installs the handler.
     static bool setUp();
     /**

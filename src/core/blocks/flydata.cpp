@@ -185,11 +185,20 @@ bool FlyData::clearQuarantine()
     return true;
 }
 
-QList<int> FlyData::quarantinedRows() const { return m_timemarks->quarantinedRows(); }
+QList<int> FlyData::quarantinedRows() const
+{
+    return m_timemarks->quarantinedRows();
+}
 
-void FlyData::setFilterEnabled(Filter filter, bool on) { m_filters[filter] = on; }
+void FlyData::setFilterEnabled(Filter filter, bool on)
+{
+    m_filters[filter] = on;
+}
 
-bool FlyData::isFilterEnabled(Filter filter) const { return m_filters[filter]; }
+bool FlyData::isFilterEnabled(Filter filter) const
+{
+    return m_filters[filter];
+}
 
 bool FlyData::runFilters()
 {
@@ -231,8 +240,9 @@ int FlyData::split()
         emit notification(tr("Count photos and timemarks must be equal"));
         return 0;
     }
-    const QList<int> cuts = TimeSplit::cuts(
-        m_photos->dates(0, count - 1), quint16(qBound(0, Keys::SecondsToSlice.read(m_settings), 65535)));
+    const QList<int> cuts =
+        TimeSplit::cuts(m_photos->dates(0, count - 1),
+                        quint16(qBound(0, Keys::SecondsToSlice.read(m_settings), 65535)));
     if (cuts.isEmpty()) {
         emit notification(tr("No data to split on blocks"));
         return 0;
@@ -242,8 +252,8 @@ int FlyData::split()
         emit slicedBlock(m_timemarks->rows(piece.first, piece.second),
                          m_photos->entries(piece.first, piece.second),
                          m_photos->adjs(piece.first, piece.second),
-                         m_photos->dates(piece.first, piece.second), m_columns.date,
-                         m_columns.sdN, m_columns.sdE, m_columns.sdH);
+                         m_photos->dates(piece.first, piece.second), m_columns.date, m_columns.sdN,
+                         m_columns.sdE, m_columns.sdH);
     }
     m_timemarks->removeRowsEnd(cuts.first());
     m_photos->removeFrom(cuts.first());

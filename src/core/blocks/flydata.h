@@ -35,7 +35,12 @@ class FlyData : public QObject
     Q_OBJECT
 public:
     /// Filter switches, in menu order.
-    enum Filter { ByDistance = 0, ByGimbalPitch = 1, ByExposureTime = 2 };
+    enum Filter
+    {
+        ByDistance = 0,
+        ByGimbalPitch = 1,
+        ByExposureTime = 2
+    };
 
     FlyData(int number, GeoCalc *geoCalc, QObject *parent = nullptr);
     ~FlyData() override;
@@ -74,9 +79,8 @@ public:
     /// Appends timemark rows, or replaces the table's rows when @p replace.
     void addTimemarks(const QList<Line> &rows, bool replace);
     /// Fills a block made by a split: rows, already-read photos and the source's columns.
-    void fillFromSplit(const QList<Line> &rows, const QStringList &photos,
-                       const QList<Adj> &adjs, const QList<QDateTime> &dates,
-                       const BlockColumns &columns);
+    void fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
+                       const QList<QDateTime> &dates, const BlockColumns &columns);
     void removePhotos(const QList<int> &rows);
     void removeTimemarks(const QList<int> &rows);
     /// Removes photos and timemark rows at the same indexes; only while pair editing is
@@ -113,9 +117,9 @@ signals:
     void notification(const QString &text);
     void filterRowsFound(const QList<int> &rows);
     void filtersFinished();
-    void slicedBlock(const QList<Line> &meta, const QStringList &photos,
-                     const QList<Adj> &adjCache, const QList<QDateTime> &dateCache, int colDate,
-                     int colSX, int colSY, int colSZ);
+    void slicedBlock(const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjCache,
+                     const QList<QDateTime> &dateCache, int colDate, int colSX, int colSY,
+                     int colSZ);
 
 private:
     bool countsEqualOrNotify();

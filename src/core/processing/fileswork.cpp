@@ -26,9 +26,15 @@ namespace {
 constexpr double missingAccuracy = -1.0;
 constexpr double defaultAccuracy = 0.02;
 
-double accuracy(double stored) { return stored == 0.0 ? defaultAccuracy : stored; }
+double accuracy(double stored)
+{
+    return stored == 0.0 ? defaultAccuracy : stored;
+}
 
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 
 bool isEmptyDir(const QString &path)
 {
@@ -53,7 +59,10 @@ FilesWork::FilesWork(GeoCalc *geoCalc, QObject *parent) : QObject(parent), m_geo
     qRegisterMetaType<ProcessingReport>("ProcessingReport");
 }
 
-void FilesWork::stop() { m_stop = true; }
+void FilesWork::stop()
+{
+    m_stop = true;
+}
 
 QString FilesWork::outputDirectory() const
 {
@@ -77,7 +86,10 @@ QString FilesWork::photoName(const QString &prefix, int blockNumber, int counter
         .arg(counter, 5, 10, QLatin1Char('0'));
 }
 
-void FilesWork::setOutputDir(const QString &path) { m_path = path; }
+void FilesWork::setOutputDir(const QString &path)
+{
+    m_path = path;
+}
 
 void FilesWork::setFlys(const QList<FlyData *> &flys)
 {
@@ -95,10 +107,22 @@ void FilesWork::setBlocks(const QList<BlockSnapshot> &blocks)
         m_total += block.entries.size();
 }
 
-void FilesWork::setCsvSeparator(const QString &separator) { m_sep = separator; }
-void FilesWork::setAutoDir(bool autoDir) { m_auto = autoDir; }
-void FilesWork::setWorkType(WorkType type) { m_workType = type; }
-void FilesWork::setGeoCalc(GeoCalc *geoCalc) { m_geoCalc = geoCalc; }
+void FilesWork::setCsvSeparator(const QString &separator)
+{
+    m_sep = separator;
+}
+void FilesWork::setAutoDir(bool autoDir)
+{
+    m_auto = autoDir;
+}
+void FilesWork::setWorkType(WorkType type)
+{
+    m_workType = type;
+}
+void FilesWork::setGeoCalc(GeoCalc *geoCalc)
+{
+    m_geoCalc = geoCalc;
+}
 
 bool FilesWork::fail(int code, const QString &message)
 {
@@ -171,13 +195,15 @@ void FilesWork::doWork()
         for (int b = 1; b <= (split ? m_blocks.size() : 1); ++b) {
             for (const QString &folder : {imageFolder(b), quarantineFolder(b)}) {
                 if (!QDir(out).mkpath(folder) || !QFileInfo(out + folder).isWritable()) {
-                    fail(OutputDirUnusable, tr("Cannot write into the folder %1").arg(out + folder));
+                    fail(OutputDirUnusable,
+                         tr("Cannot write into the folder %1").arg(out + folder));
                     return;
                 }
                 const int stale = PhotoCopier::removeStaleTemporaries(out + folder);
                 if (stale > 0)
                     qCDebug(lcWarning).noquote()
-                        << QStringLiteral("Removed %1 unfinished copies of an interrupted run in %2")
+                        << QStringLiteral(
+                               "Removed %1 unfinished copies of an interrupted run in %2")
                                .arg(stale)
                                .arg(out + folder);
             }
@@ -190,8 +216,8 @@ void FilesWork::doWork()
     const OutputLabelModel labels;
     std::unique_ptr<CoordinateFileWriter> writer;
     if (lines) {
-        writer = std::make_unique<CoordinateFileWriter>(labels, coordinateType, hasDate, m_sep, split,
-                                                        Keys::OutputPix4dLabel.read(m_settings));
+        writer = std::make_unique<CoordinateFileWriter>(
+            labels, coordinateType, hasDate, m_sep, split, Keys::OutputPix4dLabel.read(m_settings));
         if (!writer->open(out, m_blocks.size())) {
             fail(writer->result() == CoordinateFileWriter::FileExists ? CoordinateFileExists
                                                                       : CoordinateFileOpenFailed,
@@ -221,8 +247,8 @@ void FilesWork::doWork()
             emit curProcessFile(tr("Copying and processing of the file: %1").arg(source));
             const QString name = photoName(prefix, b, counter);
             const bool quarantined = block.quarantined.value(i, false);
-            const QString target =
-                out + (quarantined ? quarantineFolder(b) : imageFolder(b)) + QLatin1Char('/') + name;
+            const QString target = out + (quarantined ? quarantineFolder(b) : imageFolder(b)) +
+                                   QLatin1Char('/') + name;
             auto notCopied = [&](const QString &reason) {
                 qCDebug(lcWarning).noquote()
                     << QStringLiteral("File %1 not copied to %2").arg(source, target)
@@ -301,10 +327,9 @@ void FilesWork::doWork()
                         rewritten = true;
                     }
                 } catch (const Exiv2::AnyError &e) {
-                    qCDebug(lcCritical).noquote()
-                        << QStringLiteral("Exiv2 ERROR: %1 - %2")
-                               .arg(e.code())
-                               .arg(QString::fromLocal8Bit(e.what()));
+                    qCDebug(lcCritical).noquote() << QStringLiteral("Exiv2 ERROR: %1 - %2")
+                                                         .arg(e.code())
+                                                         .arg(QString::fromLocal8Bit(e.what()));
                     metadataKept = true;
                     rewritten = false;
                 }

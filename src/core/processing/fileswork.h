@@ -28,7 +28,8 @@ class FilesWork : public QObject
     Q_OBJECT
 public:
     /// Negative results of workFinished(); zero or more is the run's duration in seconds.
-    enum Failure {
+    enum Failure
+    {
         CoordinateFileOpenFailed = -1,  //!< a coordinate file could not be created
         CoordinateFileExists = -2,      //!< a coordinate file of that name exists already
         CoordinateFileWriteFailed = -3, //!< a coordinate line could not be written

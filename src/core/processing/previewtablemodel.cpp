@@ -10,8 +10,9 @@
 
 PreviewTableModel::PreviewTableModel(QObject *parent, CustomTableModel *timemarks,
                                      PhotoModel *photos)
-    : QAbstractTableModel(parent), m_timemarks(timemarks), m_photos(photos),
-      m_utmLabels{tr("North"), tr("East"), tr("H"), tr("sdN"), tr("sdE"), tr("sdH")},
+    : QAbstractTableModel(parent), m_timemarks(timemarks),
+      m_photos(photos), m_utmLabels{tr("North"), tr("East"), tr("H"),
+                                    tr("sdN"),   tr("sdE"),  tr("sdH")},
       m_wgsLabels{tr("Lat (N)"), tr("Lon (E)"), tr("H"), tr("sdN"), tr("sdE"), tr("sdH")}
 {
 }

@@ -17,7 +17,8 @@ class PreviewTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Roles {
+    enum Roles
+    {
         QuarantineRole = 39, //!< the timemark row's quarantine flag
         Wgs84ValueRole = 41, //!< latitude, longitude, height of the corrected position
         DecimalsRole = 42    //!< 9 for degrees, else 3

@@ -1,0 +1,363 @@
+#include "referencegeometry.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+struct CliResult
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray checksumOfTree(const QString &dir)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    for (const QString &path : files) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        hash.addData(path.toUtf8());
+        hash.addData(f.readAll());
+    }
+    return hash.result();
+}
+
+QStringList readLines(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList filesBelow(const QString &dir)
+{
+    QStringList names;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(dir).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void version();
+    void usageErrors_data();
+    void usageErrors();
+    void fullRunMatchesComputedCoordinates();
+    void refusals_data();
+    void refusals();
+    void secondRunIntoTheSameFolderFails();
+    void splitGapMakesBlocks();
+    void distanceFilterQuarantines();
+    void wgs84FromPosFile();
+    void storedSettingsStayUntouched();
+
+private:
+    CliResult cli(const QStringList &args);
+    QString flight(const QString &name, int count, QList<TimemarkRow> *rows = nullptr);
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_env;
+};
+
+void TestCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    TestEnv::isolate(m_dir);
+    m_env = QProcessEnvironment::systemEnvironment();
+    m_env.insert("XDG_CONFIG_HOME", m_dir.filePath("child-config"));
+    m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
+    m_env.insert("HOME", m_dir.filePath("child-home"));
+    QDir().mkpath(m_dir.filePath("child-home"));
+}
+
+CliResult TestCli::cli(const QStringList &args)
+{
+    QProcess p;
+    p.setProcessEnvironment(m_env);
+    p.start(TestEnv::cliPath(), args);
+    CliResult r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString TestCli::flight(const QString &name, int count, QList<TimemarkRow> *rows)
+{
+    const QString dir = m_dir.filePath(name);
+    QDir(dir).removeRecursively();
+    QList<TimemarkRow> generated;
+    SyntheticFlight::writeFlight(dir + "/photos", count, &generated);
+    SyntheticFlight::writeTimemarks(dir + "/timemarks.csv", generated,
+                                    SyntheticFlight::Format::Semicolon);
+    if (rows)
+        *rows = generated;
+    return dir;
+}
+
+void TestCli::version()
+{
+    const CliResult r = cli({"--version"});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("Kestrix 1.8.9\n"));
+    const CliResult help = cli({"--help"});
+    QCOMPARE(help.code, 0);
+    QVERIFY(help.out.startsWith("Usage: kestrix-cli process"));
+}
+
+void TestCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("unknown command") << QStringList{"copy"};
+    QTest::newRow("unknown option") << QStringList{"process", "--frobnicate"};
+    QTest::newRow("bad mode") << QStringList{"process", "--mode",      "all", "--out",
+                                             "x",       "--timemarks", "t"};
+    QTest::newRow("no out") << QStringList{"process", "--timemarks", "t", "p.jpg"};
+    QTest::newRow("photo before timemarks") << QStringList{"process", "--out", "x", "p.jpg"};
+    QTest::newRow("bad zone") << QStringList{"process", "--utm-zone",  "61", "--out",
+                                             "x",       "--timemarks", "t"};
+    QTest::newRow("bad columns") << QStringList{"process", "--columns",   "1,2", "--out",
+                                                "x",       "--timemarks", "t"};
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const CliResult r = cli(args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.err.contains("Usage: kestrix-cli process"));
+}
+
+void TestCli::fullRunMatchesComputedCoordinates()
+{
+    QList<TimemarkRow> rows;
+    const QString dir = flight("full", 5, &rows);
+    const QByteArray before = checksumOfTree(dir);
+    const QString out = m_dir.filePath("full-out");
+    const CliResult r = cli({"process", "--no-subdir", "--columns", "1,3,4,5,6,7,8", "--out", out,
+                             "--timemarks", dir + "/timemarks.csv", dir + "/photos"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(r.out.contains("5 from 5 files were copied and processed in"));
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.size(), 6);
+    // ";" files give ";" output only on request; the default is a tab
+    QCOMPARE(lines.first(), QStringLiteral("Name\tDate\tNorth\tEast\tH\tsdN\tsdE\tsdH"));
+    for (int i = 0; i < 5; ++i) {
+        double dE, dN, dH;
+        ReferenceGeometry::leverArm(double(float(-1.0 + 0.1 * (i % 7))),
+                                    double(float(10.0 * (i % 36))), double(float(0.5 * (i % 3))),
+                                    &dE, &dN, &dH);
+        const QStringList f = lines.at(i + 1).split('\t');
+        QCOMPARE(f.at(0), QStringLiteral("KES_1_%1.JPG").arg(i + 1, 5, 10, QChar('0')));
+        QCOMPARE(f.at(1), rows.at(i).date);
+        QCOMPARE(f.at(2), QString::number(rows.at(i).north + dN, 'f', 3));
+        QCOMPARE(f.at(3), QString::number(rows.at(i).east + dE, 'f', 3));
+        QCOMPARE(f.at(4), QString::number(rows.at(i).height + dH, 'f', 3));
+        QCOMPARE(f.mid(5), QStringList({"0.010", "0.012", "0.025"}));
+    }
+    QCOMPARE(filesBelow(out + "/IMG").size(), 5);
+    QCOMPARE(checksumOfTree(dir), before); // sources only read
+}
+
+void TestCli::refusals_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a timemark file") << "text"
+                                         << "is not recognised";
+    QTest::newRow("counts differ") << "counts"
+                                   << "Amount of photos and timemark rows are not match";
+    QTest::newRow("prefix with a path") << "prefix"
+                                        << "cannot be used in a file name";
+    QTest::newRow("output is a file") << "outfile"
+                                      << "is a file";
+    QTest::newRow("folder not empty") << "full"
+                                      << "Selected directory is not empty";
+}
+
+void TestCli::refusals()
+{
+    QFETCH(QString, setup);
+    const QString dir = flight("refuse-" + setup, 3);
+    QString timemarks = dir + "/timemarks.csv";
+    QString out = dir + "/out";
+    QStringList extra{"--no-subdir"};
+    if (setup == "text") {
+        timemarks = dir + "/notes.txt";
+        QFile f(timemarks);
+        f.open(QIODevice::WriteOnly);
+        f.write("just\nsome\nnotes\n");
+    } else if (setup == "counts") {
+        QFile::remove(dir + "/photos/DJI_0003.JPG");
+    } else if (setup == "prefix") {
+        extra << "--prefix"
+              << "../x";
+    } else if (setup == "outfile") {
+        QFile f(out);
+        f.open(QIODevice::WriteOnly);
+    } else if (setup == "full") {
+        QDir().mkpath(out);
+        QFile f(out + "/earlier.txt");
+        f.open(QIODevice::WriteOnly);
+    }
+    const QByteArray before = checksumOfTree(dir);
+    const CliResult r = cli(QStringList{"process"} + extra +
+                            QStringList{"--out", out, "--timemarks", timemarks, dir + "/photos"});
+    QCOMPARE(r.code, 1);
+    QFETCH(QString, message);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QCOMPARE(checksumOfTree(dir), before); // nothing written anywhere
+}
+
+void TestCli::secondRunIntoTheSameFolderFails()
+{
+    const QString dir = flight("twice", 2);
+    const QString out = dir + "/out";
+    const QStringList args{"process", "--no-subdir", "--no-check",           "--out",
+                           out,       "--timemarks", dir + "/timemarks.csv", dir + "/photos"};
+    QCOMPARE(cli(args).code, 0);
+    const QByteArray first = checksumOfTree(out);
+    const CliResult r = cli(args);
+    QCOMPARE(r.code, 3);
+    QVERIFY(r.err.contains("Coordinate file fileData.txt already exists"));
+    QCOMPARE(checksumOfTree(out), first);
+}
+
+void TestCli::splitGapMakesBlocks()
+{
+    const QString dir = m_dir.filePath("gap");
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir + "/photos");
+    const QList<int> offsets{0, 2, 100, 102, 104};
+    QList<TimemarkRow> rows;
+    const QDateTime start(QDate(2024, 5, 17), QTime(9, 0, 0));
+    for (int i = 0; i < offsets.size(); ++i) {
+        PhotoSpec spec;
+        spec.dateTime = start.addSecs(offsets[i]).toString("yyyy:MM:dd HH:mm:ss");
+        SyntheticFlight::writePhoto(QString("%1/photos/P%2.jpg").arg(dir).arg(i), spec);
+        TimemarkRow row;
+        row.date = start.addSecs(offsets[i]).toString("yyyy/MM/dd HH:mm:ss");
+        row.north = 6000000 + 5 * i;
+        row.east = 500000;
+        row.height = 50;
+        rows << row;
+    }
+    SyntheticFlight::writeTimemarks(dir + "/tm.csv", rows, SyntheticFlight::Format::Comma);
+    const CliResult r = cli({"process", "--no-subdir", "--split-gap", "60", "--out", dir + "/out",
+                             "--timemarks", dir + "/tm.csv", dir + "/photos"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(r.err.contains("Block sliced to 1 blocks"));
+    QCOMPARE(filesBelow(dir + "/out/IMG"),
+             QStringList({"KES_1_00001.JPG", "KES_1_00002.JPG", "KES_2_00003.JPG",
+                          "KES_2_00004.JPG", "KES_2_00005.JPG"}));
+    const QStringList lines = readLines(dir + "/out/fileData.txt");
+    QCOMPARE(lines.size(), 6);
+    const QStringList third = lines.at(3).split('\t');
+    QCOMPARE(third.mid(0, 2), QStringList({"KES_2_00003.JPG", "2024/05/17 09:01:40"}));
+    QVERIFY(third.at(2).startsWith("6000010.0"));
+}
+
+void TestCli::distanceFilterQuarantines()
+{
+    // A straight run 10 m apart: with 30 m the middle of every short straight stretch goes.
+    const QString dir = flight("filter", 5);
+    const CliResult r =
+        cli({"process", "--no-subdir", "--quarantine-filter", "distance=30", "--out", dir + "/out",
+             "--timemarks", dir + "/timemarks.csv", dir + "/photos"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(r.err.contains("pairs quarantined"));
+    const QStringList quarantined = filesBelow(dir + "/out/QUARANTINE");
+    QVERIFY(!quarantined.isEmpty());
+    QCOMPARE(filesBelow(dir + "/out/IMG").size() + quarantined.size(), 5);
+    QCOMPARE(readLines(dir + "/out/fileData.txt").size(), 6);
+}
+
+void TestCli::wgs84FromPosFile()
+{
+    const QString dir = m_dir.filePath("pos");
+    QDir(dir).removeRecursively();
+    QList<TimemarkRow> rows;
+    SyntheticFlight::writeFlight(dir + "/photos", 3, &rows);
+    for (int i = 0; i < rows.size(); ++i) {
+        rows[i].north = 52.5 + 0.0001 * i; // latitude
+        rows[i].east = 3.25;               // longitude, zone 31
+    }
+    SyntheticFlight::writeTimemarks(dir + "/flight.pos", rows, SyntheticFlight::Format::RtklibPos);
+    const CliResult r = cli({"process", "--no-subdir", "--coords", "wgs84", "--first-row", "5",
+                             "--columns", "0,3,4,5,8,9,10", "--out", dir + "/out", "--timemarks",
+                             dir + "/flight.pos", dir + "/photos"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QStringList lines = readLines(dir + "/out/fileData.txt");
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.first(), QStringLiteral("Name\tLat (N)\tLon (E)\tH\tsdN\tsdE\tsdH"));
+    for (int i = 0; i < 3; ++i) {
+        const QStringList f = lines.at(i + 1).split('\t');
+        QVERIFY(std::abs(f.at(1).toDouble() - rows.at(i).north) < 2e-6); // a few cm at most
+        QVERIFY(std::abs(f.at(2).toDouble() - 3.25) < 2e-6);
+        QCOMPARE(f.at(1).section('.', 1).size(), 9);
+    }
+}
+
+void TestCli::storedSettingsStayUntouched()
+{
+    const QString conf = m_dir.filePath("child-config/Orvanta/Kestrix.conf");
+    QDir().mkpath(QFileInfo(conf).path());
+    {
+        QFile f(conf);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[main]\nphotoPrefix=STORED\n");
+    }
+    const QByteArray before = checksumOfTree(QFileInfo(conf).path());
+    const QString dir = flight("untouched", 2);
+    const CliResult r =
+        cli({"process", "--no-subdir", "--prefix", "CLI", "--coords", "utm", "--out", dir + "/out",
+             "--timemarks", dir + "/timemarks.csv", dir + "/photos"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(QFileInfo::exists(dir + "/out/IMG/CLI_1_00001.JPG"));
+    QCOMPARE(checksumOfTree(QFileInfo(conf).path()), before);
+    // without the override the stored prefix is used
+    const QString dir2 = flight("stored", 1);
+    QCOMPARE(cli({"process", "--no-subdir", "--out", dir2 + "/out", "--timemarks",
+                  dir2 + "/timemarks.csv", dir2 + "/photos"})
+                 .code,
+             0);
+    QVERIFY(QFileInfo::exists(dir2 + "/out/IMG/STORED_1_00001.JPG"));
+    QFile::remove(conf);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "testcli.moc"
