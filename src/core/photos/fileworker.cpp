@@ -3,7 +3,7 @@
 #include "photos/exivsetup.h"
 #include "photos/photodate.h"
 #include "photos/photofile.h"
-#include "photos/photolog.h"
+#include "app/logcategories.h"
 #include "photos/photometatypes.h"
 
 #include <QThread>
@@ -50,7 +50,7 @@ void FileWorker::addWork()
             // A value that is present but no number would silently become a level attitude.
             if (!pitch || !yaw || !roll) {
                 rejected << entry;
-                qCDebug(PhotoLog::warning).noquote()
+                qCDebug(lcWarning).noquote()
                     << QStringLiteral("%1 does not contain Xmp.drone-dj.Flight* data").arg(entry);
                 continue;
             }
@@ -60,16 +60,16 @@ void FileWorker::addWork()
                                         dates.isEmpty() ? QDateTime() : dates.last());
             accepted << entry;
         } catch (const Exiv2::AnyError &e) {
-            qCDebug(PhotoLog::critical).noquote() << PhotoFile::errorText(e);
+            qCDebug(lcCritical).noquote() << PhotoFile::errorText(e);
         } catch (const std::exception &e) {
             // A damaged file can make the library fail outside its own error type; it must
             // cost that one photo, not the whole program.
-            qCDebug(PhotoLog::critical).noquote()
+            qCDebug(lcCritical).noquote()
                 << QStringLiteral("Exiv2 ERROR: -1 - %1").arg(QString::fromLocal8Bit(e.what()));
         }
     }
 
-    qCDebug(PhotoLog::info).noquote() << QStringLiteral("Added %1 photos, volume %2 Mb")
+    qCDebug(lcInfo).noquote() << QStringLiteral("Added %1 photos, volume %2 Mb")
                                              .arg(accepted.size())
                                              .arg(volume / 1024.0 / 1024.0, 0, 'g', 6);
     if (accepted.isEmpty())

@@ -4,7 +4,7 @@
 #include "photos/fileworker.h"
 #include "photos/filterphotoworker.h"
 #include "photos/photofile.h"
-#include "photos/photolog.h"
+#include "app/logcategories.h"
 #include "photos/photometatypes.h"
 
 #include <QBrush>
@@ -100,12 +100,12 @@ QVariant PhotoModel::data(const QModelIndex &index, int role) const
             if (gimbal)
                 return *gimbal;
         } catch (const Exiv2::AnyError &e) {
-            qCDebug(PhotoLog::critical).noquote() << QStringLiteral("xmp not readed: %1 : %2")
+            qCDebug(lcCritical).noquote() << QStringLiteral("xmp not readed: %1 : %2")
                                                          .arg(e.code())
                                                          .arg(QString::fromLocal8Bit(e.what()));
         } catch (const std::exception &e) {
             // Views ask for this while painting; a damaged file must not end the program.
-            qCDebug(PhotoLog::critical).noquote()
+            qCDebug(lcCritical).noquote()
                 << QStringLiteral("xmp not readed: -1 : %1").arg(QString::fromLocal8Bit(e.what()));
         }
         return QVariant();
@@ -151,7 +151,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
     // The reader builds the three lists together; a mismatch would shift every later
     // photo onto the wrong attitude, so such a batch is not taken.
     if (newList.size() != adjCache.size() || newList.size() != dCache.size()) {
-        qCDebug(PhotoLog::critical).noquote()
+        qCDebug(lcCritical).noquote()
             << QStringLiteral("Photo batch refused: %1 entries, %2 attitudes, %3 dates")
                    .arg(newList.size())
                    .arg(adjCache.size())
@@ -177,7 +177,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
 
 void PhotoModel::addFinishedFail()
 {
-    qCDebug(PhotoLog::warning).noquote() << QStringLiteral("addFinishedFail");
+    qCDebug(lcWarning).noquote() << QStringLiteral("addFinishedFail");
     stopThread(m_readerThread);
     emit photosAdded();
     emit addNoPhotos();
