@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <csignal>
 
 namespace {
 
@@ -78,6 +79,7 @@ private slots:
     void distanceFilterQuarantines();
     void wgs84FromPosFile();
     void storedSettingsStayUntouched();
+    void interruptStopsBeforeTheNextPhoto();
 
 private:
     CliResult cli(const QStringList &args);
@@ -357,6 +359,35 @@ void TestCli::storedSettingsStayUntouched()
              0);
     QVERIFY(QFileInfo::exists(dir2 + "/out/IMG/STORED_1_00001.JPG"));
     QFile::remove(conf);
+}
+
+void TestCli::interruptStopsBeforeTheNextPhoto()
+{
+    const QString dir = flight("interrupt", 400);
+    const QByteArray before = checksumOfTree(dir);
+    QProcess p;
+    p.setProcessEnvironment(m_env);
+    p.start(TestEnv::cliPath(), {"process", "--no-subdir", "--out", dir + "/out", "--timemarks",
+                                 dir + "/timemarks.csv", dir + "/photos"});
+    QVERIFY(p.waitForStarted());
+    p.setReadChannel(QProcess::StandardError);
+    // Once the block is read the run is about to start; interrupt it as Ctrl-C would.
+    QByteArray err;
+    while (!err.contains("Block 1:") && p.waitForReadyRead(20000))
+        err += p.readAllStandardError();
+    QVERIFY(err.contains("Block 1:"));
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(30000));
+    err += p.readAllStandardError();
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 3);
+    QVERIFY2(err.contains("The task is canceled"), err.constData());
+    const QStringList copies = filesBelow(dir + "/out/IMG");
+    QVERIFY(copies.size() < 400);
+    for (const QString &name : copies) // every copy under a final name is whole
+        QVERIFY2(!name.startsWith('.'), qPrintable(name));
+    QDir(dir + "/out").removeRecursively();
+    QCOMPARE(checksumOfTree(dir), before);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 #include <csignal>
@@ -28,14 +29,11 @@
 
 namespace {
 
-std::atomic<FilesWork *> g_runningJob{nullptr};
 std::atomic<bool> g_interrupted{false};
 
 extern "C" void onInterrupt(int)
 {
     g_interrupted = true;
-    if (FilesWork *job = g_runningJob.load())
-        job->stop(); // sets an atomic flag only
 }
 
 } // namespace
@@ -349,18 +347,26 @@ int CliRunner::process()
         stopped = true;
         loop.quit();
     });
-    g_runningJob = &job;
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    if (g_interrupted)
-        job.stop();
+    if (g_interrupted) {
+        m_err << tr("The task is canceled") << Qt::endl;
+        return RunFailed;
+    }
+    // The job clears its stop flag when it starts, so an interrupt is passed on for as long
+    // as the run goes, not once.
+    QTimer interruptPoll;
+    connect(
+        &interruptPoll, &QTimer::timeout, &job,
+        [&job] {
+            if (g_interrupted)
+                job.stop();
+        },
+        Qt::DirectConnection);
+    interruptPoll.start(20);
     thread.start();
     loop.exec();
+    interruptPoll.stop();
     thread.quit();
     thread.wait();
-    g_runningJob = nullptr;
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
     if (m_progressBar && m_lastPercent >= 0 && m_lastPercent < 100)
         m_err << '\n';
 
@@ -403,6 +409,8 @@ int CliRunner::process()
 
 int CliRunner::run()
 {
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
     if (!isolateSettings()) {
         m_err << tr("Cannot prepare a private settings store") << Qt::endl;
         return RunFailed;
@@ -426,6 +434,10 @@ int CliRunner::run()
     for (int i = 0; i < m_options.blocks.size(); ++i) {
         if (!loadBlock(m_options.blocks.at(i), i + 1))
             return Refused;
+    }
+    if (g_interrupted) {
+        m_err << tr("The task is canceled") << Qt::endl;
+        return RunFailed;
     }
     if (m_options.splitGap)
         splitBlocks();
