@@ -229,20 +229,16 @@ void CliRunner::splitBlocks()
             m_err << tr("Block %1: %2").arg(fly->number()).arg(text) << Qt::endl;
         });
         connect(fly, &FlyData::slicedBlock, this,
-                [this](const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjs,
-                       const QList<QDateTime> &dates, int colDate, int colSX, int colSY,
-                       int colSZ) {
+                [this, fly](const QList<Line> &meta, const QStringList &photos,
+                            const QList<Adj> &adjs, const QList<QDateTime> &dates, int colDate,
+                            int colSX, int colSY, int colSZ) {
                     auto *piece = new FlyData(m_flys.size() + 1, m_geoCalc.get());
                     m_flys << piece;
                     piece->fillFromSplit(meta, photos, adjs, dates,
-                                         BlockColumns{colDate, colSX, colSY, colSZ});
-                    piece->setDelimiter(m_flys.first()->delimiter());
+                                         BlockColumns{colDate, colSX, colSY, colSZ},
+                                         fly->delimiter());
                 });
-        const QString delimiter = fly->delimiter();
-        const int before = m_flys.size();
         fly->split();
-        for (int i = before; i < m_flys.size(); ++i)
-            m_flys.at(i)->setDelimiter(delimiter);
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 FlyData::FlyData(int number, GeoCalc *geoCalc, QObject *parent)
     : QObject(parent), m_number(number), m_geoCalc(geoCalc), m_photos(new PhotoModel(this)),
       m_timemarks(new CustomTableModel(this)),
@@ -26,9 +28,11 @@ FlyData::FlyData(int number, GeoCalc *geoCalc, QObject *parent)
     connect(this, &FlyData::changedPhotos, this, dropQuarantine);
     connect(this, &FlyData::changedMeta, this, dropQuarantine);
     connect(m_timemarks, &CustomTableModel::dataChanged, m_preview, &PreviewTableModel::resetData);
+    // Also a batch handed to the model directly: labels and marks must follow any new photo.
+    connect(m_photos, &PhotoModel::photosAdded, this, [this] { changed(true, true); });
     connect(m_timemarks, &CustomTableModel::distanceFilterFinished, this,
-            &FlyData::filterPassEnded);
-    connect(m_photos, &PhotoModel::filterResult, this, &FlyData::filterPassEnded);
+            &FlyData::distancePassEnded);
+    connect(m_photos, &PhotoModel::filterResult, this, &FlyData::photoPassEnded);
     updateLabels();
 }
 
@@ -95,6 +99,11 @@ void FlyData::changed(bool photos, bool meta)
         emit changedMeta();
 }
 
+bool FlyData::addPhotos(const QStringList &entries)
+{
+    return m_photos->addPhotos(entries);
+}
+
 void FlyData::addTimemarks(const QList<Line> &rows, bool replace)
 {
     if (replace)
@@ -103,14 +112,19 @@ void FlyData::addTimemarks(const QList<Line> &rows, bool replace)
     changed(false, true);
 }
 
-void FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,
+bool FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,
                             const QList<Adj> &adjs, const QList<QDateTime> &dates,
-                            const BlockColumns &columns)
+                            const BlockColumns &columns, const QString &delimiter)
 {
-    m_timemarks->appendRows(rows);
+    // Rows without their photos would pair every later photo with the wrong row.
+    if (photos.size() != adjs.size() || photos.size() != dates.size())
+        return false;
     m_photos->appendPhotos(photos, adjs, dates);
+    m_timemarks->appendRows(rows);
     setColumns(columns);
+    m_delimiter = delimiter;
     changed(true, true);
+    return true;
 }
 
 void FlyData::removePhotos(const QList<int> &rows)
@@ -125,9 +139,23 @@ void FlyData::removeTimemarks(const QList<int> &rows)
     changed(false, true);
 }
 
+QStringList FlyData::removeMissing()
+{
+    const QStringList missing = m_photos->removeMissing();
+    // The photos behind the gap moved up, so the pairs and their marks changed.
+    if (!missing.isEmpty())
+        changed(true, false);
+    return missing;
+}
+
 bool FlyData::removePairs(const QList<int> &rows)
 {
-    if (!pairEditingAllowed() || rows.isEmpty())
+    if (!pairEditingAllowed())
+        return false;
+    const int inEither = qMax(m_photos->rowCount(), m_timemarks->rowCount());
+    const bool any =
+        std::any_of(rows.begin(), rows.end(), [inEither](int r) { return r >= 0 && r < inEither; });
+    if (!any)
         return false;
     m_photos->removePhotos(rows);
     m_timemarks->removeRows(rows);
@@ -202,35 +230,56 @@ bool FlyData::isFilterEnabled(Filter filter) const
 
 bool FlyData::runFilters()
 {
-    m_pendingPasses = 0;
-    if (m_filters[ByDistance]) {
-        // A pass still running reports when it ends, so it is waited for either way.
-        m_timemarks->startDistanceFilter(Keys::FiltersValue.read(m_settings));
-        ++m_pendingPasses;
-    }
     FilterTypes types;
     if (m_filters[ByGimbalPitch])
         types |= GimbalPitchDegree;
     if (m_filters[ByExposureTime])
         types |= ExposureTime;
-    if (types) {
-        m_photos->startFilter(types, Keys::FiltersValue2.read(m_settings));
-        ++m_pendingPasses;
+    if (!m_filters[ByDistance] && !types)
+        return false;
+    m_filterRun = true;
+    if (m_filters[ByDistance]) {
+        // A distance pass still running cannot be restarted; its report is awaited instead.
+        m_timemarks->startDistanceFilter(Keys::FiltersValue.read(m_settings));
+        m_distancePending = true;
     }
-    return m_pendingPasses > 0;
+    if (types) {
+        // A photo pass still running is interrupted and never reports; the new one does.
+        m_photos->startFilter(types, Keys::FiltersValue2.read(m_settings));
+        m_photoPending = true;
+    }
+    return true;
 }
 
 bool FlyData::isFiltering() const
 {
-    return m_timemarks->isDistanceFilterRunning() || m_photos->isFilterRunning();
+    return m_distancePending || m_photoPending;
 }
 
-void FlyData::filterPassEnded(const QList<int> &rows)
+void FlyData::distancePassEnded(const QList<int> &rows)
 {
+    m_distancePending = false;
     if (!rows.isEmpty())
         emit filterRowsFound(rows);
-    if (m_pendingPasses > 0 && --m_pendingPasses == 0)
+    finishFilterRun();
+}
+
+void FlyData::photoPassEnded(const QList<int> &rows)
+{
+    m_photoPending = false;
+    if (!rows.isEmpty())
+        emit filterRowsFound(rows);
+    finishFilterRun();
+}
+
+void FlyData::finishFilterRun()
+{
+    // A pass of an earlier run may report after the run it belonged to was finished; its
+    // rows still count, but it must not end a later run early.
+    if (m_filterRun && !m_distancePending && !m_photoPending) {
+        m_filterRun = false;
         emit filtersFinished();
+    }
 }
 
 int FlyData::split()

@@ -76,15 +76,27 @@ public:
     /// "12.34 Mb": the size of all photos, with the 0.9 thresholds between units.
     static QString sizeText(qint64 bytes);
 
+    /**
+     * Hands photos to the reader thread (false while a batch is still read). When the batch
+     * is taken the block updates itself and emits changedPhotos() and changedMeta().
+     */
+    bool addPhotos(const QStringList &entries);
     /// Appends timemark rows, or replaces the table's rows when @p replace.
     void addTimemarks(const QList<Line> &rows, bool replace);
-    /// Fills a block made by a split: rows, already-read photos and the source's columns.
-    void fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
-                       const QList<QDateTime> &dates, const BlockColumns &columns);
+    /**
+     * Fills a block made by a split: rows, already-read photos, and what the source block
+     * knew of its timemark file (its columns and @p delimiter, since the rows came from that
+     * file). False, and nothing changed, when photos, attitudes and dates differ in length.
+     */
+    bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
+                       const QList<QDateTime> &dates, const BlockColumns &columns,
+                       const QString &delimiter);
     void removePhotos(const QList<int> &rows);
     void removeTimemarks(const QList<int> &rows);
+    /// Drops the photos whose files are gone from disk; returns their entries in list order.
+    QStringList removeMissing();
     /// Removes photos and timemark rows at the same indexes; only while pair editing is
-    /// allowed. Returns whether anything was removed.
+    /// allowed. Returns whether any row was removed.
     bool removePairs(const QList<int> &rows);
     void clearPhotos();
     void clearTimemarks();
@@ -98,8 +110,10 @@ public:
     void setFilterEnabled(Filter filter, bool on);
     bool isFilterEnabled(Filter filter) const;
     /// Starts the switched-on filters; false when none is on. Their results arrive through
-    /// filterRowsFound(), and filtersFinished() follows when every pass has ended.
+    /// filterRowsFound() (one emission per pass that found rows), and filtersFinished()
+    /// follows once every started pass has reported.
     bool runFilters();
+    /// A pass started by runFilters() has not reported yet.
     bool isFiltering() const;
 
     /// Cuts the block at time gaps of at least main/secundsToSlice: emits slicedBlock() for
@@ -124,7 +138,9 @@ signals:
 private:
     bool countsEqualOrNotify();
     void changed(bool photos, bool meta);
-    void filterPassEnded(const QList<int> &rows);
+    void distancePassEnded(const QList<int> &rows);
+    void photoPassEnded(const QList<int> &rows);
+    void finishFilterRun();
 
     int m_number;
     GeoCalc *m_geoCalc;
@@ -141,6 +157,8 @@ private:
     QString m_metaLabel;
     QString m_statusLabel;
     bool m_filters[3] = {false, false, false};
-    int m_pendingPasses = 0;
+    bool m_filterRun = false;
+    bool m_distancePending = false;
+    bool m_photoPending = false;
     QSettings m_settings;
 };

@@ -31,7 +31,8 @@ int PreviewTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant PreviewTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount())
+    // The colour tables are indexed by column: an index of another model must not reach them.
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return QVariant();
     const int r = index.row();
     const int c = index.column();
