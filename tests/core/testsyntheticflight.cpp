@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +47,7 @@ private slots:
     void photoTagsReadBack();
     void timemarkForms_data();
     void timemarkForms();
+    void noisyFlightIsAsLargeAsRealPhotos();
 
 private:
     QTemporaryDir m_tempDir;
@@ -149,6 +151,32 @@ void TestSyntheticFlight::timemarkForms()
     QCOMPARE(cells.at(first), QStringLiteral("55.123456789"));
     QCOMPARE(cells.at(first + 1), QStringLiteral("37.987654321"));
     QCOMPARE(cells.at(first + 2).toDouble(), 151.25);
+}
+
+void TestSyntheticFlight::noisyFlightIsAsLargeAsRealPhotos()
+{
+    // A benchmark on small files would time the file system, not the copying.
+    PhotoSpec look;
+    look.size = QSize(547, 365); // a hundredth of a 5472 x 3648 frame
+    look.quality = 90;
+    look.noise = true;
+    const QString dir = m_tempDir.filePath(QStringLiteral("noisy"));
+    const QStringList paths = SyntheticFlight::writeFlight(dir, 2, nullptr, look);
+    QCOMPARE(paths.size(), 2);
+    const QStringList plain = SyntheticFlight::writeFlight(
+        m_tempDir.filePath(QStringLiteral("plain")), 1, nullptr, look.size);
+    QCOMPARE(plain.size(), 1);
+
+    const double perPixel = double(QFileInfo(paths.first()).size()) / (547.0 * 365.0);
+    // Real 20-megapixel drone photos of about 10 MB hold about half a byte per pixel.
+    QVERIFY2(perPixel > 0.35 && perPixel < 0.7, qPrintable(QString::number(perPixel)));
+    QVERIFY(QFileInfo(plain.first()).size() * 10 < QFileInfo(paths.first()).size());
+    QCOMPARE(QImage(paths.first()).size(), look.size);
+    QVERIFY(QImage(paths.first()) != QImage(paths.last()));
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(paths.last()).toStdString());
+    image->readMetadata();
+    QVERIFY(readKey(*image, "Xmp.drone-dji.FlightPitchDegree"));
+    QCOMPARE(readKey(*image, "Exif.Image.DateTime"), OptionalText("2024:05:17 10:00:02"));
 }
 
 QTEST_GUILESS_MAIN(TestSyntheticFlight)

@@ -13,12 +13,52 @@
 
 namespace {
 
-QString signedText(double value) { return QString::asprintf("%+.2f", value); }
+QString signedText(double value)
+{
+    return QString::asprintf("%+.2f", value);
+}
 
 void fail(QString *error, const QString &text)
 {
     if (error)
         *error = text;
+}
+
+// Grain amplitude (a power of two less one): sets how large the noisy JPEGs get.
+constexpr int NoiseMask = 0x3F;
+
+int clampByte(int v)
+{
+    return v < 0 ? 0 : v > 255 ? 255 : v;
+}
+
+// A soft gradient with sensor-like grain. JPEG cannot squeeze grain, so the file gets the
+// size of a real photo; xorshift keeps a 20-megapixel frame well under a second.
+void fillWithNoise(QImage &image, int seed)
+{
+    const int w = image.width();
+    const int h = image.height();
+    const QRgb base = QColor::fromHsv((seed * 37) % 360, 120, 150).rgb();
+    const int red = qRed(base);
+    const int green = qGreen(base);
+    const int blue = qBlue(base);
+    quint32 state = 0x9E3779B9u ^ (quint32(seed) * 2654435761u);
+    if (state == 0)
+        state = 1;
+    for (int y = 0; y < h; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const int shade = (y * 64) / qMax(1, h) - 32;
+        for (int x = 0; x < w; ++x) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            const int grain = int(state & NoiseMask) - NoiseMask / 2;
+            const int tint = int((state >> 8) & 0x0F) - 8;
+            const int level = (x * 48) / qMax(1, w) + shade + grain;
+            line[x] = qRgb(clampByte(red + level + tint), clampByte(green + level),
+                           clampByte(blue + level - tint));
+        }
+    }
 }
 
 } // namespace
@@ -32,7 +72,10 @@ bool SyntheticFlight::writePhoto(const QString &path, const PhotoSpec &spec, QSt
 {
     ExivSetup::initialize();
     QImage image(spec.size, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv((spec.seed * 37) % 360, 160, 200));
+    if (spec.noise)
+        fillWithNoise(image, spec.seed);
+    else
+        image.fill(QColor::fromHsv((spec.seed * 37) % 360, 160, 200));
     {
         QPainter painter(&image);
         painter.setPen(Qt::black);
@@ -115,12 +158,19 @@ bool SyntheticFlight::writeTimemarks(const QString &path, const QList<TimemarkRo
 QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
                                          const QSize &size)
 {
+    PhotoSpec look;
+    look.size = size;
+    return writeFlight(dir, count, rows, look);
+}
+
+QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
+                                         const PhotoSpec &look)
+{
     QDir().mkpath(dir);
     QStringList paths;
     const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
     for (int i = 0; i < count; ++i) {
-        PhotoSpec spec;
-        spec.size = size;
+        PhotoSpec spec = look;
         spec.seed = i;
         spec.pitch = -1.0 + 0.1 * (i % 7);
         spec.yaw = 10.0 * (i % 36);

@@ -10,14 +10,17 @@
 struct PhotoSpec
 {
     QSize size{64, 48};
-    std::optional<double> pitch = 0.0; //!< Xmp.drone-dji.FlightPitchDegree
-    std::optional<double> yaw = 0.0;   //!< Xmp.drone-dji.FlightYawDegree
-    std::optional<double> roll = 0.0;  //!< Xmp.drone-dji.FlightRollDegree
-    std::optional<double> gimbalPitch; //!< Xmp.drone-dji.GimbalPitchDegree
-    std::optional<QString> dateTime;   //!< Exif.Image.DateTime, e.g. "2024:05:17 10:22:33"
+    std::optional<double> pitch = 0.0;   //!< Xmp.drone-dji.FlightPitchDegree
+    std::optional<double> yaw = 0.0;     //!< Xmp.drone-dji.FlightYawDegree
+    std::optional<double> roll = 0.0;    //!< Xmp.drone-dji.FlightRollDegree
+    std::optional<double> gimbalPitch;   //!< Xmp.drone-dji.GimbalPitchDegree
+    std::optional<QString> dateTime;     //!< Exif.Image.DateTime, e.g. "2024:05:17 10:22:33"
     std::optional<QString> exposureTime; //!< Exif.Photo.ExposureTime as a rational, "1/2000"
-    int seed = 0;                      //!< varies the pixels so photos differ
+    int seed = 0;                        //!< varies the pixels so photos differ
     int quality = 85;
+    /// Pixel noise like a camera sensor's, so the JPEG is as large as a real photo of its
+    /// size (5472 x 3648 at quality 90: about 10 MB) instead of a few hundred kB.
+    bool noise = false;
 };
 
 /// One generated timemark row. north/east are metres or degrees as the caller wants.
@@ -39,7 +42,8 @@ struct TimemarkRow
 class SyntheticFlight
 {
 public:
-    enum class Format {
+    enum class Format
+    {
         Semicolon, //!< "Date;North;East;H;sdN;sdE;sdH" header, then rows
         Comma,     //!< the same with ","
         Tab,       //!< the same with a tab
@@ -56,4 +60,8 @@ public:
     /// metric positions along the northing from (500000, 6000000, 100), 10 m apart.
     static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
                                    const QSize &size = QSize(64, 48));
+    /// The same flight with the size, quality and noise of @p look; its attitudes, date and
+    /// seed are replaced per photo.
+    static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
+                                   const PhotoSpec &look);
 };

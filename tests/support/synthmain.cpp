@@ -19,7 +19,12 @@ int main(int argc, char *argv[])
         "format", "Timemark file form: semicolon, comma, tab (default semicolon).", "FORM",
         "semicolon");
     const QCommandLineOption sizeOption("size", "Photo size WxH (default 64x48).", "WxH", "64x48");
-    parser.addOptions({outOption, countOption, formatOption, sizeOption});
+    const QCommandLineOption qualityOption("quality", "JPEG quality 1-100 (default 85).", "Q",
+                                           "85");
+    const QCommandLineOption noiseOption(
+        "noise", "Fill the photos with sensor-like grain, so they are as large as real ones.");
+    parser.addOptions(
+        {outOption, countOption, formatOption, sizeOption, qualityOption, noiseOption});
     parser.process(app);
     QTextStream err(stderr);
     if (!parser.isSet(outOption)) {
@@ -29,10 +34,19 @@ int main(int argc, char *argv[])
     const QString out = parser.value(outOption);
     const QStringList wh = parser.value(sizeOption).split('x');
     const QSize size(wh.value(0).toInt(), wh.value(1).toInt());
+    bool qualityOk = false;
+    const int quality = parser.value(qualityOption).toInt(&qualityOk);
+    if (!qualityOk || quality < 1 || quality > 100) {
+        err << "--quality must be a number from 1 to 100\n";
+        return 2;
+    }
+    PhotoSpec look;
+    look.size = size.isValid() ? size : QSize(64, 48);
+    look.quality = quality;
+    look.noise = parser.isSet(noiseOption);
     QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(out + "/photos",
-                                                            parser.value(countOption).toInt(),
-                                                            &rows, size.isValid() ? size : QSize(64, 48));
+    const QStringList photos = SyntheticFlight::writeFlight(
+        out + "/photos", parser.value(countOption).toInt(), &rows, look);
     if (photos.isEmpty()) {
         err << "could not write photos into " << out << "\n";
         return 1;
