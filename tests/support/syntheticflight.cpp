@@ -39,6 +39,16 @@ bool SyntheticFlight::writePhoto(const QString &path, const PhotoSpec &spec, QSt
         painter.drawLine(0, spec.seed % qMax(1, spec.size.height()), spec.size.width(),
                          spec.size.height() / 2);
     }
+    if (spec.textured) {
+        quint32 state = quint32(spec.seed) * 2654435761u + 1u;
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                state = state * 1664525u + 1013904223u;
+                line[x] = qRgb(int(state >> 24), int((state >> 16) & 0xff), int((state >> 8) & 0xff));
+            }
+        }
+    }
     if (!image.save(path, "JPEG", spec.quality)) {
         fail(error, QStringLiteral("cannot write %1").arg(path));
         return false;
@@ -113,7 +123,7 @@ bool SyntheticFlight::writeTimemarks(const QString &path, const QList<TimemarkRo
 }
 
 QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
-                                         const QSize &size)
+                                         const QSize &size, bool textured)
 {
     QDir().mkpath(dir);
     QStringList paths;
@@ -121,6 +131,7 @@ QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<Ti
     for (int i = 0; i < count; ++i) {
         PhotoSpec spec;
         spec.size = size;
+        spec.textured = textured;
         spec.seed = i;
         spec.pitch = -1.0 + 0.1 * (i % 7);
         spec.yaw = 10.0 * (i % 36);

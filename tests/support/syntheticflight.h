@@ -18,6 +18,7 @@ struct PhotoSpec
     std::optional<QString> exposureTime; //!< Exif.Photo.ExposureTime as a rational, "1/2000"
     int seed = 0;                      //!< varies the pixels so photos differ
     int quality = 85;
+    bool textured = false; //!< noise pixels: the JPEG gets about as large as a camera's
 };
 
 /// One generated timemark row. north/east are metres or degrees as the caller wants.
@@ -54,6 +55,7 @@ public:
 
     /// A straight flight: @p count photos DIR/DJI_0001.JPG... 2 s apart, and rows with
     /// metric positions along the northing from (500000, 6000000, 100), 10 m apart.
+    /// @p textured photos are about as large as a camera's of that size.
     static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
-                                   const QSize &size = QSize(64, 48));
+                                   const QSize &size = QSize(64, 48), bool textured = false);
 };

@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
         "format", "Timemark file form: semicolon, comma, tab (default semicolon).", "FORM",
         "semicolon");
     const QCommandLineOption sizeOption("size", "Photo size WxH (default 64x48).", "WxH", "64x48");
-    parser.addOptions({outOption, countOption, formatOption, sizeOption});
+    const QCommandLineOption texturedOption("textured",
+                                            "Noise pixels: photos as large as a camera's.");
+    parser.addOptions({outOption, countOption, formatOption, sizeOption, texturedOption});
     parser.process(app);
     QTextStream err(stderr);
     if (!parser.isSet(outOption)) {
@@ -32,7 +34,8 @@ int main(int argc, char *argv[])
     QList<TimemarkRow> rows;
     const QStringList photos = SyntheticFlight::writeFlight(out + "/photos",
                                                             parser.value(countOption).toInt(),
-                                                            &rows, size.isValid() ? size : QSize(64, 48));
+                                                            &rows, size.isValid() ? size : QSize(64, 48),
+                                                            parser.isSet(texturedOption));
     if (photos.isEmpty()) {
         err << "could not write photos into " << out << "\n";
         return 1;
