@@ -43,7 +43,12 @@ public:
     void stop();
     /// The run's folder (automatic subdirectory included) once a run has started.
     QString outputDirectory() const;
-    /// Whether @p prefix can stand at the front of a file name in the output folder.
+    /// Longest photo prefix, in UTF-8 bytes.
+    static constexpr int MaxPrefixBytes = 200;
+
+    /// Whether @p prefix can stand at the front of a file name in the output folder, on
+    /// every file system a copy may go to: no path or control characters, none of : * ? " < >
+    /// |, not "." or "..", at most MaxPrefixBytes long.
     static bool isValidPrefix(const QString &prefix);
     /// "KES_2_00137.JPG".
     static QString photoName(const QString &prefix, int blockNumber, int counter);

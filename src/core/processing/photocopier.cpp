@@ -209,6 +209,7 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     d->image.reset();
     d->head.clear();
     d->scanOffset = -1;
+    d->sourceSize = 0;
     Fd fd(::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC));
     struct stat st;
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -236,6 +237,13 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
         if (error)
             *error = QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromStdString(e.what()));
         return LoadResult::MetadataFailed;
+    } catch (const std::exception &e) {
+        // Damaged metadata can make the library fail outside its own error type; that must
+        // cost this photo, not the run.
+        d->image.reset();
+        if (error)
+            *error = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
+        return LoadResult::MetadataFailed;
     }
     return LoadResult::Loaded;
 }
@@ -243,6 +251,11 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
 Exiv2::Image &PhotoCopier::image()
 {
     return *d->image;
+}
+
+qint64 PhotoCopier::sourceSize() const
+{
+    return d->sourceSize;
 }
 
 PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewritten, QString *error)
