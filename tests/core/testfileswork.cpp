@@ -522,8 +522,8 @@ void TestFilesWork::photoChangedAfterAdding_data()
     QTest::addColumn<bool>("listed");    // whether it has its line
     for (int type : {int(FullWork), int(PhotosOnly)}) {
         const char *mode = type == FullWork ? "full" : "photos only";
-        QTest::addRow("deleted, %s", mode) << "delete" << type << "No such file or directory"
-                                           << false;
+        QTest::addRow("deleted, %s", mode)
+            << "delete" << type << "No such file or directory" << false;
         QTest::addRow("cut short, %s", mode)
             << "truncate" << type << "the photo changed after it was added" << false;
         QTest::addRow("emptied, %s", mode) << "empty" << type << "(0 bytes," << false;

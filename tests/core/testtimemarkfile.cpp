@@ -16,7 +16,6 @@
 #include <QtTest>
 
 #include <memory>
-
 #include <unistd.h>
 
 namespace {
@@ -385,7 +384,8 @@ void TestTimemarkFile::boundedReading_data()
         << rows + QByteArray(4096, '\0') << qint64(0) << 0 << true
         << "holds NUL bytes (line 3); it is not a text file";
     QTest::newRow("NUL inside a number")
-        << QByteArrayLiteral("2024/05/17;6000000.0;500000.0;100.0\n2024/05/18;6000010.0;50\0000.0;1\n")
+        << QByteArrayLiteral(
+               "2024/05/17;6000000.0;500000.0;100.0\n2024/05/18;6000010.0;50\0000.0;1\n")
         << qint64(0) << 0 << true << "holds NUL bytes (line 2)";
     QTest::newRow("UTF-16 without a byte-order mark")
         << QByteArrayLiteral("2\0000\0002\0004\000;\0006\0000\000;\0005\0000\000;\0001\000\n\000")
@@ -397,8 +397,8 @@ void TestTimemarkFile::boundedReading_data()
     QTest::newRow("one row more than the limit")
         << QByteArray() << qint64(0) << TimemarkFile::MaxRows + 1 << true
         << "holds more than 100000 rows";
-    QTest::newRow("rows up to the limit") << QByteArray() << qint64(0) << TimemarkFile::MaxRows
-                                          << true << QString();
+    QTest::newRow("rows up to the limit")
+        << QByteArray() << qint64(0) << TimemarkFile::MaxRows << true << QString();
 }
 
 void TestTimemarkFile::boundedReading()

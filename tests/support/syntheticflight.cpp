@@ -13,7 +13,10 @@
 
 namespace {
 
-QString signedText(double value) { return QString::asprintf("%+.2f", value); }
+QString signedText(double value)
+{
+    return QString::asprintf("%+.2f", value);
+}
 
 void fail(QString *error, const QString &text)
 {
@@ -45,7 +48,8 @@ bool SyntheticFlight::writePhoto(const QString &path, const PhotoSpec &spec, QSt
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
                 state = state * 1664525u + 1013904223u;
-                line[x] = qRgb(int(state >> 24), int((state >> 16) & 0xff), int((state >> 8) & 0xff));
+                line[x] =
+                    qRgb(int(state >> 24), int((state >> 16) & 0xff), int((state >> 8) & 0xff));
             }
         }
     }

@@ -10,13 +10,13 @@
 struct PhotoSpec
 {
     QSize size{64, 48};
-    std::optional<double> pitch = 0.0; //!< Xmp.drone-dji.FlightPitchDegree
-    std::optional<double> yaw = 0.0;   //!< Xmp.drone-dji.FlightYawDegree
-    std::optional<double> roll = 0.0;  //!< Xmp.drone-dji.FlightRollDegree
-    std::optional<double> gimbalPitch; //!< Xmp.drone-dji.GimbalPitchDegree
-    std::optional<QString> dateTime;   //!< Exif.Image.DateTime, e.g. "2024:05:17 10:22:33"
+    std::optional<double> pitch = 0.0;   //!< Xmp.drone-dji.FlightPitchDegree
+    std::optional<double> yaw = 0.0;     //!< Xmp.drone-dji.FlightYawDegree
+    std::optional<double> roll = 0.0;    //!< Xmp.drone-dji.FlightRollDegree
+    std::optional<double> gimbalPitch;   //!< Xmp.drone-dji.GimbalPitchDegree
+    std::optional<QString> dateTime;     //!< Exif.Image.DateTime, e.g. "2024:05:17 10:22:33"
     std::optional<QString> exposureTime; //!< Exif.Photo.ExposureTime as a rational, "1/2000"
-    int seed = 0;                      //!< varies the pixels so photos differ
+    int seed = 0;                        //!< varies the pixels so photos differ
     int quality = 85;
     bool textured = false; //!< noise pixels: the JPEG gets about as large as a camera's
 };
@@ -40,7 +40,8 @@ struct TimemarkRow
 class SyntheticFlight
 {
 public:
-    enum class Format {
+    enum class Format
+    {
         Semicolon, //!< "Date;North;East;H;sdN;sdE;sdH" header, then rows
         Comma,     //!< the same with ","
         Tab,       //!< the same with a tab

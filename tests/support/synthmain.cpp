@@ -32,10 +32,9 @@ int main(int argc, char *argv[])
     const QStringList wh = parser.value(sizeOption).split('x');
     const QSize size(wh.value(0).toInt(), wh.value(1).toInt());
     QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(out + "/photos",
-                                                            parser.value(countOption).toInt(),
-                                                            &rows, size.isValid() ? size : QSize(64, 48),
-                                                            parser.isSet(texturedOption));
+    const QStringList photos = SyntheticFlight::writeFlight(
+        out + "/photos", parser.value(countOption).toInt(), &rows,
+        size.isValid() ? size : QSize(64, 48), parser.isSet(texturedOption));
     if (photos.isEmpty()) {
         err << "could not write photos into " << out << "\n";
         return 1;

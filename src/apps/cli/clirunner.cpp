@@ -5,6 +5,7 @@
 #include "blocks/flydata.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
+#include "processing/coordinatefilewriter.h"
 #include "processing/fileswork.h"
 #include "processing/outputlabelmodel.h"
 #include "processing/precheck.h"
@@ -399,8 +400,7 @@ bool CliRunner::printReport(const ProcessingReport &report)
                      .arg(report.metadataFailed)
               << Qt::endl;
     else if (report.metadataFailed)
-        m_out << tr("Metadata could not be read: %1 photos").arg(report.metadataFailed)
-              << Qt::endl;
+        m_out << tr("Metadata could not be read: %1 photos").arg(report.metadataFailed) << Qt::endl;
     for (const QString &problem : report.metadataProblems)
         m_err << tr("Exiv2 failed on %1").arg(problem) << Qt::endl;
     if (report.withoutLine)
@@ -445,6 +445,20 @@ int CliRunner::run()
     for (int i = 0; i < m_options.blocks.size(); ++i) {
         if (!loadBlock(m_options.blocks.at(i), i + 1))
             return Refused;
+    }
+    {
+        // Refused before anything is written, as the job itself would refuse it.
+        QSettings s;
+        const bool lines = m_options.workType.value_or(FullWork) != PhotosOnly;
+        const QString separator = CoordinateFileWriter::outputSeparator(
+            s, m_flys.isEmpty() ? QString() : m_flys.first()->delimiter(),
+            m_flys.isEmpty() ? QString() : m_flys.last()->delimiter());
+        const QString problem =
+            FilesWork::prefixProblem(Keys::PhotoPrefix.read(s), lines ? separator : QString());
+        if (!problem.isEmpty()) {
+            m_err << problem << Qt::endl;
+            return Refused;
+        }
     }
     if (m_options.splitGap)
         splitBlocks();

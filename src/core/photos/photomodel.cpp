@@ -1,10 +1,10 @@
 #include "photos/photomodel.h"
 
+#include "app/logcategories.h"
 #include "photos/exivsetup.h"
 #include "photos/fileworker.h"
 #include "photos/filterphotoworker.h"
 #include "photos/photofile.h"
-#include "app/logcategories.h"
 #include "photos/photometatypes.h"
 
 #include <QBrush>
@@ -101,8 +101,8 @@ QVariant PhotoModel::data(const QModelIndex &index, int role) const
                 return *gimbal;
         } catch (const Exiv2::AnyError &e) {
             qCDebug(lcCritical).noquote() << QStringLiteral("xmp not readed: %1 : %2")
-                                                         .arg(e.code())
-                                                         .arg(QString::fromLocal8Bit(e.what()));
+                                                 .arg(e.code())
+                                                 .arg(QString::fromLocal8Bit(e.what()));
         } catch (const std::exception &e) {
             // Views ask for this while painting; a damaged file must not end the program.
             qCDebug(lcCritical).noquote()

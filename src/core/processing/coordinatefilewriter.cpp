@@ -148,9 +148,9 @@ bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
             if (exists)
                 return fail(FileExists, tr("Coordinate file %1 already exists").arg(name));
             // The system's own sentence first, then where and why.
-            return fail(OpenFailed, tr("Failed to open for writing a file %1").arg(name) +
-                                        tr(" (%1: %2)")
-                                            .arg(QDir::toNativeSeparators(outputDir), reason));
+            return fail(OpenFailed,
+                        tr("Failed to open for writing a file %1").arg(name) +
+                            tr(" (%1: %2)").arg(QDir::toNativeSeparators(outputDir), reason));
         }
         m_files.push_back(std::move(open));
     }
@@ -180,10 +180,10 @@ bool CoordinateFileWriter::writeLine(int blockIndex, const Values &values)
     // Written at once: a run that breaks off keeps every line of the photos copied so far.
     QString reason;
     if (!file.writeLine(dataLine(values), &reason))
-        return fail(WriteFailed, tr("Failed to write to the coordinate file %1: %2")
-                                     .arg(QFileInfo(file.file.fileName()).fileName(),
-                                          reason.isEmpty() ? tr("an earlier write failed")
-                                                           : reason));
+        return fail(WriteFailed,
+                    tr("Failed to write to the coordinate file %1: %2")
+                        .arg(QFileInfo(file.file.fileName()).fileName(),
+                             reason.isEmpty() ? tr("an earlier write failed") : reason));
     return true;
 }
 

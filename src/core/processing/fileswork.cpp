@@ -111,6 +111,18 @@ bool FilesWork::isValidPrefix(const QString &prefix)
     return true;
 }
 
+QString FilesWork::prefixProblem(const QString &prefix, const QString &separator)
+{
+    // A prefix with a path in it would put copies outside the output folder.
+    if (!isValidPrefix(prefix))
+        return tr("The photo prefix \"%1\" cannot be used in a file name").arg(prefix);
+    // A name holding the separator would shift every later column of its line.
+    if (!separator.isEmpty() && prefix.contains(separator))
+        return tr("The photo prefix \"%1\" holds the separator \"%2\" of the coordinate file")
+            .arg(prefix, separator);
+    return QString();
+}
+
 QString FilesWork::photoName(const QString &prefix, int blockNumber, int counter)
 {
     return QStringLiteral("%1_%2_%3.JPG")
@@ -187,17 +199,9 @@ void FilesWork::doWork()
     const QString lastDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.last().delimiter;
     m_sep = CoordinateFileWriter::outputSeparator(m_settings, firstDelimiter, lastDelimiter);
 
-    // A prefix with a path in it would put copies outside the output folder.
-    if (!isValidPrefix(prefix)) {
-        fail(InvalidPrefix,
-             tr("The photo prefix \"%1\" cannot be used in a file name").arg(prefix));
-        return;
-    }
-    // A name holding the separator would shift every later column of its line.
-    if (lines && prefix.contains(m_sep)) {
-        fail(InvalidPrefix, tr("The photo prefix \"%1\" holds the separator \"%2\" of the "
-                               "coordinate file")
-                                .arg(prefix, m_sep));
+    const QString prefixText = prefixProblem(prefix, lines ? m_sep : QString());
+    if (!prefixText.isEmpty()) {
+        fail(InvalidPrefix, prefixText);
         return;
     }
     if (m_path.isEmpty() || !QFileInfo(out).isDir()) {
@@ -212,8 +216,7 @@ void FilesWork::doWork()
                                              .replace(QLatin1Char(' '), QLatin1Char('_'));
         const QString problem = prepareFolder(out + name);
         if (!problem.isEmpty()) {
-            fail(OutputDirUnusable,
-                 tr("Cannot create the folder %1: %2").arg(out + name, problem));
+            fail(OutputDirUnusable, tr("Cannot create the folder %1: %2").arg(out + name, problem));
             return;
         }
         out += name + QLatin1Char('/');
@@ -304,8 +307,8 @@ void FilesWork::doWork()
                     << (reason.isEmpty() ? QString() : QStringLiteral("(%1)").arg(reason));
                 ++report.skipped;
                 report.notCopied << source;
-                report.notCopiedReasons << (reason.isEmpty() ? tr("%1 exists").arg(target)
-                                                             : reason);
+                report.notCopiedReasons
+                    << (reason.isEmpty() ? tr("%1 exists").arg(target) : reason);
             };
             if (copies && QFileInfo::exists(target)) {
                 notCopied(QString());
@@ -393,8 +396,8 @@ void FilesWork::doWork()
                         rewritten = true;
                     }
                 } catch (const Exiv2::AnyError &e) {
-                    metadataError =
-                        QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromLocal8Bit(e.what()));
+                    metadataError = QStringLiteral("%1 - %2").arg(e.code()).arg(
+                        QString::fromLocal8Bit(e.what()));
                     haveLine = false;
                     rewritten = false;
                 } catch (const std::exception &e) {

@@ -50,6 +50,9 @@ public:
     /// every file system a copy may go to: no path or control characters, none of : * ? " < >
     /// |, not "." or "..", at most MaxPrefixBytes long.
     static bool isValidPrefix(const QString &prefix);
+    /// Why @p prefix cannot name the photos of a run whose coordinate file uses
+    /// @p separator (empty: no coordinate file); empty when it can.
+    static QString prefixProblem(const QString &prefix, const QString &separator);
     /// "KES_2_00137.JPG".
     static QString photoName(const QString &prefix, int blockNumber, int counter);
 

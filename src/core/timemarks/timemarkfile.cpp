@@ -266,9 +266,10 @@ bool TimemarkFile::detectSeparator(const QString &path)
 
     LineSource source(path);
     if (!source.open()) {
-        m_errorText = source.isTooLarge() ? tooLargeText(path)
-                                          : tr("Cannot open the timemark file %1: %2")
-                                                .arg(path, source.errorString());
+        m_errorText =
+            source.isTooLarge()
+                ? tooLargeText(path)
+                : tr("Cannot open the timemark file %1: %2").arg(path, source.errorString());
         return false;
     }
     const QStringList patterns = separatorList.value(1);
@@ -322,9 +323,10 @@ bool TimemarkFile::loadTable()
     }
     LineSource source(m_fileName);
     if (!source.open()) {
-        m_errorText = source.isTooLarge() ? tooLargeText(m_fileName)
-                                          : tr("Cannot open the timemark file %1: %2")
-                                                .arg(m_fileName, source.errorString());
+        m_errorText =
+            source.isTooLarge()
+                ? tooLargeText(m_fileName)
+                : tr("Cannot open the timemark file %1: %2").arg(m_fileName, source.errorString());
         return false;
     }
     const Splitter splitter(separatorPattern());
