@@ -62,6 +62,7 @@ class TestFilesWork : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void twoBlocksOfThree();
     void splitMode_data();
     void splitMode();
@@ -80,6 +81,10 @@ private slots:
     void unusableOutputFolder();
     void leftoverTemporariesAreRemoved();
     void runsInItsOwnThread();
+    void injectedWriteFailure();
+    void photoChangedAfterAdding_data();
+    void photoChangedAfterAdding();
+    void geotagThatExiv2CannotWrite();
 
 private:
     BlockSnapshot makeBlock(const QString &name, int count, int rowCount = -1);
@@ -110,6 +115,11 @@ void TestFilesWork::init()
     s.sync();
 }
 
+void TestFilesWork::cleanup()
+{
+    PhotoCopier::setWriteLimitForTesting(-1);
+}
+
 QString TestFilesWork::freshDir(const QString &name)
 {
     const QString path = m_dir.filePath(name);
@@ -126,8 +136,10 @@ BlockSnapshot TestFilesWork::makeBlock(const QString &name, int count, int rowCo
     m_sources << photos;
     BlockSnapshot block;
     block.entries = photos;
-    for (int i = 0; i < photos.size(); ++i)
+    for (int i = 0; i < photos.size(); ++i) {
         block.quarantined << false;
+        block.sizes << QFileInfo(photos.at(i)).size();
+    }
     const int n = rowCount < 0 ? count : rowCount;
     for (int i = 0; i < n; ++i) {
         Line line;
@@ -346,6 +358,19 @@ void TestFilesWork::prefixWithPath_data()
     QTest::newRow("backslash") << "a\\b";
     QTest::newRow("dot") << ".";
     QTest::newRow("dotdot") << "..";
+    // refused by Windows and memory-card file systems
+    QTest::newRow("colon") << "C:KES";
+    QTest::newRow("star") << "KES*";
+    QTest::newRow("question mark") << "KES?";
+    QTest::newRow("quote") << "KES\"";
+    QTest::newRow("angle brackets") << "<KES>";
+    QTest::newRow("pipe") << "KES|1";
+    // would break the coordinate file's lines
+    QTest::newRow("tab") << "KES\t1";
+    QTest::newRow("newline") << "KES\n1";
+    QTest::newRow("carriage return") << "KES\r";
+    QTest::newRow("too long for a file name") << QString(201, QLatin1Char('K'));
+    QTest::newRow("the output separator") << "KES;1";
 }
 
 void TestFilesWork::prefixWithPath()
@@ -353,11 +378,17 @@ void TestFilesWork::prefixWithPath()
     QFETCH(QString, prefix);
     QSettings s;
     Keys::PhotoPrefix.write(s, prefix);
+    Keys::MetaOutSeparator.write(s, 3); // ";"
     s.sync();
     const QString out = freshDir("prefix/out");
     FilesWork job(m_geo);
+    QSignalSpy text(&job, &FilesWork::curProcessFile);
     QCOMPARE(run(job, out, {makeBlock("pre", 1)}), int(FilesWork::InvalidPrefix));
     QCOMPARE(filesBelow(m_dir.filePath("prefix")), QStringList());
+    QVERIFY(text.last().first().toString().startsWith("The photo prefix \"" + prefix + "\""));
+    // Without a coordinate file no separator is in the way; the other refusals stay.
+    QCOMPARE(run(job, out, {makeBlock("pre", 1)}, PhotosOnly) == int(FilesWork::InvalidPrefix),
+             !prefix.contains(';'));
 }
 
 void TestFilesWork::wgs84Output()
@@ -450,6 +481,176 @@ void TestFilesWork::runsInItsOwnThread()
     QVERIFY(thread.wait(5000));
     QVERIFY(finished.first().first().toInt() >= 0);
     QCOMPARE(readLines(out + "/fileData.txt").size(), 4);
+}
+
+void TestFilesWork::injectedWriteFailure()
+{
+    const BlockSnapshot block = makeBlock("full", 5);
+    const QString reference = freshDir("full-reference");
+    FilesWork job(m_geo);
+    QVERIFY(run(job, reference, {block}) >= 0);
+    qint64 twoPhotos = 0;
+    for (const char *name : {"KES_1_00001.JPG", "KES_1_00002.JPG"})
+        twoPhotos += QFileInfo(reference + "/IMG/" + QLatin1String(name)).size();
+
+    // The disk fills up in the middle of the third photo.
+    PhotoCopier::setWriteLimitForTesting(twoPhotos + 100);
+    const QString out = freshDir("full-out");
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QVERIFY(run(job, out, {block}) >= 0);
+    const auto r = report.first().first().value<ProcessingReport>();
+    QCOMPARE(r.copied, 2);
+    QCOMPARE(r.skipped, 3);
+    QCOMPARE(r.notCopied, block.entries.mid(2));
+    QCOMPARE(r.notCopiedReasons.size(), 3);
+    for (const QString &reason : r.notCopiedReasons)
+        QVERIFY2(reason.contains("No space left on device"), qPrintable(reason));
+    // No partial copy, under a final name or a temporary one; what is there is complete.
+    QCOMPARE(filesBelow(out),
+             QStringList({"IMG/KES_1_00001.JPG", "IMG/KES_1_00002.JPG", "fileData.txt"}));
+    for (const char *name : {"IMG/KES_1_00001.JPG", "IMG/KES_1_00002.JPG"})
+        QCOMPARE(checksum({out + "/" + QLatin1String(name)}),
+                 checksum({reference + "/" + QLatin1String(name)}));
+    QCOMPARE(readLines(out + "/fileData.txt"), readLines(reference + "/fileData.txt").mid(0, 3));
+}
+
+void TestFilesWork::photoChangedAfterAdding_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("reason"); // why it was not copied; empty: it was
+    QTest::addColumn<bool>("listed");    // whether it has its line
+    for (int type : {int(FullWork), int(PhotosOnly)}) {
+        const char *mode = type == FullWork ? "full" : "photos only";
+        QTest::addRow("deleted, %s", mode)
+            << "delete" << type << "No such file or directory" << false;
+        QTest::addRow("cut short, %s", mode)
+            << "truncate" << type << "the photo changed after it was added" << false;
+        QTest::addRow("emptied, %s", mode) << "empty" << type << "(0 bytes," << false;
+        QTest::addRow("garbage of another size, %s", mode)
+            << "garbage+" << type << "the photo changed after it was added" << false;
+        QTest::addRow("garbage of the same size, %s", mode)
+            << "garbage" << type << "its metadata cannot be read any more" << false;
+    }
+    // Only read: a photo whose metadata still reads gives its line.
+    QTest::newRow("deleted, timemarks only") << "delete" << int(TimemarksOnly) << "" << false;
+    QTest::newRow("cut short, timemarks only") << "truncate" << int(TimemarksOnly) << "" << true;
+    QTest::newRow("garbage, timemarks only") << "garbage" << int(TimemarksOnly) << "" << false;
+}
+
+void TestFilesWork::photoChangedAfterAdding()
+{
+    QFETCH(QString, change);
+    QFETCH(int, type);
+    QFETCH(QString, reason);
+    QFETCH(bool, listed);
+    const BlockSnapshot block = makeBlock("changed-" + change, 3);
+    const QString victim = block.entries.at(1);
+    const qint64 size = QFileInfo(victim).size();
+    if (change == "delete") {
+        QVERIFY(QFile::remove(victim));
+        m_sources.removeOne(victim);
+    } else {
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        if (change == "truncate")
+            QVERIFY(f.resize(size - 100)); // the image data only: the metadata still reads
+        else if (change == "empty")
+            QVERIFY(f.resize(0));
+        else
+            f.write(QByteArray(int(size) + (change == "garbage+" ? 10 : 0), 'g'));
+    }
+    const QString out = freshDir("changed");
+    FilesWork job(m_geo);
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QVERIFY(run(job, out, {block}, WorkType(type)) >= 0);
+    const auto r = report.first().first().value<ProcessingReport>();
+    const bool copies = type != TimemarksOnly;
+    if (copies) {
+        QCOMPARE(r.notCopied, QStringList{victim});
+        QVERIFY2(r.notCopiedReasons.value(0).contains(reason),
+                 qPrintable(r.notCopiedReasons.value(0)));
+        // The others are copied as ever, and nothing stands in for the changed one.
+        QCOMPARE(filesBelow(out + "/IMG"), QStringList({"KES_1_00001.JPG", "KES_1_00002.JPG"}));
+        QCOMPARE(r.metadataFailed, 0);
+    } else {
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(r.withoutLine, listed ? 0 : 1);
+        QCOMPARE(r.metadataFailed, listed ? 0 : 1);
+        if (!listed)
+            QVERIFY(r.metadataProblems.value(0).startsWith(victim + ": "));
+    }
+    if (type != PhotosOnly) {
+        QStringList names;
+        for (const QString &line : readLines(out + "/fileData.txt").mid(1))
+            names << line.section('\t', 0, 0);
+        // A photo that is not copied leaves its number to the next one; one that is only
+        // read keeps it (its line is missing, not shifted onto the next photo).
+        QStringList expected = copies ? QStringList{"KES_1_00001.JPG", "KES_1_00002.JPG"}
+                                      : QStringList{"KES_1_00001.JPG", "KES_1_00003.JPG"};
+        if (listed)
+            expected = QStringList{"KES_1_00001.JPG", "KES_1_00002.JPG", "KES_1_00003.JPG"};
+        QCOMPARE(names, expected);
+    }
+}
+
+void TestFilesWork::geotagThatExiv2CannotWrite()
+{
+    // An XMP packet as large as a JPEG segment allows: the geotag's keys cannot fit in.
+    BlockSnapshot block = makeBlock("tight", 2);
+    const QString tight = block.entries.at(0);
+    const QByteArray original = [&] {
+        QFile f(tight);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    int fits = 0;
+    for (int low = 50000, high = 66000; low <= high;) {
+        const int n = (low + high) / 2;
+        QFile f(tight);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(original);
+        f.close();
+        try {
+            auto image = Exiv2::ImageFactory::open(QFile::encodeName(tight).toStdString());
+            image->readMetadata();
+            image->xmpData()["Xmp.dc.source"] = std::string(size_t(n), 'x');
+            image->writeMetadata();
+            fits = n;
+            low = n + 1;
+        } catch (const Exiv2::AnyError &) {
+            high = n - 1;
+        }
+    }
+    QVERIFY(fits > 0);
+    {
+        QFile f(tight);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(original);
+        f.close();
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(tight).toStdString());
+        image->readMetadata();
+        image->xmpData()["Xmp.dc.source"] = std::string(size_t(fits), 'x');
+        image->writeMetadata();
+    }
+    block.sizes[0] = QFileInfo(tight).size();
+    m_sources << tight;
+
+    const QString out = freshDir("tight");
+    FilesWork job(m_geo);
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QVERIFY(run(job, out, {block}) >= 0);
+    const auto r = report.first().first().value<ProcessingReport>();
+    QCOMPARE(r.copied, 2);
+    QCOMPARE(r.metadataFailed, 1);
+    QCOMPARE(r.withoutLine, 1);
+    QVERIFY2(r.metadataProblems.value(0).startsWith(tight + ": "),
+             qPrintable(r.metadataProblems.value(0)));
+    // The copy keeps the camera's bytes, untouched; it has no line, the other photo has.
+    QCOMPARE(checksum({out + "/IMG/KES_1_00001.JPG"}), checksum({tight}));
+    const QStringList lines = readLines(out + "/fileData.txt");
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.at(1).startsWith("KES_1_00002.JPG\t"));
 }
 
 QTEST_GUILESS_MAIN(TestFilesWork)

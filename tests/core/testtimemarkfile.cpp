@@ -16,8 +16,29 @@
 #include <QtTest>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
+
+// Peak resident memory of this process in kB, from /proc/self/status.
+qint64 peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts a new peak measurement; false where the kernel does not offer it.
+bool resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
 
 QStringList g_messages;
 
@@ -59,6 +80,8 @@ private slots:
     void encodings();
     void localeEightBitEncoding();
     void overlongLineIsRefused();
+    void boundedReading_data();
+    void boundedReading();
     void realFiles_data();
     void realFiles();
     void realDmsFileByJoining();
@@ -344,6 +367,85 @@ void TestTimemarkFile::overlongLineIsRefused()
     const QString onlyHuge = write(QStringLiteral("onlyhuge.txt"), huge.mid(15));
     QVERIFY(!file.detectSeparator(onlyHuge));
     QVERIFY(file.errorText().contains(QStringLiteral("longer than")));
+}
+
+void TestTimemarkFile::boundedReading_data()
+{
+    // How the file is made: bytes written, or a sparse file of that size (all NUL bytes,
+    // costing no disk), or that many valid rows.
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("sparseSize");
+    QTest::addColumn<int>("validRows");
+    QTest::addColumn<bool>("detected");
+    QTest::addColumn<QString>("message");
+    const QByteArray rows = "2024/05/17;6000000.0;500000.0;100.0\n"
+                            "2024/05/18;6000010.0;500000.0;100.0\n";
+    QTest::newRow("zeroed tail of a card")
+        << rows + QByteArray(4096, '\0') << qint64(0) << 0 << true
+        << "holds NUL bytes (line 3); it is not a text file";
+    QTest::newRow("NUL inside a number")
+        << QByteArrayLiteral(
+               "2024/05/17;6000000.0;500000.0;100.0\n2024/05/18;6000010.0;50\0000.0;1\n")
+        << qint64(0) << 0 << true << "holds NUL bytes (line 2)";
+    QTest::newRow("UTF-16 without a byte-order mark")
+        << QByteArrayLiteral("2\0000\0002\0004\000;\0006\0000\000;\0005\0000\000;\0001\000\n\000")
+        << qint64(0) << 0 << false << "holds NUL bytes (line 1)";
+    QTest::newRow("sparse 1 GB") << QByteArray() << (qint64(1) << 30) << 0 << false
+                                 << "is larger than 64 MB; it is not a timemark file";
+    QTest::newRow("sparse just below the size limit")
+        << QByteArray() << TimemarkFile::MaxFileSize << 0 << false << "holds NUL bytes (line 1)";
+    QTest::newRow("one row more than the limit")
+        << QByteArray() << qint64(0) << TimemarkFile::MaxRows + 1 << true
+        << "holds more than 100000 rows";
+    QTest::newRow("rows up to the limit")
+        << QByteArray() << qint64(0) << TimemarkFile::MaxRows << true << QString();
+}
+
+void TestTimemarkFile::boundedReading()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, sparseSize);
+    QFETCH(int, validRows);
+    QFETCH(bool, detected);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(QStringLiteral("bounded.txt"));
+    QFile::remove(path);
+    if (sparseSize > 0) {
+        QVERIFY(write(QStringLiteral("bounded.txt"), QByteArray()) == path);
+        QVERIFY(::truncate(QFile::encodeName(path).constData(), off_t(sparseSize)) == 0);
+    } else if (validRows > 0) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (int i = 0; i < validRows; ++i)
+            f.write(QStringLiteral("2024/05/17;%1;500000.0;100.0\n").arg(i).toLatin1());
+    } else {
+        QVERIFY(write(QStringLiteral("bounded.txt"), content) == path);
+    }
+    OpentTimeMarkTableModel model(m_geo.get());
+    TimemarkFile file(&model);
+    file.setSeparatorIndex(1);
+    file.setFileName(write(QStringLiteral("before.txt"), "aaaa;bbbb;cccc\n"));
+    QVERIFY(file.loadTable());
+
+    const bool measured = resetPeakMemory();
+    const qint64 peakBefore = peakMemoryKb();
+    QCOMPARE(file.detectSeparator(path), detected);
+    if (!detected)
+        QVERIFY2(file.errorText().contains(message), qPrintable(file.errorText()));
+    file.setSeparatorIndex(1);
+    const bool loaded = file.loadTable();
+    if (measured) // whatever the file, reading it stays far below its size
+        QVERIFY2(peakMemoryKb() - peakBefore < 64 * 1024,
+                 qPrintable(QString::number(peakMemoryKb() - peakBefore)));
+    if (message.isEmpty()) {
+        QVERIFY(loaded);
+        QCOMPARE(model.rowCount(), validRows);
+        return;
+    }
+    QVERIFY(!loaded);
+    QVERIFY2(file.errorText().contains(message), qPrintable(file.errorText()));
+    QVERIFY(file.errorText().contains(path));
+    QCOMPARE(tableText(model), QStringList{"aaaa|bbbb|cccc"}); // the table in use stays
 }
 
 void TestTimemarkFile::realFiles_data()

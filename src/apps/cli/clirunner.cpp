@@ -5,6 +5,7 @@
 #include "blocks/flydata.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
+#include "processing/coordinatefilewriter.h"
 #include "processing/fileswork.h"
 #include "processing/outputlabelmodel.h"
 #include "processing/precheck.h"
@@ -368,39 +369,57 @@ int CliRunner::process()
 
     if (stopped) {
         m_err << tr("The task is canceled") << Qt::endl;
+        if (haveReport)
+            printReport(report);
         return RunFailed;
     }
     if (result < 0) {
         m_err << lastText << Qt::endl;
+        if (haveReport)
+            printReport(report);
         return RunFailed;
     }
     m_out << lastText << Qt::endl;
-    if (haveReport) {
-        m_out << tr("Output folder: %1").arg(QDir::toNativeSeparators(report.outputDir))
-              << Qt::endl;
-        for (const QString &file : report.coordinateFiles)
-            m_out << tr("Coordinate file: %1").arg(file) << Qt::endl;
-        if (report.skipped)
-            m_out << tr("Not copied: %1 photos").arg(report.skipped) << Qt::endl;
-        for (const QString &name : report.notCopied)
-            m_err << tr("Not copied: %1").arg(name) << Qt::endl;
-        if (report.metadataFailed)
-            m_out << tr("Copied without geotag (metadata could not be written): %1 photos")
-                         .arg(report.metadataFailed)
-                  << Qt::endl;
-        if (report.notGeotagged)
-            m_out << tr("Latitude/longitude not written for want of a UTM zone "
-                        "(see --utm-zone): %1 photos")
-                         .arg(report.notGeotagged)
-                  << Qt::endl;
-        if (report.withoutPosition)
-            m_out
-                << tr("Photos without a timemark row (position 0): %1").arg(report.withoutPosition)
-                << Qt::endl;
-        if (report.skipped || report.metadataFailed)
-            return RunFailed;
-    }
+    if (haveReport && !printReport(report))
+        return RunFailed;
     return Done;
+}
+
+bool CliRunner::printReport(const ProcessingReport &report)
+{
+    m_out << tr("Output folder: %1").arg(QDir::toNativeSeparators(report.outputDir)) << Qt::endl;
+    for (const QString &file : report.coordinateFiles)
+        m_out << tr("Coordinate file: %1").arg(file) << Qt::endl;
+    if (report.skipped)
+        m_out << tr("Not copied: %1 photos").arg(report.skipped) << Qt::endl;
+    for (int i = 0; i < report.notCopied.size(); ++i)
+        m_err << tr("Not copied: %1 (%2)")
+                     .arg(report.notCopied.at(i), report.notCopiedReasons.value(i))
+              << Qt::endl;
+    const bool copies = m_options.workType.value_or(FullWork) != TimemarksOnly;
+    if (report.metadataFailed && copies)
+        m_out << tr("Copied without geotag (metadata could not be written): %1 photos")
+                     .arg(report.metadataFailed)
+              << Qt::endl;
+    else if (report.metadataFailed)
+        m_out << tr("Metadata could not be read: %1 photos").arg(report.metadataFailed) << Qt::endl;
+    for (const QString &problem : report.metadataProblems)
+        m_err << tr("Exiv2 failed on %1").arg(problem) << Qt::endl;
+    if (report.withoutLine)
+        m_out << tr("Missing from the coordinate file: %1 photos").arg(report.withoutLine)
+              << Qt::endl;
+    if (report.notGeotagged)
+        m_out << tr("Latitude/longitude not written for want of a UTM zone "
+                    "(see --utm-zone): %1 photos")
+                     .arg(report.notGeotagged)
+              << Qt::endl;
+    if (report.withoutPosition)
+        m_out << tr("Photos without a timemark row (position 0): %1").arg(report.withoutPosition)
+              << Qt::endl;
+    if (report.notReached)
+        m_out << tr("Not processed, the run broke off first: %1 photos").arg(report.notReached)
+              << Qt::endl;
+    return !(report.skipped || report.metadataFailed || report.withoutLine || report.notReached);
 }
 
 int CliRunner::run()
@@ -434,6 +453,20 @@ int CliRunner::run()
     if (g_interrupted) {
         m_err << tr("The task is canceled") << Qt::endl;
         return RunFailed;
+    }
+    {
+        // Refused before anything is written, as the job itself would refuse it.
+        QSettings s;
+        const bool lines = m_options.workType.value_or(FullWork) != PhotosOnly;
+        const QString separator = CoordinateFileWriter::outputSeparator(
+            s, m_flys.isEmpty() ? QString() : m_flys.first()->delimiter(),
+            m_flys.isEmpty() ? QString() : m_flys.last()->delimiter());
+        const QString problem =
+            FilesWork::prefixProblem(Keys::PhotoPrefix.read(s), lines ? separator : QString());
+        if (!problem.isEmpty()) {
+            m_err << problem << Qt::endl;
+            return Refused;
+        }
     }
     if (m_options.splitGap)
         splitBlocks();

@@ -45,6 +45,8 @@ private:
     void quarantineByFilters();
     bool passPreChecks();
     int process();
+    /// Prints what the run did; false when a photo was not copied or not listed.
+    bool printReport(const ProcessingReport &report);
     void progress(int percent);
 
     CliOptions m_options;

@@ -315,6 +315,7 @@ BlockSnapshot FlyData::snapshot() const
     BlockSnapshot s;
     s.entries = m_photos->entries();
     s.quarantined = m_photos->quarantineFlags();
+    s.sizes = m_photos->fileSizes();
     s.rows = m_timemarks->rows();
     s.hasDateColumn = !m_timemarks->noDateColumn();
     s.delimiter = m_delimiter;

@@ -1,10 +1,10 @@
 #include "photos/photomodel.h"
 
+#include "app/logcategories.h"
 #include "photos/exivsetup.h"
 #include "photos/fileworker.h"
 #include "photos/filterphotoworker.h"
 #include "photos/photofile.h"
-#include "app/logcategories.h"
 #include "photos/photometatypes.h"
 
 #include <QBrush>
@@ -101,8 +101,8 @@ QVariant PhotoModel::data(const QModelIndex &index, int role) const
                 return *gimbal;
         } catch (const Exiv2::AnyError &e) {
             qCDebug(lcCritical).noquote() << QStringLiteral("xmp not readed: %1 : %2")
-                                                         .arg(e.code())
-                                                         .arg(QString::fromLocal8Bit(e.what()));
+                                                 .arg(e.code())
+                                                 .arg(QString::fromLocal8Bit(e.what()));
         } catch (const std::exception &e) {
             // Views ask for this while painting; a damaged file must not end the program.
             qCDebug(lcCritical).noquote()
@@ -161,13 +161,14 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
         return;
     }
     if (!newList.isEmpty()) {
-        beginInsertRows(QModelIndex(), m_entries.size(), m_entries.size() + newList.size() - 1);
+        const int first = m_entries.size();
+        beginInsertRows(QModelIndex(), first, first + newList.size() - 1);
         m_entries += newList;
         m_adjs += adjCache;
         m_dates += dCache;
         for (int i = 0; i < newList.size(); ++i)
             m_quarantine << false;
-        recomputeVolume();
+        recordSizes(first);
         endInsertRows();
     }
     if (!noFiles.isEmpty())
@@ -190,13 +191,14 @@ bool PhotoModel::appendPhotos(const QStringList &entries, const QList<Adj> &adjs
         return false;
     if (entries.isEmpty())
         return true;
-    beginInsertRows(QModelIndex(), m_entries.size(), m_entries.size() + entries.size() - 1);
+    const int first = m_entries.size();
+    beginInsertRows(QModelIndex(), first, first + entries.size() - 1);
     m_entries += entries;
     m_adjs += adjs;
     m_dates += dates;
     for (int i = 0; i < entries.size(); ++i)
         m_quarantine << false;
-    recomputeVolume();
+    recordSizes(first);
     endInsertRows();
     return true;
 }
@@ -210,8 +212,8 @@ void PhotoModel::removePhoto(int pos)
     m_adjs.removeAt(pos);
     m_dates.removeAt(pos);
     m_quarantine.removeAt(pos);
+    m_volume -= m_sizes.takeAt(pos);
     endRemoveRows();
-    recomputeVolume();
 }
 
 void PhotoModel::removePhotos(const QList<int> &rows)
@@ -233,9 +235,9 @@ void PhotoModel::removePhotos(const QList<int> &rows)
         m_adjs.removeAt(at);
         m_dates.removeAt(at);
         m_quarantine.removeAt(at);
+        m_volume -= m_sizes.takeAt(at);
         endRemoveRows();
     }
-    recomputeVolume();
 }
 
 QStringList PhotoModel::removeMissing()
@@ -259,6 +261,7 @@ void PhotoModel::clearPhotos()
     m_adjs.clear();
     m_dates.clear();
     m_quarantine.clear();
+    m_sizes.clear();
     m_volume = 0;
     endResetModel();
 }
@@ -373,10 +376,11 @@ void PhotoModel::filterFinishedFail()
     m_filterThread.quit();
 }
 
-void PhotoModel::recomputeVolume()
+void PhotoModel::recordSizes(int first)
 {
-    qint64 volume = 0;
-    for (const QString &entry : qAsConst(m_entries))
-        volume += PhotoFile::size(entry);
-    m_volume = volume;
+    // Kept from the moment of adding, so a run can tell a photo that changed since.
+    for (int i = first; i < m_entries.size(); ++i) {
+        m_sizes << PhotoFile::size(m_entries.at(i));
+        m_volume += m_sizes.last();
+    }
 }

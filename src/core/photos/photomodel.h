@@ -76,6 +76,8 @@ public:
     QList<QDateTime> dates(int from, int to) const;
     /// Bytes of all photos' files.
     qint64 totalVolume() const { return m_volume; }
+    /// Each photo's file size as it was when the photo was added (0: not readable then).
+    QList<qint64> fileSizes() const { return m_sizes; }
 
     /**
      * Starts the photo filter on a copy of the entries and quarantine flags. A pass still
@@ -111,12 +113,14 @@ signals:
 
 private:
     void stopThread(QThread &thread);
-    void recomputeVolume();
+    /// Records the sizes of the entries from @p first on and sums up the volume.
+    void recordSizes(int first);
 
     QStringList m_entries;
     QList<bool> m_quarantine;
     QList<Adj> m_adjs;
     QList<QDateTime> m_dates;
+    QList<qint64> m_sizes;
     qint64 m_volume = 0;
 
     QThread m_readerThread;

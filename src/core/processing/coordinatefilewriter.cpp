@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTextCodec>
-#include <QTextStream>
 
 namespace {
 
@@ -34,7 +32,32 @@ QString accuracy(double value)
 struct CoordinateFileWriter::OpenFile
 {
     QFile file;
-    QTextStream stream;
+    bool broken = false; //!< a write failed; the file holds its complete lines only
+
+    // Writes one line at once. On failure the file is cut back to where the line began: a
+    // disk that filled up mid-line must not leave half a line, a wrong coordinate for
+    // whoever reads the file. Names and dates come from the operator's data; UTF-8 keeps
+    // them intact everywhere.
+    bool writeLine(const QString &text, QString *reason)
+    {
+        if (broken)
+            return false;
+        const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+        const qint64 complete = file.pos();
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        if (done == bytes.size())
+            return true;
+        *reason = file.errorString();
+        broken = true;
+        file.resize(complete);
+        return false;
+    }
 };
 
 CoordinateFileWriter::CoordinateFileWriter(const OutputLabelModel &labels, int coordinateType,
@@ -112,8 +135,11 @@ bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
         auto open = std::make_unique<OpenFile>();
         open->file.setFileName(dir.filePath(name));
         // NewOnly: the system refuses, atomically, to open a file that appeared meanwhile.
-        if (!open->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text)) {
+        // Unbuffered: what a failed write leaves behind must not reach the file later.
+        if (!open->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text |
+                             QIODevice::Unbuffered)) {
             const bool exists = QFileInfo::exists(open->file.fileName());
+            const QString reason = open->file.errorString();
             for (auto &created : m_files) {
                 created->file.close();
                 created->file.remove();
@@ -121,25 +147,25 @@ bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
             m_files.clear();
             if (exists)
                 return fail(FileExists, tr("Coordinate file %1 already exists").arg(name));
-            return fail(OpenFailed, tr("Failed to open for writing a file %1").arg(name));
+            // The system's own sentence first, then where and why.
+            return fail(OpenFailed,
+                        tr("Failed to open for writing a file %1").arg(name) +
+                            tr(" (%1: %2)").arg(QDir::toNativeSeparators(outputDir), reason));
         }
-        open->stream.setDevice(&open->file);
-        // Names and dates come from the operator's data; UTF-8 keeps them intact everywhere.
-        open->stream.setCodec(QTextCodec::codecForName("UTF-8"));
         m_files.push_back(std::move(open));
     }
     const QString header = headerLine();
     for (auto &file : m_files) {
-        file->stream << header << '\n';
-        file->stream.flush();
-        if (file->stream.status() != QTextStream::Ok || file->file.error() != QFile::NoError) {
+        QString reason;
+        if (!file->writeLine(header, &reason)) {
             const QString name = QFileInfo(file->file.fileName()).fileName();
             for (auto &created : m_files) {
                 created->file.close();
                 created->file.remove();
             }
             m_files.clear();
-            return fail(WriteFailed, tr("Failed to write to the coordinate file %1").arg(name));
+            return fail(WriteFailed,
+                        tr("Failed to write to the coordinate file %1: %2").arg(name, reason));
         }
     }
     return true;
@@ -151,22 +177,20 @@ bool CoordinateFileWriter::writeLine(int blockIndex, const Values &values)
     if (index < 0 || index >= int(m_files.size()))
         return fail(NoSuchBlock, tr("No coordinate file is open for block %1").arg(blockIndex + 1));
     OpenFile &file = *m_files[size_t(index)];
-    file.stream << dataLine(values) << '\n';
-    // Flushed at once: a run that breaks off keeps every line of the photos copied so far.
-    file.stream.flush();
-    if (file.stream.status() != QTextStream::Ok || file.file.error() != QFile::NoError) {
-        return fail(WriteFailed, tr("Failed to write to the coordinate file %1")
-                                     .arg(QFileInfo(file.file.fileName()).fileName()));
-    }
+    // Written at once: a run that breaks off keeps every line of the photos copied so far.
+    QString reason;
+    if (!file.writeLine(dataLine(values), &reason))
+        return fail(WriteFailed,
+                    tr("Failed to write to the coordinate file %1: %2")
+                        .arg(QFileInfo(file.file.fileName()).fileName(),
+                             reason.isEmpty() ? tr("an earlier write failed") : reason));
     return true;
 }
 
 void CoordinateFileWriter::close()
 {
-    for (auto &file : m_files) {
-        file->stream.flush();
+    for (auto &file : m_files)
         file->file.close();
-    }
     m_files.clear();
 }
 

@@ -10,16 +10,22 @@
 #include "processing/photocopier.h"
 #include "settings/settingskeys.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 
 #include <exiv2/exiv2.hpp>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +47,23 @@ bool isEmptyDir(const QString &path)
     return QDir(path)
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
         .isEmpty();
+}
+
+// Makes @p path a folder the run can write into: empty, or the reason why it cannot be one.
+QString prepareFolder(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(QDir::cleanPath(path));
+    if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    struct stat st;
+    if (::stat(native.constData(), &st) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISDIR(st.st_mode))
+        return QCoreApplication::translate("FilesWork", "a file of that name is in the way");
+    // access() also answers for a read-only mount, which the permission bits do not show.
+    if (::access(native.constData(), W_OK | X_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QString();
 }
 
 // Reads one attitude key as the photo list did; throws like Exiv2 when the key is gone.
@@ -74,8 +97,30 @@ bool FilesWork::isValidPrefix(const QString &prefix)
 {
     if (prefix.isEmpty() || prefix == QLatin1String(".") || prefix == QLatin1String(".."))
         return false;
-    return !prefix.contains(QLatin1Char('/')) && !prefix.contains(QLatin1Char('\\')) &&
-           !prefix.contains(QChar(0));
+    // Room for "_<block>_<counter>.JPG" within the 255 bytes a file name may have.
+    if (prefix.toUtf8().size() > MaxPrefixBytes)
+        return false;
+    for (const QChar ch : prefix) {
+        // Path characters would put copies elsewhere; the others are refused by the file
+        // systems of Windows and of memory cards; control characters would break the
+        // coordinate file's lines.
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f ||
+            QStringLiteral("/\\:*?\"<>|").contains(ch))
+            return false;
+    }
+    return true;
+}
+
+QString FilesWork::prefixProblem(const QString &prefix, const QString &separator)
+{
+    // A prefix with a path in it would put copies outside the output folder.
+    if (!isValidPrefix(prefix))
+        return tr("The photo prefix \"%1\" cannot be used in a file name").arg(prefix);
+    // A name holding the separator would shift every later column of its line.
+    if (!separator.isEmpty() && prefix.contains(separator))
+        return tr("The photo prefix \"%1\" holds the separator \"%2\" of the coordinate file")
+            .arg(prefix, separator);
+    return QString();
 }
 
 QString FilesWork::photoName(const QString &prefix, int blockNumber, int counter)
@@ -150,10 +195,13 @@ void FilesWork::doWork()
     const bool split = Keys::OutputSplitFoldersBlock.read(m_settings);
     const int configuredZone = Keys::CoordinateUtmZone.read(m_settings);
 
-    // A prefix with a path in it would put copies outside the output folder.
-    if (!isValidPrefix(prefix)) {
-        fail(InvalidPrefix,
-             tr("The photo prefix \"%1\" cannot be used in a file name").arg(prefix));
+    const QString firstDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.first().delimiter;
+    const QString lastDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.last().delimiter;
+    m_sep = CoordinateFileWriter::outputSeparator(m_settings, firstDelimiter, lastDelimiter);
+
+    const QString prefixText = prefixProblem(prefix, lines ? m_sep : QString());
+    if (!prefixText.isEmpty()) {
+        fail(InvalidPrefix, prefixText);
         return;
     }
     if (m_path.isEmpty() || !QFileInfo(out).isDir()) {
@@ -166,8 +214,9 @@ void FilesWork::doWork()
                                              .toString(Qt::ISODate)
                                              .replace(QLatin1Char(':'), QLatin1Char('.'))
                                              .replace(QLatin1Char(' '), QLatin1Char('_'));
-        if (!QDir(out).mkpath(name)) {
-            fail(OutputDirUnusable, tr("Cannot create the folder %1").arg(out + name));
+        const QString problem = prepareFolder(out + name);
+        if (!problem.isEmpty()) {
+            fail(OutputDirUnusable, tr("Cannot create the folder %1: %2").arg(out + name, problem));
             return;
         }
         out += name + QLatin1Char('/');
@@ -176,10 +225,6 @@ void FilesWork::doWork()
         QMutexLocker lock(&m_runDirMutex);
         m_runDir = out;
     }
-
-    const QString firstDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.first().delimiter;
-    const QString lastDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.last().delimiter;
-    m_sep = CoordinateFileWriter::outputSeparator(m_settings, firstDelimiter, lastDelimiter);
 
     emit curProcess(0);
     const float step = 100.0f / float(m_total);
@@ -194,9 +239,10 @@ void FilesWork::doWork()
     if (copies) {
         for (int b = 1; b <= (split ? m_blocks.size() : 1); ++b) {
             for (const QString &folder : {imageFolder(b), quarantineFolder(b)}) {
-                if (!QDir(out).mkpath(folder) || !QFileInfo(out + folder).isWritable()) {
+                const QString problem = prepareFolder(out + folder);
+                if (!problem.isEmpty()) {
                     fail(OutputDirUnusable,
-                         tr("Cannot write into the folder %1").arg(out + folder));
+                         tr("Cannot write into the folder %1: %2").arg(out + folder, problem));
                     return;
                 }
                 const int stale = PhotoCopier::removeStaleTemporaries(out + folder);
@@ -231,6 +277,7 @@ void FilesWork::doWork()
     if (writer)
         report.coordinateFiles = writer->filePaths();
     int counter = 1;
+    int visited = 0; // photos the loop reached, skipped ones included
     PhotoCopier copier;
     for (int bi = 0; bi < m_blocks.size(); ++bi) {
         const BlockSnapshot &block = m_blocks.at(bi);
@@ -240,9 +287,14 @@ void FilesWork::doWork()
                 if (writer)
                     writer->close();
                 qCDebug(lcWarning) << "The processing run was stopped";
+                report.handled = counter - 1;
+                report.notReached = m_total - visited;
+                report.seconds = int(timer.elapsed() / 1000);
+                emit reportReady(report);
                 emit stopped();
                 return;
             }
+            ++visited;
             const QString source = nativePhotoPath(block.entries.at(i));
             emit curProcessFile(tr("Copying and processing of the file: %1").arg(source));
             const QString name = photoName(prefix, b, counter);
@@ -255,6 +307,8 @@ void FilesWork::doWork()
                     << (reason.isEmpty() ? QString() : QStringLiteral("(%1)").arg(reason));
                 ++report.skipped;
                 report.notCopied << source;
+                report.notCopiedReasons
+                    << (reason.isEmpty() ? tr("%1 exists").arg(target) : reason);
             };
             if (copies && QFileInfo::exists(target)) {
                 notCopied(QString());
@@ -263,16 +317,31 @@ void FilesWork::doWork()
 
             QString error;
             const PhotoCopier::LoadResult loaded = copier.load(source, &error);
-            if (loaded == PhotoCopier::LoadResult::ReadFailed) {
-                if (copies) {
-                    notCopied(error);
-                    continue;
-                }
-                qCDebug(lcCritical).noquote() << "Exiv2 ERROR: " + error;
+            if (loaded == PhotoCopier::LoadResult::ReadFailed && copies) {
+                notCopied(error);
+                continue;
             }
+            // The attitude was read when the photo was added; a file of another size since
+            // is not that photo any more, or is being cut short: copying it would put a
+            // broken photo under a final name.
+            const qint64 addedSize = block.sizes.value(i, 0);
+            if (copies && addedSize > 0 && copier.sourceSize() != addedSize) {
+                notCopied(tr("the photo changed after it was added (%1 bytes, %2 when added)")
+                              .arg(copier.sourceSize())
+                              .arg(addedSize));
+                continue;
+            }
+            // The photo list read this file's metadata when it was added; now that Exiv2
+            // cannot, the file is no longer that photo.
+            if (loaded == PhotoCopier::LoadResult::MetadataFailed && copies) {
+                notCopied(tr("its metadata cannot be read any more (Exiv2 ERROR: %1)").arg(error));
+                continue;
+            }
+            QString metadataError; // why Exiv2 could not read or write this photo
+            if (loaded != PhotoCopier::LoadResult::Loaded)
+                metadataError = error;
             bool rewritten = false;
             bool haveLine = false;
-            bool metadataKept = false; // the copy keeps the camera's metadata
             bool positionMissing = false;
             bool noRow = false;
             CoordinateFileWriter::Values values;
@@ -327,16 +396,18 @@ void FilesWork::doWork()
                         rewritten = true;
                     }
                 } catch (const Exiv2::AnyError &e) {
-                    qCDebug(lcCritical).noquote() << QStringLiteral("Exiv2 ERROR: %1 - %2")
-                                                         .arg(e.code())
-                                                         .arg(QString::fromLocal8Bit(e.what()));
-                    metadataKept = true;
+                    metadataError = QStringLiteral("%1 - %2").arg(e.code()).arg(
+                        QString::fromLocal8Bit(e.what()));
+                    haveLine = false;
+                    rewritten = false;
+                } catch (const std::exception &e) {
+                    metadataError = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
+                    haveLine = false;
                     rewritten = false;
                 }
-            } else if (loaded == PhotoCopier::LoadResult::MetadataFailed) {
-                qCDebug(lcCritical).noquote() << "Exiv2 ERROR: " + error;
-                metadataKept = true;
             }
+            if (!metadataError.isEmpty())
+                qCDebug(lcCritical).noquote() << "Exiv2 ERROR: " + metadataError;
 
             if (copies) {
                 // The copy is placed before its line is written, so the file never names a
@@ -347,10 +418,22 @@ void FilesWork::doWork()
                     continue;
                 }
                 ++report.copied;
-                report.metadataFailed += metadataKept ? 1 : 0;
                 report.notGeotagged += positionMissing ? 1 : 0;
             }
+            if (!metadataError.isEmpty()) {
+                ++report.metadataFailed;
+                report.metadataProblems << QStringLiteral("%1: %2").arg(source, metadataError);
+            }
+            if (writer && !haveLine)
+                ++report.withoutLine;
             if (writer && haveLine && !writer->writeLine(split ? bi : 0, values)) {
+                // The photo is in place; what was not reached is told with the failure.
+                ++report.withoutLine;
+                report.handled = counter;
+                report.notReached = m_total - visited;
+                report.seconds = int(timer.elapsed() / 1000);
+                writer->close();
+                emit reportReady(report);
                 fail(CoordinateFileWriteFailed, writer->errorText());
                 return;
             }
@@ -377,8 +460,9 @@ void FilesWork::doWork()
     qCDebug(lcInfo).noquote() << summary;
     if (report.skipped || report.metadataFailed || report.notGeotagged || report.withoutPosition)
         qCDebug(lcWarning).noquote()
-            << QStringLiteral("%1 photos not copied, %2 kept the camera's metadata, %3 not "
-                              "geotagged for want of a UTM zone, %4 without a timemark row")
+            << QStringLiteral("%1 photos not copied, %2 with metadata Exiv2 could not read or "
+                              "write, %3 not geotagged for want of a UTM zone, %4 without a "
+                              "timemark row")
                    .arg(report.skipped)
                    .arg(report.metadataFailed)
                    .arg(report.notGeotagged)

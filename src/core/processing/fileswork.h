@@ -43,8 +43,16 @@ public:
     void stop();
     /// The run's folder (automatic subdirectory included) once a run has started.
     QString outputDirectory() const;
-    /// Whether @p prefix can stand at the front of a file name in the output folder.
+    /// Longest photo prefix, in UTF-8 bytes.
+    static constexpr int MaxPrefixBytes = 200;
+
+    /// Whether @p prefix can stand at the front of a file name in the output folder, on
+    /// every file system a copy may go to: no path or control characters, none of : * ? " < >
+    /// |, not "." or "..", at most MaxPrefixBytes long.
     static bool isValidPrefix(const QString &prefix);
+    /// Why @p prefix cannot name the photos of a run whose coordinate file uses
+    /// @p separator (empty: no coordinate file); empty when it can.
+    static QString prefixProblem(const QString &prefix, const QString &separator);
     /// "KES_2_00137.JPG".
     static QString photoName(const QString &prefix, int blockNumber, int counter);
 

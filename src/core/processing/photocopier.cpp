@@ -137,36 +137,79 @@ quint16 be16(const unsigned char *p)
     return quint16((p[0] << 8) | p[1]);
 }
 
+// The front of a file, read in large pieces: walking the segments of a JPEG then costs one
+// or two reads rather than several per segment.
+class FrontReader
+{
+public:
+    FrontReader(int fd, qint64 size) : m_fd(fd), m_size(size) {}
+
+    /// Makes bytes [0, end) available; false past the end of the file or on a read error.
+    bool ensure(qint64 end)
+    {
+        if (end <= m_buffer.size())
+            return true;
+        if (end > m_size || end > MaxFront)
+            return false;
+        const qint64 have = m_buffer.size();
+        const qint64 want = qMin(qMin(m_size, MaxFront), qMax(end, qMax(2 * have, Piece)));
+        m_buffer.resize(int(want));
+        if (!preadAll(m_fd, m_buffer.data() + have, want - have, have)) {
+            m_buffer.resize(int(have));
+            return false;
+        }
+        return true;
+    }
+    const unsigned char *at(qint64 offset) const
+    {
+        return reinterpret_cast<const unsigned char *>(m_buffer.constData()) + offset;
+    }
+    /// Bytes [0, size), which ensure(size) made available.
+    QByteArray take(qint64 size)
+    {
+        m_buffer.truncate(int(size));
+        return std::move(m_buffer);
+    }
+
+    /// More than any photo's metadata; a larger front is not handed to Exiv2 in memory.
+    static constexpr qint64 MaxFront = qint64(1) << 30;
+
+private:
+    static constexpr qint64 Piece = 64 * 1024;
+    int m_fd;
+    qint64 m_size;
+    QByteArray m_buffer;
+};
+
 // Offset of the JPEG start-of-scan marker and the end of its header, or -1 when the file
 // is not a JPEG whose segments can be walked.
-qint64 findStartOfScan(int fd, qint64 size, qint64 *headerEnd)
+qint64 findStartOfScan(FrontReader &front, qint64 size, qint64 *headerEnd)
 {
-    unsigned char b[4];
-    if (size < 4 || !preadAll(fd, reinterpret_cast<char *>(b), 2, 0) || b[0] != 0xFF ||
-        b[1] != 0xD8)
+    if (size < 4 || !front.ensure(2) || front.at(0)[0] != 0xFF || front.at(0)[1] != 0xD8)
         return -1;
     qint64 pos = 2;
     while (pos + 4 <= size) {
-        if (!preadAll(fd, reinterpret_cast<char *>(b), 1, pos) || b[0] != 0xFF)
+        if (!front.ensure(pos + 1) || *front.at(pos) != 0xFF)
             return -1;
         qint64 markerPos = pos;
+        unsigned char marker = 0xFF;
         while (markerPos + 1 < size) { // fill bytes before the marker code
-            if (!preadAll(fd, reinterpret_cast<char *>(b), 1, markerPos + 1))
+            if (!front.ensure(markerPos + 2))
                 return -1;
-            if (b[0] != 0xFF)
+            marker = *front.at(markerPos + 1);
+            if (marker != 0xFF)
                 break;
             ++markerPos;
         }
-        const unsigned char marker = b[0];
-        if (marker == 0xD9 || marker == 0x00)
+        if (marker == 0xD9 || marker == 0x00 || marker == 0xFF)
             return -1;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
             pos = markerPos + 2;
             continue;
         }
-        if (!preadAll(fd, reinterpret_cast<char *>(b), 2, markerPos + 2))
+        if (!front.ensure(markerPos + 4))
             return -1;
-        const quint16 length = be16(b);
+        const quint16 length = be16(front.at(markerPos + 2));
         if (length < 2)
             return -1;
         if (marker == 0xDA) {
@@ -209,6 +252,7 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     d->image.reset();
     d->head.clear();
     d->scanOffset = -1;
+    d->sourceSize = 0;
     Fd fd(::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC));
     struct stat st;
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -217,15 +261,22 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
         return LoadResult::ReadFailed;
     }
     d->sourceSize = st.st_size;
+    FrontReader front(fd.get(), d->sourceSize);
     qint64 headerEnd = 0;
-    const qint64 scan = findStartOfScan(fd.get(), d->sourceSize, &headerEnd);
+    const qint64 scan = findStartOfScan(front, d->sourceSize, &headerEnd);
     const qint64 headSize = scan >= 0 ? headerEnd : d->sourceSize;
-    d->head.resize(int(headSize));
-    if (headSize > 0 && !preadAll(fd.get(), d->head.data(), headSize, 0)) {
+    if (headSize > FrontReader::MaxFront) {
+        if (error)
+            *error = QStringLiteral("its metadata part is larger than 1 GB");
+        return LoadResult::ReadFailed;
+    }
+    errno = 0;
+    if (!front.ensure(headSize)) {
         if (error)
             *error = errnoText(errno ? errno : EIO);
         return LoadResult::ReadFailed;
     }
+    d->head = front.take(headSize);
     d->scanOffset = scan;
     try {
         d->image = Exiv2::ImageFactory::open(
@@ -236,6 +287,13 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
         if (error)
             *error = QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromStdString(e.what()));
         return LoadResult::MetadataFailed;
+    } catch (const std::exception &e) {
+        // Damaged metadata can make the library fail outside its own error type; that must
+        // cost this photo, not the run.
+        d->image.reset();
+        if (error)
+            *error = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
+        return LoadResult::MetadataFailed;
     }
     return LoadResult::Loaded;
 }
@@ -243,6 +301,11 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
 Exiv2::Image &PhotoCopier::image()
 {
     return *d->image;
+}
+
+qint64 PhotoCopier::sourceSize() const
+{
+    return d->sourceSize;
 }
 
 PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewritten, QString *error)

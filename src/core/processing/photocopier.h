@@ -23,7 +23,7 @@ public:
     {
         Loaded,        //!< metadata decoded; image() is ready
         ReadFailed,    //!< the source cannot be read; nothing can be copied
-        MetadataFailed //!< the bytes are readable but Exiv2 refused them; copy them unchanged
+        MetadataFailed //!< the bytes are readable but Exiv2 refused them; image() is not ready
     };
     enum class Placement
     {
@@ -41,6 +41,8 @@ public:
     LoadResult load(const QString &sourcePath, QString *error = nullptr);
     /// The in-memory image of the last successful load, metadata already read.
     Exiv2::Image &image();
+    /// Size in bytes of the source as the last load found it.
+    qint64 sourceSize() const;
     /// Writes the copy: with the metadata as image() now holds it after a writeMetadata()
     /// when @p rewritten is true, else the source bytes unchanged.
     Placement place(const QString &targetPath, bool rewritten, QString *error = nullptr);

@@ -135,6 +135,7 @@ public:
         GotLine,
         End,
         TooLong,
+        NotText,
         ReadError
     };
 
@@ -144,24 +145,40 @@ public:
     // UTF-16 apart. The stream removes the CR of a CR LF after decoding instead.
     bool open()
     {
-        if (QFileInfo(m_file.fileName()).isDir() || !m_file.open(QIODevice::ReadOnly))
+        const QFileInfo info(m_file.fileName());
+        if (info.isDir())
+            return false;
+        // Only a regular file has a size to judge by; anything else is bounded line by line.
+        if (info.isFile() && info.size() > TimemarkFile::MaxFileSize) {
+            m_tooLarge = true;
+            return false;
+        }
+        if (!m_file.open(QIODevice::ReadOnly))
             return false;
         m_stream.setDevice(&m_file);
         m_stream.setCodec(QTextCodec::codecForLocale());
         m_stream.setAutoDetectUnicode(true);
         return true;
     }
+    /// open() failed because the file is larger than a timemark file can be.
+    bool isTooLarge() const { return m_tooLarge; }
     QString errorString() const
     {
         if (QFileInfo(m_file.fileName()).isDir())
             return QCoreApplication::translate("TimemarkFile", "it is a folder");
         return m_file.errorString();
     }
+    /// Number (from 1) of the line next() returned last.
+    int lineNumber() const { return m_lineNumber; }
 
     Result next(QString *line)
     {
         if (!m_stream.readLineInto(line, qint64(TimemarkFile::MaxLineLength) + 1))
             return m_file.error() == QFileDevice::NoError ? End : ReadError;
+        ++m_lineNumber;
+        // Decoded text never holds U+0000, whatever its encoding: the bytes are not text.
+        if (line->contains(QChar(0)))
+            return NotText;
         if (line->size() > TimemarkFile::MaxLineLength)
             return TooLong;
         // The stream picks the codec from a byte-order mark but hands the mark on.
@@ -179,8 +196,26 @@ public:
 private:
     QFile m_file;
     QTextStream m_stream;
+    int m_lineNumber = 0;
     bool m_first = true;
+    bool m_tooLarge = false;
 };
+
+QString tooLargeText(const QString &path)
+{
+    return QCoreApplication::translate("TimemarkFile",
+                                       "%1 is larger than %2 MB; it is not a timemark file")
+        .arg(path)
+        .arg(TimemarkFile::MaxFileSize >> 20);
+}
+
+QString notTextText(const QString &path, int line)
+{
+    return QCoreApplication::translate("TimemarkFile",
+                                       "%1 holds NUL bytes (line %2); it is not a text file")
+        .arg(path)
+        .arg(line);
+}
 
 bool isCommentStart(QChar ch)
 {
@@ -231,7 +266,10 @@ bool TimemarkFile::detectSeparator(const QString &path)
 
     LineSource source(path);
     if (!source.open()) {
-        m_errorText = tr("Cannot open the timemark file %1: %2").arg(path, source.errorString());
+        m_errorText =
+            source.isTooLarge()
+                ? tooLargeText(path)
+                : tr("Cannot open the timemark file %1: %2").arg(path, source.errorString());
         return false;
     }
     const QStringList patterns = separatorList.value(1);
@@ -254,6 +292,9 @@ bool TimemarkFile::detectSeparator(const QString &path)
                              "file")
                               .arg(path)
                               .arg(MaxLineLength);
+            return false;
+        case LineSource::NotText:
+            m_errorText = notTextText(path, source.lineNumber());
             return false;
         case LineSource::ReadError:
             m_errorText =
@@ -283,7 +324,9 @@ bool TimemarkFile::loadTable()
     LineSource source(m_fileName);
     if (!source.open()) {
         m_errorText =
-            tr("Cannot open the timemark file %1: %2").arg(m_fileName, source.errorString());
+            source.isTooLarge()
+                ? tooLargeText(m_fileName)
+                : tr("Cannot open the timemark file %1: %2").arg(m_fileName, source.errorString());
         return false;
     }
     const Splitter splitter(separatorPattern());
@@ -301,6 +344,10 @@ bool TimemarkFile::loadTable()
                               .arg(MaxLineLength);
             return false;
         }
+        if (result == LineSource::NotText) {
+            m_errorText = notTextText(m_fileName, source.lineNumber());
+            return false;
+        }
         if (result == LineSource::ReadError) {
             m_errorText =
                 tr("Reading the timemark file %1 failed: %2").arg(m_fileName, source.errorString());
@@ -311,6 +358,12 @@ bool TimemarkFile::loadTable()
         RawRow cells = splitter.split(line);
         if (cells.size() < 3)
             continue;
+        if (int(rows.size()) >= MaxRows) {
+            m_errorText = tr("%1 holds more than %2 rows; a timemark file has one row per photo")
+                              .arg(m_fileName)
+                              .arg(MaxRows);
+            return false;
+        }
         lastCellCount = cells.size();
         rows.push_back(std::move(cells));
     }

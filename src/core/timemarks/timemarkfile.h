@@ -12,8 +12,10 @@ class OpentTimeMarkTableModel;
  * delimiter (detectSeparator), then splits every line into cells (loadTable). Holds the
  * chosen file, the current delimiter (an index into separatorList) and the file loaded last.
  *
- * The file is read line by line, never held whole; a line longer than MaxLineLength
- * characters ends the read, so a file that is not text cannot exhaust memory. Text is
+ * The file is read line by line, never held whole. What it may cost is bounded: a file larger
+ * than MaxFileSize is not read, a line longer than MaxLineLength characters or one holding a
+ * NUL character (a binary file, or the zeroed tail a card leaves after a power loss) ends the
+ * read, and so does a table growing past MaxRows rows. Text is
  * decoded in the locale's encoding unless a byte-order mark names UTF-8, UTF-16 or UTF-32;
  * CR LF and LF line ends are both accepted, in every encoding.
  *
@@ -28,6 +30,11 @@ public:
     static constexpr int MaxLineLength = 1 << 20;
     /// Lines shorter than this are never timemarks.
     static constexpr int MinLineLength = 10;
+    /// Largest file, in bytes, that is read at all: a run takes at most 9999 photos, one row
+    /// each, so a real timemark file is a few megabytes at most.
+    static constexpr qint64 MaxFileSize = qint64(64) << 20;
+    /// Most rows a loaded table may hold, header and comment rows included.
+    static constexpr int MaxRows = 100000;
 
     explicit TimemarkFile(OpentTimeMarkTableModel *model, QObject *parent = nullptr);
 

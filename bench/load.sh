@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Load benchmark: one block of many small generated photos through the photo reader, a
+# timemarks-only run and a full run, for 2 500, 9 999 and 10 000 photos.
+#
+#   bench/load.sh [DATA_DIR]
+#
+# DATA_DIR (default /tmp/kestrix-load) keeps the generated photos between invocations: they
+# are made once (10 000 photos of 64x48 pixels, a few kB each, with their timemark file), and
+# the smaller blocks are hard links to the first of them. Needs the Release build in build/
+# (kestrix-cli, kestrix-synth and build/bench/benchload) and /usr/bin/time.
+#
+# Two measurements per block size:
+#   - build/bench/benchload, in process: the time of each phase on its own, wall clock and
+#     processor time of all threads, user and system: adding the photos (the reader thread),
+#     reading the timemark file, a timemarks-only run, a full run (copies, geotags,
+#     coordinate file);
+#   - build/bin/kestrix-cli under /usr/bin/time -v: the whole command, end to end, and its
+#     peak memory (maximum resident set size), with --mode timemarks and --mode full. The
+#     10 000 block needs --no-check: the pre-check refuses 10 000 photos in one run.
+# Goals: reading under 1 ms per photo, peak memory under 300 MB, and the per-photo user
+# processor time at 10 000 photos within 20 % of that at 2 500 (nothing quadratic). System
+# time is the file system's: creating thousands of files costs the kernel more as a folder
+# and the inode tables fill (ext4 searches for recently deleted inodes), which is no work of
+# the program's; it is shown, not judged.
+#
+# REPEAT=n keeps the best of n runs of each measurement (default 1); on a shared machine
+# wall-clock times wander, user times much less.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+data="${1:-/tmp/kestrix-load}"
+repeat="${REPEAT:-1}"
+cli="$root/build/bin/kestrix-cli"
+synth="$root/build/bin/kestrix-synth"
+bench="$root/build/bench/benchload"
+sizes=(2500 9999 10000)
+
+for tool in "$cli" "$synth" "$bench" /usr/bin/time; do
+    if [ ! -x "$tool" ]; then
+        echo "missing $tool: build the project first (cmake --build build)" >&2
+        exit 1
+    fi
+done
+
+# The photos, once. Photo i of the generated flight is linked as P<i, five digits>.JPG, so
+# that name order is flight order for every block size.
+mkdir -p "$data"
+if [ ! -f "$data/all/done" ]; then
+    echo "Generating 10000 photos in $data/all (once)..."
+    rm -rf "$data/all"
+    "$synth" --out "$data/all" --count 10000 >/dev/null
+    touch "$data/all/done"
+fi
+for n in "${sizes[@]}"; do
+    block="$data/block$n"
+    [ -f "$block/done" ] && continue
+    rm -rf "$block"
+    mkdir -p "$block/photos"
+    for ((i = 1; i <= n; i++)); do
+        printf -v source '%s/all/photos/DJI_%04d.JPG' "$data" "$i"
+        printf -v target '%s/photos/P%05d.JPG' "$block" "$i"
+        ln "$source" "$target"
+    done
+    head -n $((n + 1)) "$data/all/timemarks.csv" >"$block/timemarks.csv"
+    touch "$block/done"
+done
+
+export QT_QPA_PLATFORM=offscreen
+# The command line's own settings and log stay in the data folder.
+export XDG_CONFIG_HOME="$data/config" XDG_DATA_HOME="$data/share" HOME="$data/home"
+mkdir -p "$HOME"
+
+results="$data/results.txt"
+: >"$results"
+
+# The in-process phases, best of REPEAT runs by processor time.
+inprocess() {
+    local n=$1 best="" run out
+    for ((run = 0; run < repeat; run++)); do
+        out="$("$bench" --photos "$data/block$n/photos" --timemarks "$data/block$n/timemarks.csv" \
+            --work "$data/work")"
+        if [ -z "$best" ]; then
+            best="$out"
+        else
+            best="$(printf '%s\n%s\n' "$best" "$out" | sort -k2,2 -k8,8n | awk '!seen[$2]++')"
+        fi
+    done
+    printf '%s\n' "$best" | while read -r _ phase _ photos _ ms _ user _ sys _ peak; do
+        echo "$n inprocess $phase $photos $ms $user $sys $peak" >>"$results"
+    done
+}
+
+command_line() {
+    local n=$1 mode=$2 run out log best_ms="" best_user="" best_sys="" best_peak=""
+    local extra=()
+    [ "$n" -ge 10000 ] && extra=(--no-check)
+    for ((run = 0; run < repeat; run++)); do
+        out="$data/work/cli-$mode"
+        rm -rf "$out"
+        log="$data/work/time.txt"
+        mkdir -p "$data/work"
+        if ! /usr/bin/time -v -o "$log" "$cli" process --no-subdir --utm-zone 31 --mode "$mode" \
+            "${extra[@]}" --out "$out" --timemarks "$data/block$n/timemarks.csv" \
+            "$data/block$n/photos" >/dev/null 2>"$data/work/cli-stderr.txt"; then
+            echo "kestrix-cli failed for $n photos, --mode $mode:" >&2
+            cat "$data/work/cli-stderr.txt" >&2
+            exit 1
+        fi
+        rm -rf "$out"
+        local wall user sys peak
+        wall="$(awk -F': ' '/Elapsed \(wall clock\)/ {
+            n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i];
+            printf "%.1f", s * 1000 }' "$log")"
+        user="$(awk -F': ' '/User time/ { printf "%.1f", $2 * 1000 }' "$log")"
+        sys="$(awk -F': ' '/System time/ { printf "%.1f", $2 * 1000 }' "$log")"
+        peak="$(awk -F': ' '/Maximum resident set size/ {print $2}' "$log")"
+        if [ -z "$best_user" ] || awk -v a="$user" -v b="$best_user" 'BEGIN { exit !(a < b) }'; then
+            best_ms=$wall best_user=$user best_sys=$sys best_peak=$peak
+        fi
+    done
+    echo "$n cli $mode $n $best_ms $best_user $best_sys $best_peak" >>"$results"
+}
+
+for n in "${sizes[@]}"; do
+    echo "Block of $n photos..."
+    inprocess "$n"
+    command_line "$n" timemarks
+    command_line "$n" full
+done
+
+echo
+printf '%-7s %-10s %-15s %10s %9s %14s %13s %8s\n' photos where phase total_ms ms/photo \
+    user_ms/photo sys_ms/photo peak_MB
+awk '{ printf "%-7s %-10s %-15s %10.1f %9.3f %14.3f %13.3f %8.1f\n",
+       $1, $2, $3, $5, $5 / $4, $6 / $4, $7 / $4, $8 / 1024 }' "$results"
+
+echo
+status=0
+verdict() { # verdict OK TEXT
+    if [ "$1" = 1 ]; then echo "ok    $2"; else echo "FAIL  $2"; status=1; fi
+}
+for n in "${sizes[@]}"; do
+    read_ms="$(awk -v n="$n" '$1 == n && $2 == "inprocess" && $3 == "read" { print $5 / $4 }' "$results")"
+    verdict "$(awk -v v="$read_ms" 'BEGIN { print (v < 1.0) }')" \
+        "reading $n photos: $(printf '%.3f' "$read_ms") ms per photo (goal < 1)"
+done
+peak_mb="$(awk '{ if ($8 > m) m = $8 } END { printf "%.1f", m / 1024 }' "$results")"
+verdict "$(awk -v v="$peak_mb" 'BEGIN { print (v < 300) }')" \
+    "peak memory of any run: $peak_mb MB (goal < 300)"
+for key in "inprocess read" "inprocess timemarks-only" "inprocess full" "cli timemarks" "cli full"; do
+    set -- $key
+    ratio="$(awk -v w="$1" -v p="$2" '$2 == w && $3 == p && $1 == 2500 { a = $6 / $4 }
+        $2 == w && $3 == p && $1 == 10000 { b = $6 / $4 } END { printf "%.3f", b / a }' "$results")"
+    verdict "$(awk -v r="$ratio" 'BEGIN { print (r >= 0.8 && r <= 1.2) }')" \
+        "$key: user time per photo at 10000 / at 2500 = $ratio (goal 0.8 .. 1.2)"
+done
+echo "Raw figures: $results"
+exit $status
