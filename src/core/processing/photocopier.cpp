@@ -137,9 +137,9 @@ quint16 be16(const unsigned char *p)
     return quint16((p[0] << 8) | p[1]);
 }
 
-// Offset of the JPEG start-of-scan marker and the end of its header, or -1 when the file
-// is not a JPEG whose segments can be walked.
-qint64 findStartOfScan(int fd, qint64 size, qint64 *headerEnd)
+} // namespace
+
+qint64 PhotoCopier::findStartOfScan(int fd, qint64 size, qint64 *headerEnd)
 {
     unsigned char b[4];
     if (size < 4 || !preadAll(fd, reinterpret_cast<char *>(b), 2, 0) || b[0] != 0xFF ||
@@ -177,8 +177,6 @@ qint64 findStartOfScan(int fd, qint64 size, qint64 *headerEnd)
     }
     return -1;
 }
-
-} // namespace
 
 struct PhotoCopier::Private
 {
@@ -220,6 +218,14 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     qint64 headerEnd = 0;
     const qint64 scan = findStartOfScan(fd.get(), d->sourceSize, &headerEnd);
     const qint64 headSize = scan >= 0 ? headerEnd : d->sourceSize;
+    // The head is rewritten in one buffer. Past this (a video or a huge raw file under a photo
+    // name) the buffer's size would overflow, so such a file is copied as it is.
+    if (headSize > MaxHeadSize) {
+        if (error)
+            *error = QStringLiteral("the metadata part (%1 MB) is too large to rewrite")
+                         .arg(headSize / (1024 * 1024));
+        return LoadResult::MetadataFailed;
+    }
     d->head.resize(int(headSize));
     if (headSize > 0 && !preadAll(fd.get(), d->head.data(), headSize, 0)) {
         if (error)
