@@ -291,6 +291,11 @@ QStringList FuzzPaths::photo(const QByteArray &bytes, const QString &scratchDir,
         if (accepted)
             broken << QStringLiteral("the reader accepted a photo that cannot be opened");
         result += QStringLiteral(", unreadable: %1").arg(PhotoFile::errorText(e));
+    } catch (const std::exception &e) {
+        // The list guards its own reads the same way: a damaged file is one unreadable photo.
+        if (accepted)
+            broken << QStringLiteral("the reader accepted a photo that cannot be opened");
+        result += QStringLiteral(", unreadable: %1").arg(QString::fromLocal8Bit(e.what()));
     }
     QFile::remove(path);
     if (summary)
