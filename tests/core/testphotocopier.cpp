@@ -203,6 +203,13 @@ void TestPhotoCopier::unreadableSource_data()
     f.write("this is not an image at all");
     f.close();
     QTest::newRow("not an image") << text << int(PhotoCopier::LoadResult::MetadataFailed);
+    // Sparse, so it costs no disk: past 2 GiB the head's size no longer fits a buffer.
+    const QString huge = m_dir.filePath("video.JPG");
+    QFile h(huge);
+    h.open(QIODevice::WriteOnly);
+    h.resize(qint64(3) << 30);
+    h.close();
+    QTest::newRow("3 GiB, not a JPEG") << huge << int(PhotoCopier::LoadResult::MetadataFailed);
 }
 
 void TestPhotoCopier::unreadableSource()

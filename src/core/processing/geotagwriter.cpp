@@ -57,6 +57,44 @@ void setXmp(Exiv2::XmpData &xmp, const char *key, const QString &text)
     xmp[key].setValue(&value);
 }
 
+QString exifText(const Exiv2::ExifData &exif, const char *key)
+{
+    const auto it = exif.findKey(Exiv2::ExifKey(key));
+    return it == exif.end() ? QString() : QString::fromStdString(it->toString());
+}
+
+QString xmpText(const Exiv2::XmpData &xmp, const char *key)
+{
+    const auto it = xmp.findKey(Exiv2::XmpKey(key));
+    return it == xmp.end() ? QString() : QString::fromStdString(it->toString());
+}
+
+// Exiv2 reports success on some damaged JPEGs without writing a single tag (a segment whose
+// length swallows the next marker, so the image data seems to follow the first segment).
+// The written bytes are therefore read back: a photo must never pass for geotagged when it
+// is not.
+void verifyWritten(Exiv2::Image &image, const QString &altitude, const QString &heightText,
+                   const QString *latitude, const QString *longitude)
+{
+    Exiv2::BasicIo &io = image.io();
+    if (io.open() != 0)
+        throw Exiv2::Error(Exiv2::kerDataSourceOpenFailed, io.path(), Exiv2::strError());
+    io.seek(0, Exiv2::BasicIo::beg);
+    const Exiv2::DataBuf written = io.read(io.size());
+    io.close();
+    const Exiv2::Image::AutoPtr check = Exiv2::ImageFactory::open(written.pData_, written.size_);
+    check->readMetadata();
+    const Exiv2::ExifData &exif = check->exifData();
+    const bool complete =
+        exifText(exif, "Exif.GPSInfo.GPSAltitude") == altitude &&
+        xmpText(check->xmpData(), "Xmp.drone-dji.AbsoluteAltitude") == heightText &&
+        (!latitude || exifText(exif, "Exif.GPSInfo.GPSLatitude") == *latitude) &&
+        (!longitude || exifText(exif, "Exif.GPSInfo.GPSLongitude") == *longitude);
+    if (!complete)
+        throw Exiv2::Error(Exiv2::kerErrorMessage,
+                           "the geotag is missing from the metadata Exiv2 wrote");
+}
+
 } // namespace
 
 QString GeotagWriter::encodeDmsRational(double value)
@@ -94,11 +132,12 @@ GeotagWriter::Outcome GeotagWriter::writeGeotag(Exiv2::Image &image, const Geota
     Exiv2::ExifData &exif = image.exifData();
     Exiv2::XmpData &xmp = image.xmpData();
 
+    const QString latitude = encodeDmsRational(position.lat);
+    const QString longitude = encodeDmsRational(position.lon);
+    const QString altitude = encodeAltitude(values.height);
     if (withPosition) {
-        setExif(exif, "Exif.GPSInfo.GPSLatitude", Exiv2::unsignedRational,
-                encodeDmsRational(position.lat));
-        setExif(exif, "Exif.GPSInfo.GPSLongitude", Exiv2::unsignedRational,
-                encodeDmsRational(position.lon));
+        setExif(exif, "Exif.GPSInfo.GPSLatitude", Exiv2::unsignedRational, latitude);
+        setExif(exif, "Exif.GPSInfo.GPSLongitude", Exiv2::unsignedRational, longitude);
         setExif(exif, "Exif.GPSInfo.GPSLatitudeRef", Exiv2::asciiString,
                 position.lat < 0 ? QStringLiteral("S") : QStringLiteral("N"));
         setExif(exif, "Exif.GPSInfo.GPSLongitudeRef", Exiv2::asciiString,
@@ -106,8 +145,7 @@ GeotagWriter::Outcome GeotagWriter::writeGeotag(Exiv2::Image &image, const Geota
     }
     setExif(exif, "Exif.GPSInfo.GPSAltitudeRef", Exiv2::unsignedByte,
             values.height < 0 ? QStringLiteral("1") : QStringLiteral("0"));
-    setExif(exif, "Exif.GPSInfo.GPSAltitude", Exiv2::unsignedRational,
-            encodeAltitude(values.height));
+    setExif(exif, "Exif.GPSInfo.GPSAltitude", Exiv2::unsignedRational, altitude);
 
     setXmp(xmp, "Xmp.drone-dji.RtkFlag", QStringLiteral("50"));
     setXmp(xmp, "Xmp.drone-dji.RtkStdLon", values.sdEText);
@@ -123,5 +161,7 @@ GeotagWriter::Outcome GeotagWriter::writeGeotag(Exiv2::Image &image, const Geota
     setXmp(xmp, "Xmp.drone-dji.AbsoluteAltitude", values.heightText);
 
     image.writeMetadata();
+    verifyWritten(image, altitude, values.heightText, withPosition ? &latitude : nullptr,
+                  withPosition ? &longitude : nullptr);
     return withPosition ? Outcome::Geotagged : Outcome::PositionNotWritten;
 }

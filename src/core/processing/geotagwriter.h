@@ -28,7 +28,8 @@ public:
      * Sets the geotag keys in their fixed order and writes the metadata through the image's
      * own I/O. @p image must have its metadata read. @p geoCalc converts metric positions
      * back to degrees and is needed only for GeotagValues::System::Utm.
-     * Exiv2 failures are thrown as Exiv2::AnyError, for the caller's per-photo guard.
+     * Exiv2 failures are thrown as Exiv2::AnyError, for the caller's per-photo guard; so is
+     * a write that Exiv2 reports as done but whose bytes, read back, lack the geotag.
      */
     static Outcome writeGeotag(Exiv2::Image &image, const GeotagValues &values,
                                const GeoCalc *geoCalc = nullptr);

@@ -223,6 +223,12 @@ qint64 findStartOfScan(FrontReader &front, qint64 size, qint64 *headerEnd)
 
 } // namespace
 
+qint64 PhotoCopier::findStartOfScan(int fd, qint64 size, qint64 *headerEnd)
+{
+    FrontReader front(fd, size);
+    return ::findStartOfScan(front, size, headerEnd);
+}
+
 struct PhotoCopier::Private
 {
     QString source;
@@ -263,12 +269,15 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     d->sourceSize = st.st_size;
     FrontReader front(fd.get(), d->sourceSize);
     qint64 headerEnd = 0;
-    const qint64 scan = findStartOfScan(front, d->sourceSize, &headerEnd);
+    const qint64 scan = ::findStartOfScan(front, d->sourceSize, &headerEnd);
     const qint64 headSize = scan >= 0 ? headerEnd : d->sourceSize;
-    if (headSize > FrontReader::MaxFront) {
+    // The head is rewritten in one buffer. Past this (a video or a huge raw file under a photo
+    // name) the buffer's size would overflow, so such a file is copied as it is.
+    if (headSize > MaxHeadSize) {
         if (error)
-            *error = QStringLiteral("its metadata part is larger than 1 GB");
-        return LoadResult::ReadFailed;
+            *error = QStringLiteral("the metadata part (%1 MB) is too large to rewrite")
+                         .arg(headSize / (1024 * 1024));
+        return LoadResult::MetadataFailed;
     }
     errno = 0;
     if (!front.ensure(headSize)) {

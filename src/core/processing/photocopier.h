@@ -32,6 +32,10 @@ public:
         Failed        //!< writing failed (e.g. disk full); nothing remains under the final name
     };
 
+    /// Largest metadata part (for a non-JPEG the whole file) that load() decodes; a larger
+    /// file loads as MetadataFailed and is copied unchanged.
+    static constexpr qint64 MaxHeadSize = qint64(256) << 20;
+
     PhotoCopier();
     ~PhotoCopier();
     PhotoCopier(const PhotoCopier &) = delete;
@@ -51,6 +55,14 @@ public:
     static QString temporaryPrefix();
     /// Removes temporary files that an interrupted run left in @p dir; returns how many.
     static int removeStaleTemporaries(const QString &dir);
+
+    /**
+     * Walks the JPEG segments of the open file @p fd (@p size bytes) up to the start-of-scan
+     * marker. Returns its offset and sets @p headerEnd to the end of its header, or returns -1
+     * when the file is not a JPEG whose segments can be walked (the whole file is then
+     * metadata). Public so that damaged heads can be tried against it directly.
+     */
+    static qint64 findStartOfScan(int fd, qint64 size, qint64 *headerEnd);
 
     /// Test hook: make every write fail with ENOSPC once this many bytes were written in the
     /// process (negative switches it off).
