@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -85,6 +86,8 @@ private slots:
     void photoChangedAfterAdding_data();
     void photoChangedAfterAdding();
     void geotagThatExiv2CannotWrite();
+    void stopFromAnotherThreadMidRun();
+    void stopBeforeTheRunStarts();
 
 private:
     BlockSnapshot makeBlock(const QString &name, int count, int rowCount = -1);
@@ -474,12 +477,13 @@ void TestFilesWork::runsInItsOwnThread()
     QThread thread;
     job.moveToThread(&thread);
     connect(&thread, &QThread::started, &job, &FilesWork::doWork);
-    QSignalSpy finished(&job, &FilesWork::workFinished);
+    QList<int> finished; // received here, queued, as the window receives it
+    connect(&job, &FilesWork::workFinished, this, [&finished](int result) { finished << result; });
     thread.start();
-    QVERIFY(finished.wait(20000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
     thread.quit();
     QVERIFY(thread.wait(5000));
-    QVERIFY(finished.first().first().toInt() >= 0);
+    QVERIFY(finished.first() >= 0);
     QCOMPARE(readLines(out + "/fileData.txt").size(), 4);
 }
 
@@ -651,6 +655,80 @@ void TestFilesWork::geotagThatExiv2CannotWrite()
     const QStringList lines = readLines(out + "/fileData.txt");
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines.at(1).startsWith("KES_1_00002.JPG\t"));
+}
+
+void TestFilesWork::stopFromAnotherThreadMidRun()
+{
+    const QString out = freshDir("stopthread");
+    FilesWork job(m_geo);
+    job.setOutputDir(out);
+    job.setAutoDir(false);
+    job.setBlocks({makeBlock("st", 4)});
+    // The run is held after its first photo until the request has been made from this
+    // thread, so it lands mid-run every time.
+    QSemaphore firstPhotoDone;
+    QSemaphore stopSent;
+    bool held = false; // touched by the run's thread only
+    connect(
+        &job, &FilesWork::curProcess, &job,
+        [&](int percent) {
+            if (percent == 0 || held)
+                return;
+            held = true;
+            firstPhotoDone.release();
+            stopSent.acquire();
+        },
+        Qt::DirectConnection);
+    int stopped = 0;
+    int finished = 0;
+    // Counted here, in the test's thread, as the window would receive them.
+    connect(&job, &FilesWork::stopped, this, [&] { ++stopped; });
+    connect(&job, &FilesWork::workFinished, this, [&] { ++finished; });
+    QThread thread;
+    job.moveToThread(&thread);
+    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
+    thread.start();
+    QVERIFY(firstPhotoDone.tryAcquire(1, 20000));
+    job.stop();
+    stopSent.release();
+    QTRY_COMPARE_WITH_TIMEOUT(stopped, 1, 20000);
+    thread.quit();
+    QVERIFY(thread.wait(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(finished, 0);
+    QCOMPARE(filesBelow(out), QStringList({"IMG/KES_1_00001.JPG", "fileData.txt"}));
+    QCOMPARE(readLines(out + "/fileData.txt").size(), 2);
+}
+
+void TestFilesWork::stopBeforeTheRunStarts()
+{
+    const QString out = freshDir("stopfirst");
+    FilesWork job(m_geo);
+    job.setOutputDir(out);
+    job.setAutoDir(false);
+    job.setBlocks({makeBlock("sf", 2)});
+    job.stop();
+    int stopped = 0;
+    int finished = 0;
+    connect(&job, &FilesWork::stopped, this, [&] { ++stopped; });
+    connect(&job, &FilesWork::workFinished, this, [&] { ++finished; });
+    QThread thread;
+    job.moveToThread(&thread);
+    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
+    thread.start();
+    QTRY_COMPARE_WITH_TIMEOUT(stopped, 1, 20000);
+    thread.quit();
+    QVERIFY(thread.wait(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(finished, 0);
+    QCOMPARE(filesBelow(out), QStringList());
+
+    // The request was used up: the same job, started again on the same input, goes through.
+    QSignalSpy again(&job, &FilesWork::workFinished);
+    job.doWork();
+    QCOMPARE(again.size(), 1);
+    QVERIFY(again.first().first().toInt() >= 0);
+    QCOMPARE(readLines(out + "/fileData.txt").size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestFilesWork)

@@ -1,10 +1,11 @@
 #include "logcapture.h"
 
-#include <QMutexLocker>
+#include <atomic>
 
 namespace {
-LogCapture *g_active = nullptr;
-}
+// Read by the handler in whatever thread logs.
+std::atomic<LogCapture *> g_active{nullptr};
+} // namespace
 
 LogCapture::LogCapture()
 {
@@ -25,13 +26,13 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, cons
     if (!self)
         return;
     const QString category = QString::fromLatin1(context.category ? context.category : "default");
-    QMutexLocker lock(&self->m_mutex);
+    std::lock_guard lock(self->m_mutex);
     self->m_lines << category + QStringLiteral(": ") + text;
 }
 
 QStringList LogCapture::lines() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_lines;
 }
 
@@ -53,6 +54,6 @@ bool LogCapture::contains(const QString &line) const
 
 void LogCapture::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_lines.clear();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <mutex>
 
 /**
  * Collects every log message as "<category>: <text>" while it exists, from every thread,
@@ -26,7 +27,7 @@ public:
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex; // visible to the thread sanitizer, unlike a Qt mutex
     QStringList m_lines;
     QtMessageHandler m_previous = nullptr;
 };

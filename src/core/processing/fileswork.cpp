@@ -16,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 
 #include <exiv2/exiv2.hpp>
 
@@ -89,7 +88,7 @@ void FilesWork::stop()
 
 QString FilesWork::outputDirectory() const
 {
-    QMutexLocker lock(&m_runDirMutex);
+    std::lock_guard lock(m_runDirMutex);
     return m_runDir;
 }
 
@@ -146,6 +145,8 @@ void FilesWork::setFlys(const QList<FlyData *> &flys)
 
 void FilesWork::setBlocks(const QList<BlockSnapshot> &blocks)
 {
+    // New input is a new run: a request that came too late for the last one does not count.
+    m_stop = false;
     m_blocks = blocks;
     m_total = 0;
     for (const BlockSnapshot &block : m_blocks)
@@ -179,7 +180,19 @@ bool FilesWork::fail(int code, const QString &message)
 
 void FilesWork::doWork()
 {
-    m_stop = false;
+    // A request counts for the run it was made for, also one made before the run began (an
+    // interrupt can reach the command-line program before this thread starts); the run's end,
+    // however it ends, uses it up.
+    struct StopReset
+    {
+        std::atomic<bool> &flag;
+        ~StopReset() { flag = false; }
+    } stopReset{m_stop};
+    if (m_stop) {
+        qCDebug(lcWarning) << "The processing run was stopped before it began";
+        emit stopped();
+        return;
+    }
     QElapsedTimer timer;
     timer.start();
     m_settings.sync();
@@ -222,7 +235,7 @@ void FilesWork::doWork()
         out += name + QLatin1Char('/');
     }
     {
-        QMutexLocker lock(&m_runDirMutex);
+        std::lock_guard lock(m_runDirMutex);
         m_runDir = out;
     }
 

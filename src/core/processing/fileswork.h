@@ -5,12 +5,12 @@
 #include "processing/worktype.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QSettings>
 #include <QString>
 
 #include <atomic>
+#include <mutex>
 
 class GeoCalc;
 class FlyData;
@@ -39,7 +39,10 @@ public:
 
     explicit FilesWork(GeoCalc *geoCalc, QObject *parent = nullptr);
 
-    /// Sets the stop flag; honoured before the next photo. Callable from any thread.
+    /**
+     * Asks the run to stop before its next photo; made before the run starts, it stops the run
+     * before anything is written. Callable from any thread, and from a signal handler.
+     */
     void stop();
     /// The run's folder (automatic subdirectory included) once a run has started.
     QString outputDirectory() const;
@@ -81,8 +84,8 @@ private:
 
     GeoCalc *m_geoCalc;
     QString m_path;
-    mutable QMutex m_runDirMutex;
-    QString m_runDir; // guarded: the window reads it while the run goes on
+    mutable std::mutex m_runDirMutex; // a Qt mutex would be invisible to the thread sanitizer
+    QString m_runDir;                 // guarded: the window reads it while the run goes on
     QList<BlockSnapshot> m_blocks;
     int m_total = 0;
     QString m_sep = QStringLiteral("\t");
