@@ -40,14 +40,14 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp}"
 status=0
 for target in "${targets[@]}"; do
     case "$target" in
-        timemarks) max_len=16384 ;;
-        photo | geotag) max_len=131072 ;;
+        timemarks) max_len=16384 dict="$here/timemarks.dict" ;;
+        photo | geotag) max_len=131072 dict="$here/photo.dict" ;;
         *) echo "unknown target: $target" >&2; exit 2 ;;
     esac
     mkdir -p "$build/artifacts/$target" "$build/logs"
     echo "== fuzz_$target for $seconds s, corpus $corpus/$target"
     if ! "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -max_len="$max_len" -print_final_stats=1 \
+        -max_len="$max_len" -dict="$dict" -print_final_stats=1 \
         -artifact_prefix="$build/artifacts/$target/" "$corpus/$target" \
         >"$build/logs/$target.log" 2>&1; then
         status=1
