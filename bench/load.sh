@@ -18,18 +18,19 @@
 #     peak memory (maximum resident set size), with --mode timemarks and --mode full. The
 #     10 000 block needs --no-check: the pre-check refuses 10 000 photos in one run.
 # Goals: reading under 1 ms per photo, peak memory under 300 MB, and the per-photo user
-# processor time at 10 000 photos within 20 % of that at 2 500 (nothing quadratic). System
+# processor time at 10 000 photos at most 20 % above that at 2 500 (nothing quadratic; below
+# 1 the fixed costs, such as the command line's start-up, spread over more photos). System
 # time is the file system's: creating thousands of files costs the kernel more as a folder
 # and the inode tables fill (ext4 searches for recently deleted inodes), which is no work of
 # the program's; it is shown, not judged.
 #
-# REPEAT=n keeps the best of n runs of each measurement (default 1); on a shared machine
-# wall-clock times wander, user times much less.
+# REPEAT=n keeps the best of n runs of each measurement (default 3); on a shared machine
+# wall-clock times wander, user times much less. A full pass takes a few minutes.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 data="${1:-/tmp/kestrix-load}"
-repeat="${REPEAT:-1}"
+repeat="${REPEAT:-3}"
 cli="$root/build/bin/kestrix-cli"
 synth="$root/build/bin/kestrix-synth"
 bench="$root/build/bench/benchload"
@@ -73,21 +74,24 @@ mkdir -p "$HOME"
 results="$data/results.txt"
 : >"$results"
 
-# The in-process phases, best of REPEAT runs by processor time.
+# The in-process phases, each the best of REPEAT runs by user time, in the order they ran.
 inprocess() {
-    local n=$1 best="" run out
+    local n=$1 run all="$data/work/inprocess.txt"
+    mkdir -p "$data/work"
+    : >"$all"
     for ((run = 0; run < repeat; run++)); do
-        out="$("$bench" --photos "$data/block$n/photos" --timemarks "$data/block$n/timemarks.csv" \
-            --work "$data/work")"
-        if [ -z "$best" ]; then
-            best="$out"
-        else
-            best="$(printf '%s\n%s\n' "$best" "$out" | sort -k2,2 -k8,8n | awk '!seen[$2]++')"
-        fi
+        "$bench" --photos "$data/block$n/photos" --timemarks "$data/block$n/timemarks.csv" \
+            --work "$data/work" >>"$all"
     done
-    printf '%s\n' "$best" | while read -r _ phase _ photos _ ms _ user _ sys _ peak; do
-        echo "$n inprocess $phase $photos $ms $user $sys $peak" >>"$results"
-    done
+    awk -v n="$n" '
+        !($2 in best) { order[++count] = $2 }
+        !($2 in best) || $8 < user[$2] { best[$2] = $0; user[$2] = $8 }
+        END {
+            for (i = 1; i <= count; i++) {
+                split(best[order[i]], f, " ")
+                print n, "inprocess", f[2], f[4], f[6], f[8], f[10], f[12]
+            }
+        }' "$all" >>"$results"
 }
 
 command_line() {
@@ -151,8 +155,8 @@ for key in "inprocess read" "inprocess timemarks-only" "inprocess full" "cli tim
     set -- $key
     ratio="$(awk -v w="$1" -v p="$2" '$2 == w && $3 == p && $1 == 2500 { a = $6 / $4 }
         $2 == w && $3 == p && $1 == 10000 { b = $6 / $4 } END { printf "%.3f", b / a }' "$results")"
-    verdict "$(awk -v r="$ratio" 'BEGIN { print (r >= 0.8 && r <= 1.2) }')" \
-        "$key: user time per photo at 10000 / at 2500 = $ratio (goal 0.8 .. 1.2)"
+    verdict "$(awk -v r="$ratio" 'BEGIN { print (r <= 1.2) }')" \
+        "$key: user time per photo at 10000 / at 2500 = $ratio (goal <= 1.2)"
 done
 echo "Raw figures: $results"
 exit $status
