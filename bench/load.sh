@@ -18,21 +18,35 @@
 #     peak memory (maximum resident set size), with --mode timemarks and --mode full. The
 #     10 000 block needs --no-check: the pre-check refuses 10 000 photos in one run.
 # Goals: reading under 1 ms per photo, peak memory under 300 MB, and the per-photo user
-# processor time at 10 000 photos within 20 % of that at 2 500 (nothing quadratic). System
-# time is the file system's: creating thousands of files costs the kernel more as a folder
-# and the inode tables fill (ext4 searches for recently deleted inodes), which is no work of
-# the program's; it is shown, not judged.
+# processor time at 10 000 photos at most 20 % above that at 2 500 (nothing quadratic; below
+# 1 the fixed costs, such as the command line's start-up, spread over more photos). System
+# time, the file system's share, is shown but not judged.
 #
-# REPEAT=n keeps the best of n runs of each measurement (default 1); on a shared machine
-# wall-clock times wander, user times much less.
+# The runs write their output to WORK_DIR, by default a folder in /dev/shm (memory) when
+# there is one: creating ten thousand files on a disk costs the kernel an amount that depends
+# on the file system's state (on ext4 it grows as the inode tables fill with recently
+# deleted files) and on whoever else uses the disk, and drowns the program's own cost.
+# WORK_DIR=/some/disk/folder measures a real disk instead (a subfolder is made there and
+# removed again).
+#
+# REPEAT=n keeps the best of n runs of each measurement (default 3); on a shared machine
+# wall-clock times wander, user times much less. A full pass takes a few minutes.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 data="${1:-/tmp/kestrix-load}"
-repeat="${REPEAT:-1}"
+repeat="${REPEAT:-3}"
 cli="$root/build/bin/kestrix-cli"
 synth="$root/build/bin/kestrix-synth"
 bench="$root/build/bench/benchload"
+if [ -n "${WORK_DIR:-}" ]; then
+    base="$WORK_DIR"
+elif [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    base=/dev/shm
+else
+    base="$data"
+fi
+work="$base/kestrix-load-work-$$" # made here and removed at the end, nothing else
 sizes=(2500 9999 10000)
 
 for tool in "$cli" "$synth" "$bench" /usr/bin/time; do
@@ -71,62 +85,57 @@ export XDG_CONFIG_HOME="$data/config" XDG_DATA_HOME="$data/share" HOME="$data/ho
 mkdir -p "$HOME"
 
 results="$data/results.txt"
-: >"$results"
+raw="$data/raw.txt"
+mkdir -p "$work"
+trap 'rm -rf "$work"' EXIT
+: >"$raw"
 
-# The in-process phases, best of REPEAT runs by processor time.
+# One in-process pass over a block: a line "n inprocess phase photos wall user sys peak" per
+# phase.
 inprocess() {
-    local n=$1 best="" run out
-    for ((run = 0; run < repeat; run++)); do
-        out="$("$bench" --photos "$data/block$n/photos" --timemarks "$data/block$n/timemarks.csv" \
-            --work "$data/work")"
-        if [ -z "$best" ]; then
-            best="$out"
-        else
-            best="$(printf '%s\n%s\n' "$best" "$out" | sort -k2,2 -k8,8n | awk '!seen[$2]++')"
-        fi
-    done
-    printf '%s\n' "$best" | while read -r _ phase _ photos _ ms _ user _ sys _ peak; do
-        echo "$n inprocess $phase $photos $ms $user $sys $peak" >>"$results"
-    done
+    local n=$1
+    "$bench" --photos "$data/block$n/photos" --timemarks "$data/block$n/timemarks.csv" \
+        --work "$work" | awk -v n="$n" '{ print n, "inprocess", $2, $4, $6, $8, $10, $12 }' >>"$raw"
 }
 
+# One command-line run: a line "n cli mode photos wall user sys peak".
 command_line() {
-    local n=$1 mode=$2 run out log best_ms="" best_user="" best_sys="" best_peak=""
-    local extra=()
+    local n=$1 mode=$2 out="$work/cli-$2" log="$work/time.txt" extra=()
     [ "$n" -ge 10000 ] && extra=(--no-check)
-    for ((run = 0; run < repeat; run++)); do
-        out="$data/work/cli-$mode"
-        rm -rf "$out"
-        log="$data/work/time.txt"
-        mkdir -p "$data/work"
-        if ! /usr/bin/time -v -o "$log" "$cli" process --no-subdir --utm-zone 31 --mode "$mode" \
-            "${extra[@]}" --out "$out" --timemarks "$data/block$n/timemarks.csv" \
-            "$data/block$n/photos" >/dev/null 2>"$data/work/cli-stderr.txt"; then
-            echo "kestrix-cli failed for $n photos, --mode $mode:" >&2
-            cat "$data/work/cli-stderr.txt" >&2
-            exit 1
-        fi
-        rm -rf "$out"
-        local wall user sys peak
-        wall="$(awk -F': ' '/Elapsed \(wall clock\)/ {
-            n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i];
-            printf "%.1f", s * 1000 }' "$log")"
-        user="$(awk -F': ' '/User time/ { printf "%.1f", $2 * 1000 }' "$log")"
-        sys="$(awk -F': ' '/System time/ { printf "%.1f", $2 * 1000 }' "$log")"
-        peak="$(awk -F': ' '/Maximum resident set size/ {print $2}' "$log")"
-        if [ -z "$best_user" ] || awk -v a="$user" -v b="$best_user" 'BEGIN { exit !(a < b) }'; then
-            best_ms=$wall best_user=$user best_sys=$sys best_peak=$peak
-        fi
-    done
-    echo "$n cli $mode $n $best_ms $best_user $best_sys $best_peak" >>"$results"
+    rm -rf "$out"
+    if ! /usr/bin/time -v -o "$log" "$cli" process --no-subdir --utm-zone 31 --mode "$mode" \
+        "${extra[@]}" --out "$out" --timemarks "$data/block$n/timemarks.csv" \
+        "$data/block$n/photos" >/dev/null 2>"$work/cli-stderr.txt"; then
+        echo "kestrix-cli failed for $n photos, --mode $mode:" >&2
+        cat "$work/cli-stderr.txt" >&2
+        exit 1
+    fi
+    rm -rf "$out"
+    awk -F': ' -v n="$n" -v mode="$mode" '
+        /Elapsed \(wall clock\)/ {
+            k = split($2, p, ":"); s = 0; for (i = 1; i <= k; i++) s = s * 60 + p[i]; wall = s * 1000 }
+        /User time/ { user = $2 * 1000 }
+        /System time/ { sys = $2 * 1000 }
+        /Maximum resident set size/ { peak = $2 }
+        END { printf "%d cli %s %d %.1f %.1f %.1f %d\n", n, mode, n, wall, user, sys, peak }' \
+        "$log" >>"$raw"
 }
 
-for n in "${sizes[@]}"; do
-    echo "Block of $n photos..."
-    inprocess "$n"
-    command_line "$n" timemarks
-    command_line "$n" full
+# The passes take turns over the block sizes, so that a busy spell of a shared machine falls
+# on all of them alike; each figure is then the best of REPEAT by user time.
+for ((run = 1; run <= repeat; run++)); do
+    for n in "${sizes[@]}"; do
+        echo "Pass $run of $repeat, block of $n photos..."
+        inprocess "$n"
+        command_line "$n" timemarks
+        command_line "$n" full
+    done
 done
+awk '{ key = $1 " " $2 " " $3 }
+    !(key in best) { order[++count] = key }
+    !(key in best) || $6 < user[key] { best[key] = $0; user[key] = $6 }
+    END { for (i = 1; i <= count; i++) print best[order[i]] }' "$raw" |
+    sort -s -k1,1n >"$results"
 
 echo
 printf '%-7s %-10s %-15s %10s %9s %14s %13s %8s\n' photos where phase total_ms ms/photo \
@@ -151,8 +160,13 @@ for key in "inprocess read" "inprocess timemarks-only" "inprocess full" "cli tim
     set -- $key
     ratio="$(awk -v w="$1" -v p="$2" '$2 == w && $3 == p && $1 == 2500 { a = $6 / $4 }
         $2 == w && $3 == p && $1 == 10000 { b = $6 / $4 } END { printf "%.3f", b / a }' "$results")"
-    verdict "$(awk -v r="$ratio" 'BEGIN { print (r >= 0.8 && r <= 1.2) }')" \
-        "$key: user time per photo at 10000 / at 2500 = $ratio (goal 0.8 .. 1.2)"
+    verdict "$(awk -v r="$ratio" 'BEGIN { print (r <= 1.2) }')" \
+        "$key: user time per photo at 10000 / at 2500 = $ratio (goal <= 1.2)"
 done
-echo "Raw figures: $results"
+# 9 999 and 10 000 photos are the same work: how far apart they come out shows the noise.
+noise="$(awk '$2 == "inprocess" && $3 == "full" && $1 == 9999 { a = $6 / $4 }
+    $2 == "inprocess" && $3 == "full" && $1 == 10000 { b = $6 / $4 } END { printf "%.3f", b / a }' \
+    "$results")"
+echo "info  the same work twice, full run at 10000 / at 9999 photos: $noise (the machine's noise)"
+echo "Best figures: $results; every run: $raw"
 exit $status

@@ -26,5 +26,20 @@ QString TestEnv::testDataDir()
     return QDir(dir).exists() ? QDir(dir).absolutePath() : QString();
 }
 
+bool TestEnv::isSanitized()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+    return true;
+#else
+    return false;
+#endif
+#else
+    return false;
+#endif
+}
+
 QString TestEnv::cliPath() { return QStringLiteral(KESTRIX_CLI_PATH); }
 QString TestEnv::synthPath() { return QStringLiteral(KESTRIX_SYNTH_PATH); }

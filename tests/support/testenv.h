@@ -15,6 +15,8 @@ public:
     static void isolate(const QTemporaryDir &dir);
     /// The real-world sample folder, or an empty string when it is absent.
     static QString testDataDir();
+    /// True in a sanitizer build, whose memory use says nothing about the program's own.
+    static bool isSanitized();
     static QString cliPath();
     static QString synthPath();
 };
