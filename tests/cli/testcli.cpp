@@ -1,6 +1,7 @@
 #include "referencegeometry.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -16,50 +17,14 @@
 
 namespace {
 
+using namespace TestFiles;
+
 struct CliResult
 {
     int code = -1;
     QString out;
     QString err;
 };
-
-QByteArray checksumOfTree(const QString &dir)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    for (const QString &path : files) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        hash.addData(path.toUtf8());
-        hash.addData(f.readAll());
-    }
-    return hash.result();
-}
-
-QStringList readLines(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-QStringList filesBelow(const QString &dir)
-{
-    QStringList names;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << QDir(dir).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // unchanged, and the operator told what was not done.
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -26,43 +27,14 @@
 
 namespace {
 
+using namespace TestFiles;
+
 struct CliResult
 {
     int code = -1; //!< -1 when the process did not exit normally
     QString out;
     QString err;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray checksumOfTree(const QString &dir)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    for (const QString &path : files) {
-        hash.addData(path.toUtf8());
-        hash.addData(readAll(path));
-    }
-    return hash.result();
-}
-
-QStringList filesBelow(const QString &dir)
-{
-    QStringList names;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << QDir(dir).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
 
 QStringList temporariesBelow(const QString &dir)
 {
@@ -72,14 +44,6 @@ QStringList temporariesBelow(const QString &dir)
 QStringList photosIn(const QString &dir)
 {
     return QDir(dir).entryList({QStringLiteral("KES_*.JPG")}, QDir::Files, QDir::Name);
-}
-
-QStringList readLines(const QString &path)
-{
-    QStringList lines = QString::fromUtf8(readAll(path)).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 bool runCommand(const QString &program, const QStringList &args)

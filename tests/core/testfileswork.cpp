@@ -5,6 +5,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -23,37 +24,7 @@
 
 namespace {
 
-QByteArray checksum(const QStringList &paths)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QString &path : paths) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        hash.addData(f.readAll());
-    }
-    return hash.result();
-}
-
-QStringList readLines(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-QStringList filesBelow(const QString &dir)
-{
-    QStringList names;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << QDir(dir).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
+using namespace TestFiles;
 
 } // namespace
 
