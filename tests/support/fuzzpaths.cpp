@@ -406,8 +406,11 @@ QStringList FuzzPaths::geotag(const QByteArray &bytes, const QString &scratchDir
     // Whole bytes opened from memory, geotagged in one system and then the other; the
     // processing run guards each photo against Exiv2's own errors only.
     try {
+        // Exiv2 rewrites a TIFF in place inside the buffer it opened, const or not: it gets
+        // bytes of its own, as in the copier, never the caller's.
+        QByteArray memory(bytes.constData(), bytes.size());
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
-            reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
+            reinterpret_cast<const Exiv2::byte *>(memory.data()), long(memory.size()));
         image->readMetadata();
         const auto first = GeotagWriter::writeGeotag(*image, wgs84, geoCalc);
         if (first != GeotagWriter::Outcome::Geotagged)

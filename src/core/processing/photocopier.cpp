@@ -288,8 +288,10 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     d->head = front.take(headSize);
     d->scanOffset = scan;
     try {
-        d->image = Exiv2::ImageFactory::open(
-            reinterpret_cast<const Exiv2::byte *>(d->head.constData()), long(d->head.size()));
+        // Exiv2 writes a TIFF-based file in place inside the buffer it opened, though it
+        // takes it as const: it gets the head's own unshared bytes (data() detaches).
+        d->image = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(d->head.data()),
+                                             long(d->head.size()));
         d->image->readMetadata();
     } catch (const Exiv2::AnyError &e) {
         d->image.reset();
