@@ -95,6 +95,12 @@ void TestPhotoCopier::equalsWholeFileRewrite_data()
     large.dateTime = QStringLiteral("2024:05:17 10:22:33");
     large.exposureTime = QStringLiteral("1/2000");
     QTest::newRow("large jpeg with exif") << makePhoto("large.jpg", large);
+    // Image data of a few MB goes through the kernel in several rounds.
+    PhotoSpec grainy;
+    grainy.size = QSize(2600, 1800);
+    grainy.quality = 90;
+    grainy.noise = true;
+    QTest::newRow("multi-megabyte jpeg") << makePhoto("grainy.jpg", grainy);
     PhotoSpec bare;
     bare.pitch.reset();
     bare.yaw.reset();
