@@ -11,6 +11,8 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +58,7 @@ private slots:
     void unchangedCopyIsTheSourceBytes();
     void existingTargetIsNeverReplaced();
     void failedWriteLeavesNothing();
+    void kernelCopyFailingMidwayLeavesNothing();
     void unreadableSource_data();
     void unreadableSource();
     void staleTemporariesAreRemoved();
@@ -95,6 +98,12 @@ void TestPhotoCopier::equalsWholeFileRewrite_data()
     large.dateTime = QStringLiteral("2024:05:17 10:22:33");
     large.exposureTime = QStringLiteral("1/2000");
     QTest::newRow("large jpeg with exif") << makePhoto("large.jpg", large);
+    // Image data of a few MB goes through the kernel in several rounds.
+    PhotoSpec grainy;
+    grainy.size = QSize(2600, 1800);
+    grainy.quality = 90;
+    grainy.noise = true;
+    QTest::newRow("multi-megabyte jpeg") << makePhoto("grainy.jpg", grainy);
     PhotoSpec bare;
     bare.pitch.reset();
     bare.yaw.reset();
@@ -188,6 +197,43 @@ void TestPhotoCopier::failedWriteLeavesNothing()
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFile::exists(target));
     QCOMPARE(QDir(m_dir.filePath("fulldisk")).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+void TestPhotoCopier::kernelCopyFailingMidwayLeavesNothing()
+{
+    // A file-size limit makes the kernel refuse the copy part-way, as a full disk does, on
+    // the path real runs take (the write-limit hook uses the plain read/write path).
+    PhotoSpec spec;
+    spec.size = QSize(2800, 1900);
+    spec.quality = 90;
+    spec.noise = true;
+    const QString source = makePhoto("limited.jpg", spec);
+    QVERIFY(QFileInfo(source).size() > 2 * 1024 * 1024);
+    const QString dir = m_dir.filePath("limited");
+    QDir().mkpath(dir);
+    const QString target = dir + "/KES_1_00001.JPG";
+    PhotoCopier copier;
+    QCOMPARE(copier.load(source), PhotoCopier::LoadResult::Loaded);
+    tag(copier.image());
+
+    struct rlimit saved;
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = saved;
+    limited.rlim_cur = 1536 * 1024; // past the first pipe load, short of the photo
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString error;
+    const PhotoCopier::Placement refused = copier.place(target, true, &error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(refused, PhotoCopier::Placement::Failed);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    // Nothing of the failed attempt leaks into the next copy.
+    QCOMPARE(copier.place(target, true), PhotoCopier::Placement::Placed);
+    QCOMPARE(readAll(target), rewrittenByExiv2(source, m_dir.filePath("scratch-limited.jpg")));
 }
 
 void TestPhotoCopier::unreadableSource_data()

