@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <exiv2/exiv2.hpp>
+
 #include <cmath>
 #include <csignal>
 
@@ -45,6 +47,7 @@ private slots:
     void wgs84FromPosFile();
     void storedSettingsStayUntouched();
     void interruptStopsBeforeTheNextPhoto();
+    void folderPhotosInNaturalOrder();
 
 private:
     CliResult cli(const QStringList &args);
@@ -353,6 +356,41 @@ void TestCli::interruptStopsBeforeTheNextPhoto()
         QVERIFY2(!name.startsWith('.'), qPrintable(name));
     QDir(dir + "/out").removeRecursively();
     QCOMPARE(checksumOfTree(dir), before);
+}
+
+void TestCli::folderPhotosInNaturalOrder()
+{
+    // Pairing is by order: DJI_9 must come before DJI_10, whatever the letter case.
+    const QString dir = m_dir.filePath("order");
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir + "/photos");
+    const QStringList names{"DJI_9.JPG", "dji_10.jpg", "DJI_11.JpEg", "DJI_100.jpeg"};
+    QList<TimemarkRow> rows;
+    for (int i = 0; i < names.size(); ++i) {
+        PhotoSpec spec;
+        spec.dateTime = QStringLiteral("2024:05:17 10:00:%1").arg(i, 2, 10, QChar('0'));
+        QVERIFY(SyntheticFlight::writePhoto(dir + "/photos/" + names.at(i), spec));
+        TimemarkRow row;
+        row.date = QStringLiteral("row %1 of the file").arg(i);
+        row.north = 6000000 + i;
+        row.east = 500000;
+        rows << row;
+    }
+    QFile other(dir + "/photos/notes.txt");
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.close();
+    SyntheticFlight::writeTimemarks(dir + "/tm.csv", rows, SyntheticFlight::Format::Semicolon);
+    const CliResult r = cli({"process", "--no-subdir", "--out", dir + "/out", "--timemarks",
+                             dir + "/tm.csv", dir + "/photos"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    for (int i = 0; i < names.size(); ++i) {
+        const QString copy =
+            dir + QStringLiteral("/out/IMG/KES_1_%1.JPG").arg(i + 1, 5, 10, QChar('0'));
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(copy).toStdString());
+        image->readMetadata();
+        QCOMPARE(QString::fromStdString(image->exifData()["Exif.Image.DateTime"].toString()),
+                 QStringLiteral("2024:05:17 10:00:%1").arg(i, 2, 10, QChar('0')));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -14,7 +14,6 @@
 #include "timemarks/openttimemarktablemodel.h"
 #include "timemarks/timemarkfile.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -35,6 +34,42 @@ std::atomic<bool> g_interrupted{false};
 extern "C" void onInterrupt(int)
 {
     g_interrupted = true;
+}
+
+// Digit runs compare by value, everything else without regard to letter case.
+bool naturalLess(const QString &a, const QString &b)
+{
+    int i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            int ei = i, ej = j;
+            while (ei < a.size() && a.at(ei).isDigit())
+                ++ei;
+            while (ej < b.size() && b.at(ej).isDigit())
+                ++ej;
+            // Without leading zeros a longer run is the larger number.
+            QStringView da = QStringView(a).mid(i, ei - i), db = QStringView(b).mid(j, ej - j);
+            while (da.size() > 1 && da.front() == QLatin1Char('0'))
+                da = da.mid(1);
+            while (db.size() > 1 && db.front() == QLatin1Char('0'))
+                db = db.mid(1);
+            if (da.size() != db.size())
+                return da.size() < db.size();
+            if (const int c = da.compare(db); c != 0)
+                return c < 0;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const QChar ca = a.at(i).toCaseFolded(), cb = b.at(j).toCaseFolded();
+        if (ca != cb)
+            return ca < cb;
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j))
+        return (a.size() - i) < (b.size() - j);
+    return a < b; // equal but for case or zeros: still a defined order
 }
 
 } // namespace
@@ -136,15 +171,14 @@ bool CliRunner::prepareOutputDir()
 QStringList CliRunner::expandPhotos(const QStringList &paths, QStringList *missing)
 {
     QStringList photos;
-    QCollator collator;
-    collator.setNumericMode(true);
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
-            QStringList names = QDir(path).entryList(
-                {"*.jpg", "*.jpeg", "*.JPG", "*.JPEG", "*.Jpg", "*.Jpeg"}, QDir::Files, QDir::Name);
-            names.erase(std::unique(names.begin(), names.end()), names.end());
-            std::sort(names.begin(), names.end());
+            // Name filters match without regard to letter case.
+            QStringList names = QDir(path).entryList({"*.jpg", "*.jpeg"}, QDir::Files);
+            // Natural order, as a file manager shows them: DJI_9999 before DJI_10000. Photos
+            // are paired with timemark rows by this order, so it must not depend on the locale.
+            std::sort(names.begin(), names.end(), naturalLess);
             for (const QString &name : names)
                 photos << QDir(path).absoluteFilePath(name);
         } else if (info.isFile()) {
