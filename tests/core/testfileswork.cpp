@@ -660,6 +660,7 @@ void TestFilesWork::stopFromAnotherThreadMidRun()
     connect(&thread, &QThread::started, &job, &FilesWork::doWork);
     thread.start();
     QVERIFY(firstPhotoDone.tryAcquire(1, 20000));
+    QCOMPARE(job.outputDirectory(), out + '/'); // the window asks while the run goes on
     job.stop();
     stopSent.release();
     QTRY_COMPARE_WITH_TIMEOUT(stopped, 1, 20000);

@@ -88,6 +88,7 @@ private slots:
     void quarantinedNeverOpened();
     void throughTheModelThread();
     void restartInterruptsThePassBefore();
+    void readerAndFilterAtOnce();
 
 private:
     QString photo(const QString &name, std::optional<double> gimbal,
@@ -242,6 +243,29 @@ void TestFilterPhotoWorker::restartInterruptsThePassBefore()
     QTest::qWait(50);
     QCOMPARE(result.size(), 1);
     QCOMPARE(result.first().first().value<QList<int>>().size(), many.size() - 1);
+}
+
+void TestFilterPhotoWorker::readerAndFilterAtOnce()
+{
+    // The list's two threads decode XMP with the library at the same time.
+    PhotoModel model;
+    const QString bad = photo("bad.jpg", -20.0, QStringLiteral("1/4000"));
+    const QString ok = photo("ok.jpg", -90.0, QStringLiteral("1/100"));
+    const int n = 400;
+    QStringList bads;
+    QStringList oks;
+    for (int i = 0; i < n; ++i) {
+        bads << bad;
+        oks << ok;
+    }
+    QVERIFY(model.appendPhotos(bads, QVector<Adj>(n).toList(), QVector<QDateTime>(n).toList()));
+    QSignalSpy result(&model, &PhotoModel::filterResult);
+    QSignalSpy added(&model, &PhotoModel::photosAdded);
+    model.startFilter(GimbalPitchDegree, -90);
+    QVERIFY(model.addPhotos(oks));
+    QTRY_VERIFY_WITH_TIMEOUT(!result.isEmpty() && !added.isEmpty(), 30000);
+    QCOMPARE(result.first().first().value<QList<int>>().size(), n);
+    QCOMPARE(model.entries(n, 2 * n - 1), oks);
 }
 
 QTEST_GUILESS_MAIN(TestFilterPhotoWorker)
