@@ -1,3 +1,4 @@
+#include "cliprocess.h"
 #include "referencegeometry.h"
 #include "syntheticflight.h"
 #include "testenv.h"
@@ -20,13 +21,6 @@
 namespace {
 
 using namespace TestFiles;
-
-struct CliResult
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 } // namespace
 
@@ -61,28 +55,12 @@ void TestCli::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     TestEnv::isolate(m_dir);
-    m_env = QProcessEnvironment::systemEnvironment();
-    m_env.insert("XDG_CONFIG_HOME", m_dir.filePath("child-config"));
-    m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
-    m_env.insert("HOME", m_dir.filePath("child-home"));
-    QDir().mkpath(m_dir.filePath("child-home"));
+    m_env = CliProcess::isolatedEnvironment(m_dir.path());
 }
 
 CliResult TestCli::cli(const QStringList &args)
 {
-    QProcess p;
-    p.setProcessEnvironment(m_env);
-    p.start(TestEnv::cliPath(), args);
-    CliResult r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return CliProcess::run(m_env, args);
 }
 
 QString TestCli::flight(const QString &name, int count, QList<TimemarkRow> *rows)

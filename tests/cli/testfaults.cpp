@@ -2,6 +2,7 @@
 // folders that cannot be used, timemark files that are not text, photo prefixes with path
 // characters. After each, every photo under a final name must be complete, the sources
 // unchanged, and the operator told what was not done.
+#include "cliprocess.h"
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "testfiles.h"
@@ -28,13 +29,6 @@
 namespace {
 
 using namespace TestFiles;
-
-struct CliResult
-{
-    int code = -1; //!< -1 when the process did not exit normally
-    QString out;
-    QString err;
-};
 
 QStringList temporariesBelow(const QString &dir)
 {
@@ -91,11 +85,7 @@ void TestFaults::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     TestEnv::isolate(m_dir);
-    m_env = QProcessEnvironment::systemEnvironment();
-    m_env.insert("XDG_CONFIG_HOME", m_dir.filePath("child-config"));
-    m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
-    m_env.insert("HOME", m_dir.filePath("child-home"));
-    QDir().mkpath(m_dir.filePath("child-home"));
+    m_env = CliProcess::isolatedEnvironment(m_dir.path());
 
     // Large enough that a run takes a while and a few copies fill a small disk.
     m_flight = m_dir.filePath("flight");
@@ -135,29 +125,12 @@ void TestFaults::cleanup()
 
 QProcess *TestFaults::startCli(const QStringList &args, const QStringList &wrapper)
 {
-    auto *p = new QProcess(this);
-    p->setProcessEnvironment(m_env);
-    if (wrapper.isEmpty())
-        p->start(TestEnv::cliPath(), args);
-    else
-        p->start(wrapper.first(), wrapper.mid(1) + QStringList{TestEnv::cliPath()} + args);
-    return p;
+    return CliProcess::start(m_env, args, wrapper, this);
 }
 
 CliResult TestFaults::cli(const QStringList &args, const QStringList &wrapper)
 {
-    QProcess *p = startCli(args, wrapper);
-    CliResult r;
-    if (!p->waitForFinished(60000)) {
-        p->kill();
-        p->waitForFinished();
-    } else if (p->exitStatus() == QProcess::NormalExit) {
-        r.code = p->exitCode();
-    }
-    r.out = QString::fromUtf8(p->readAllStandardOutput());
-    r.err = QString::fromUtf8(p->readAllStandardError());
-    delete p;
-    return r;
+    return CliProcess::run(m_env, args, wrapper);
 }
 
 QStringList TestFaults::runArgs(const QString &out, const QStringList &extra) const

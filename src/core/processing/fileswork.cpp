@@ -1,6 +1,7 @@
 #include "processing/fileswork.h"
 
 #include "app/logcategories.h"
+#include "blocks/customtablemodel.h"
 #include "blocks/flydata.h"
 #include "geo/geocalc.h"
 #include "photos/nativephotopath.h"
@@ -29,11 +30,10 @@
 namespace {
 
 constexpr double missingAccuracy = -1.0;
-constexpr double defaultAccuracy = 0.02;
 
 double accuracy(double stored)
 {
-    return stored == 0.0 ? defaultAccuracy : stored;
+    return stored == 0.0 ? CustomTableModel::DefaultAccuracy : stored;
 }
 
 QString twoDigits(int n)

@@ -46,4 +46,8 @@ struct GeotagValues
      * (coordinate/utmZone); 0 when neither is a zone.
      */
     static int zoneOrFallback(int rowZone, int configuredZone);
+
+private:
+    static GeotagValues make(System system, double north, double east, double height, int zone,
+                             double sdE, double sdN, double sdH);
 };
