@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -72,6 +73,7 @@ private:
     QStringList runArgs(const QString &out, const QStringList &extra = {}) const;
     bool mountTmpfs(const QString &dir, const QString &size);
     void verifyCompleteCopies(const QString &imgDir);
+    void verifyCopiesInFlightOrder(const QString &imgDir, const QStringList &lines);
 
     QTemporaryDir m_dir;
     QProcessEnvironment m_env;
@@ -157,6 +159,34 @@ void TestFaults::verifyCompleteCopies(const QString &imgDir)
     for (const QString &name : photosIn(imgDir))
         QVERIFY2(readAll(imgDir + "/" + name) == readAll(m_reference + "/IMG/" + name),
                  qPrintable(name + " differs from the complete copy"));
+}
+
+// When some photos could not be copied, the names of the later ones moved up: every copy
+// is still a complete copy of one source photo, in flight order, and each line is that
+// photo's line of a full run under the copy's name. Copies written side by side may fail
+// out of order on a full disk, so which photos are missing is not fixed.
+void TestFaults::verifyCopiesInFlightOrder(const QString &imgDir, const QStringList &lines)
+{
+    QHash<QByteArray, int> photoOf; // checksum of a full run's copy -> its place in the flight
+    const QStringList referenceNames = photosIn(m_reference + "/IMG");
+    for (int i = 0; i < referenceNames.size(); ++i)
+        photoOf.insert(checksum({m_reference + "/IMG/" + referenceNames.at(i)}), i);
+    const QStringList reference = readLines(m_reference + "/fileData.txt");
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.first(), reference.first());
+    const QStringList copies = photosIn(imgDir);
+    int previous = -1;
+    for (int n = 0; n < copies.size(); ++n) {
+        const int photo = photoOf.value(checksum({imgDir + "/" + copies.at(n)}), -1);
+        QVERIFY2(photo > previous,
+                 qPrintable(copies.at(n) + " is no complete copy of a later photo"));
+        previous = photo;
+        if (n + 1 < lines.size())
+            QCOMPARE(
+                lines.at(n + 1),
+                QString(reference.at(photo + 1)).replace(referenceNames.at(photo), copies.at(n)));
+    }
+    QVERIFY(lines.size() - 1 <= copies.size());
 }
 
 void TestFaults::killedMidRun()
@@ -251,7 +281,6 @@ void TestFaults::diskFullOfPhotos()
     QCOMPARE(r.code, 3);
     const QStringList photos = photosIn(disk + "/IMG");
     QVERIFY(photos.size() > 0 && photos.size() < 60);
-    verifyCompleteCopies(disk + "/IMG");
     QCOMPARE(temporariesBelow(disk), QStringList());
     // Every photo that is not there is named, with the reason.
     QStringList notCopied;
@@ -270,7 +299,7 @@ void TestFaults::diskFullOfPhotos()
         QVERIFY(r.out.contains(QStringLiteral("Not copied: %1 photos").arg(notCopied.size())));
         QCOMPARE(lines.size(), photos.size() + 1);
     }
-    QCOMPARE(lines, readLines(m_reference + "/fileData.txt").mid(0, lines.size()));
+    verifyCopiesInFlightOrder(disk + "/IMG", lines);
 }
 
 void TestFaults::diskFullOfLines()

@@ -59,6 +59,8 @@ private slots:
     void geotagThatExiv2CannotWrite();
     void stopFromAnotherThreadMidRun();
     void stopBeforeTheRunStarts();
+    void copiesSideBySideMatchOneAtATime_data();
+    void copiesSideBySideMatchOneAtATime();
 
 private:
     BlockSnapshot makeBlock(const QString &name, int count, int rowCount = -1);
@@ -468,7 +470,10 @@ void TestFilesWork::injectedWriteFailure()
     for (const char *name : {"KES_1_00001.JPG", "KES_1_00002.JPG"})
         twoPhotos += QFileInfo(reference + "/IMG/" + QLatin1String(name)).size();
 
-    // The disk fills up in the middle of the third photo.
+    // The disk fills up in the middle of the third photo. The injected limit counts the
+    // bytes of the whole process, which copies written side by side would share in no fixed
+    // order.
+    job.setParallelCopies(1);
     PhotoCopier::setWriteLimitForTesting(twoPhotos + 100);
     const QString out = freshDir("full-out");
     QSignalSpy report(&job, &FilesWork::reportReady);
@@ -705,3 +710,72 @@ void TestFilesWork::stopBeforeTheRunStarts()
 
 QTEST_GUILESS_MAIN(TestFilesWork)
 #include "testfileswork.moc"
+
+void TestFilesWork::copiesSideBySideMatchOneAtATime_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<int>("type");
+    for (const char *scenario : {"plain", "quarantined", "missing photo", "names taken",
+                                 "split into two blocks", "second run", "wgs84"})
+        QTest::newRow(scenario) << scenario << int(FullWork);
+    QTest::newRow("photos only, names taken") << "names taken" << int(PhotosOnly);
+}
+
+// However many copies are written at once, a run leaves the same files with the same bytes
+// and reports the same, also when photos are skipped and later names move up.
+void TestFilesWork::copiesSideBySideMatchOneAtATime()
+{
+    QFETCH(QString, scenario);
+    QFETCH(int, type);
+    QSettings s;
+    Keys::OutputSplitFoldersBlock.write(s, scenario == "split into two blocks");
+    Keys::CoordinateType.write(s, scenario == "wgs84" ? 2 : 0);
+    s.sync();
+    const QString tag = QString(QTest::currentDataTag()).replace(' ', '-').remove(',');
+    QList<BlockSnapshot> blocks{makeBlock("side-" + tag, 9)};
+    if (scenario == "split into two blocks")
+        blocks << makeBlock("side2-" + tag, 5);
+    if (scenario == "quarantined")
+        blocks[0].quarantined[2] = blocks[0].quarantined[3] = true;
+    if (scenario == "missing photo" || scenario == "names taken") {
+        QVERIFY(QFile::remove(blocks[0].entries.at(1)));
+        m_sources.removeOne(blocks[0].entries.at(1));
+    }
+
+    QList<QByteArray> trees;
+    QList<ProcessingReport> reports;
+    for (int copies : {1, 4}) {
+        const QString out = freshDir(QStringLiteral("side/%1-%2").arg(tag).arg(copies));
+        if (scenario == "names taken") {
+            // Two names in the middle are taken, by files that must stay as they are.
+            QDir().mkpath(out + "/IMG");
+            for (const char *name : {"KES_1_00004.JPG", "KES_1_00005.JPG"}) {
+                QFile taken(out + "/IMG/" + QLatin1String(name));
+                QVERIFY(taken.open(QIODevice::WriteOnly));
+                taken.write("not a photo of this run");
+            }
+        }
+        FilesWork job(m_geo);
+        job.setParallelCopies(copies);
+        if (scenario == "second run")
+            QVERIFY(run(job, out, blocks, PhotosOnly) >= 0);
+        QSignalSpy report(&job, &FilesWork::reportReady);
+        QVERIFY(run(job, out, blocks, WorkType(type)) >= 0);
+        QCOMPARE(report.size(), 1);
+        reports << report.first().first().value<ProcessingReport>();
+        QCOMPARE(filesBelow(out).filter(PhotoCopier::temporaryPrefix()), QStringList());
+        trees << checksumOfTree(out);
+        if (copies == 1 && scenario == "names taken")
+            QCOMPARE(filesBelow(out + "/IMG").size(), 5); // two taken, three photos before
+    }
+    QCOMPARE(trees.at(1), trees.at(0));
+    const ProcessingReport &one = reports.at(0);
+    const ProcessingReport &four = reports.at(1);
+    QCOMPARE(four.copied, one.copied);
+    QCOMPARE(four.skipped, one.skipped);
+    QCOMPARE(four.handled, one.handled);
+    QCOMPARE(four.notCopied, one.notCopied);
+    QCOMPARE(four.notCopiedReasons.size(), one.notCopiedReasons.size());
+    QCOMPARE(four.withoutLine, one.withoutLine);
+    QCOMPARE(four.metadataFailed, one.metadataFailed);
+}

@@ -195,17 +195,18 @@ bool GeoCalc::initialize()
         if (!found) {
             failure = tr("Cannot find proj DB");
         } else {
-            for (int zone = 1; zone <= ZoneCount && failure.isEmpty(); ++zone) {
-                for (bool southern : {false, true}) {
-                    const ProjSet::BuildResult result = set->build(zone, southern);
-                    if (result == ProjSet::BuildResult::NotCreated) {
-                        failure = tr("PJ object not initialized");
-                        break;
-                    }
-                    if (result == ProjSet::BuildResult::NotNormalized) {
-                        failure = tr("PJ object for GIS not initialized");
-                        break;
-                    }
+            // One zone per hemisphere proves that the database can build them; the others are
+            // built on first use, which spares a start-up 120 database searches when a flight
+            // only ever touches one or two zones.
+            for (bool southern : {false, true}) {
+                const ProjSet::BuildResult result = set->build(1, southern);
+                if (result == ProjSet::BuildResult::NotCreated) {
+                    failure = tr("PJ object not initialized");
+                    break;
+                }
+                if (result == ProjSet::BuildResult::NotNormalized) {
+                    failure = tr("PJ object for GIS not initialized");
+                    break;
                 }
             }
         }

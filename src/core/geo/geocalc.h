@@ -12,7 +12,8 @@
  *
  * While not ready every operation returns an all-zero record.
  * Safe to use from several threads at once: each thread converts through a PROJ context of
- * its own, made on its first conversion and freed when its QThread goes.
+ * its own, made on its first conversion and freed when its QThread goes. A zone's
+ * transformation is built in a thread when that thread first needs it.
  */
 class GeoCalc : public QObject
 {

@@ -17,12 +17,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <exiv2/exiv2.hpp>
 
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <deque>
+#include <future>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +76,34 @@ double attitude(const Exiv2::XmpData &xmp, const char *key)
         throw Exiv2::Error(Exiv2::kerInvalidKey, key);
     return double(it->toFloat());
 }
+
+/// A copy written by another thread, still under its temporary name.
+struct WrittenCopy
+{
+    bool ok = false;
+    QString temp;
+    QString error;
+};
+
+/// One photo between its reading and its turn to be named, placed and listed.
+struct PendingPhoto
+{
+    int block = 0; // index into the run's blocks
+    int entry = 0;
+    QString source;
+    QString folder;        // where its copy goes, without a trailing slash
+    bool prepared = false; // false: not read yet, its guessed name was taken
+    bool skip = false;     // not copied, for skipReason
+    QString skipReason;
+    QString metadataError; // why Exiv2 could not read or write this photo
+    bool haveLine = false;
+    bool positionMissing = false;
+    bool noRow = false;
+    CoordinateFileWriter::Values values; // all but the name
+    PhotoCopier::Plan plan;
+    QString planError;
+    std::future<WrittenCopy> write; // valid while its copy is being written
+};
 
 } // namespace
 
@@ -151,6 +182,16 @@ void FilesWork::setBlocks(const QList<BlockSnapshot> &blocks)
     m_total = 0;
     for (const BlockSnapshot &block : m_blocks)
         m_total += block.entries.size();
+}
+
+void FilesWork::setParallelCopies(int count)
+{
+    m_parallelCopies = qMax(1, count);
+}
+
+int FilesWork::defaultParallelCopies()
+{
+    return qBound(2, QThread::idealThreadCount(), 4);
 }
 
 void FilesWork::setCsvSeparator(const QString &separator)
@@ -290,173 +331,276 @@ void FilesWork::doWork()
     if (writer)
         report.coordinateFiles = writer->filePaths();
     int counter = 1;
-    int visited = 0; // photos the loop reached, skipped ones included
+    int visited = 0; // photos the run reached, skipped ones included
     PhotoCopier copier;
-    for (int bi = 0; bi < m_blocks.size(); ++bi) {
-        const BlockSnapshot &block = m_blocks.at(bi);
-        const int b = bi + 1;
-        for (int i = 0; i < block.entries.size(); ++i) {
-            if (m_stop) {
-                if (writer)
-                    writer->close();
-                qCDebug(lcWarning) << "The processing run was stopped";
-                report.handled = counter - 1;
-                report.notReached = m_total - visited;
-                report.seconds = int(timer.elapsed() / 1000);
-                emit reportReady(report);
-                emit stopped();
-                return;
-            }
-            ++visited;
-            const QString source = nativePhotoPath(block.entries.at(i));
-            emit curProcessFile(tr("Copying and processing of the file: %1").arg(source));
-            const QString name = photoName(prefix, b, counter);
-            const bool quarantined = block.quarantined.value(i, false);
-            const QString target = out + (quarantined ? quarantineFolder(b) : imageFolder(b)) +
-                                   QLatin1Char('/') + name;
-            auto notCopied = [&](const QString &reason) {
-                qCDebug(lcWarning).noquote()
-                    << QStringLiteral("File %1 not copied to %2").arg(source, target)
-                    << (reason.isEmpty() ? QString() : QStringLiteral("(%1)").arg(reason));
-                ++report.skipped;
-                report.notCopied << source;
-                report.notCopiedReasons
-                    << (reason.isEmpty() ? tr("%1 exists").arg(target) : reason);
-            };
-            if (copies && QFileInfo::exists(target)) {
-                notCopied(QString());
-                continue;
-            }
 
-            QString error;
-            const PhotoCopier::LoadResult loaded = copier.load(source, &error);
-            if (loaded == PhotoCopier::LoadResult::ReadFailed && copies) {
-                notCopied(error);
-                continue;
-            }
-            // The attitude was read when the photo was added; a file of another size since
-            // is not that photo any more, or is being cut short: copying it would put a
-            // broken photo under a final name.
-            const qint64 addedSize = block.sizes.value(i, 0);
-            if (copies && addedSize > 0 && copier.sourceSize() != addedSize) {
-                notCopied(tr("the photo changed after it was added (%1 bytes, %2 when added)")
-                              .arg(copier.sourceSize())
-                              .arg(addedSize));
-                continue;
-            }
-            // The photo list read this file's metadata when it was added; now that Exiv2
-            // cannot, the file is no longer that photo.
-            if (loaded == PhotoCopier::LoadResult::MetadataFailed && copies) {
-                notCopied(tr("its metadata cannot be read any more (Exiv2 ERROR: %1)").arg(error));
-                continue;
-            }
-            QString metadataError; // why Exiv2 could not read or write this photo
-            if (loaded != PhotoCopier::LoadResult::Loaded)
-                metadataError = error;
-            bool rewritten = false;
-            bool haveLine = false;
-            bool positionMissing = false;
-            bool noRow = false;
-            CoordinateFileWriter::Values values;
-            if (loaded == PhotoCopier::LoadResult::Loaded) {
-                try {
-                    const Exiv2::XmpData &xmp = copier.image().xmpData();
-                    const double pitch = attitude(xmp, "Xmp.drone-dji.FlightPitchDegree");
-                    const double yaw = attitude(xmp, "Xmp.drone-dji.FlightYawDegree");
-                    const double roll = attitude(xmp, "Xmp.drone-dji.FlightRollDegree");
-
-                    UtmPoint position;
-                    double sdE = missingAccuracy, sdN = missingAccuracy, sdH = missingAccuracy;
-                    QString date;
-                    if (i < block.rows.size()) {
-                        const Line &row = block.rows.at(i);
-                        position = UtmPoint{row.x, row.y, row.z, row.zone};
-                        sdE = accuracy(row.sx);
-                        sdN = accuracy(row.sy);
-                        sdH = accuracy(row.sz);
-                        date = row.date;
-                    } else {
-                        noRow = true;
-                    }
-                    const UtmPoint corrected =
-                        m_geoCalc->applyAntennaOffset(position, pitch, yaw, roll);
-                    values.name = name;
-                    values.date = date;
-                    values.sdE = sdE;
-                    values.sdN = sdN;
-                    values.sdH = sdH;
-                    GeotagValues geotag;
-                    if (wgs84) {
-                        const GeoPoint geo = m_geoCalc->utmToGeo(corrected);
-                        values.north = geo.lat;
-                        values.east = geo.lon;
-                        values.height = geo.h;
-                        geotag = GeotagValues::wgs84(geo.lat, geo.lon, geo.h, sdE, sdN, sdH);
-                    } else {
-                        values.north = corrected.y;
-                        values.east = corrected.x;
-                        values.height = corrected.z;
-                        geotag = GeotagValues::utm(
-                            corrected.y, corrected.x, corrected.z,
-                            GeotagValues::zoneOrFallback(corrected.zone, configuredZone), sdE, sdN,
-                            sdH);
-                    }
-                    haveLine = true;
-                    if (copies) {
-                        positionMissing =
-                            GeotagWriter::writeGeotag(copier.image(), geotag, m_geoCalc) ==
-                            GeotagWriter::Outcome::PositionNotWritten;
-                        rewritten = true;
-                    }
-                } catch (const Exiv2::AnyError &e) {
-                    metadataError = QStringLiteral("%1 - %2").arg(e.code()).arg(
-                        QString::fromLocal8Bit(e.what()));
-                    haveLine = false;
-                    rewritten = false;
-                } catch (const std::exception &e) {
-                    metadataError = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
-                    haveLine = false;
-                    rewritten = false;
-                }
-            }
-            if (!metadataError.isEmpty())
-                qCDebug(lcCritical).noquote() << "Exiv2 ERROR: " + metadataError;
-
-            if (copies) {
-                // The copy is placed before its line is written, so the file never names a
-                // photo that is not there.
-                const PhotoCopier::Placement placed = copier.place(target, rewritten, &error);
-                if (placed != PhotoCopier::Placement::Placed) {
-                    notCopied(placed == PhotoCopier::Placement::TargetExists ? QString() : error);
-                    continue;
-                }
-                ++report.copied;
-                report.notGeotagged += positionMissing ? 1 : 0;
-            }
-            if (!metadataError.isEmpty()) {
-                ++report.metadataFailed;
-                report.metadataProblems << QStringLiteral("%1: %2").arg(source, metadataError);
-            }
-            if (writer && !haveLine)
-                ++report.withoutLine;
-            if (writer && haveLine && !writer->writeLine(split ? bi : 0, values)) {
-                // The photo is in place; what was not reached is told with the failure.
-                ++report.withoutLine;
-                report.handled = counter;
-                report.notReached = m_total - visited;
-                report.seconds = int(timer.elapsed() / 1000);
-                writer->close();
-                emit reportReady(report);
-                fail(CoordinateFileWriteFailed, writer->errorText());
-                return;
-            }
-            report.withoutPosition += noRow ? 1 : 0;
-            emit curProcess(int(float(counter) * step));
-            ++counter;
+    // Reads one photo and makes everything its copy and its line need. Only the writing of
+    // the copy is left, which another thread can do; the name is given later, in order.
+    auto prepare = [&](PendingPhoto &p) {
+        p.prepared = true;
+        const BlockSnapshot &block = m_blocks.at(p.block);
+        const int i = p.entry;
+        QString error;
+        const PhotoCopier::LoadResult loaded = copier.load(p.source, &error);
+        if (loaded == PhotoCopier::LoadResult::ReadFailed && copies) {
+            p.skipReason = error;
+            p.skip = true;
+            return;
         }
-        if (copies && split && isEmptyDir(out + quarantineFolder(b)))
-            QDir(out).rmdir(quarantineFolder(b));
+        // The attitude was read when the photo was added; a file of another size since
+        // is not that photo any more, or is being cut short: copying it would put a
+        // broken photo under a final name.
+        const qint64 addedSize = block.sizes.value(i, 0);
+        if (copies && addedSize > 0 && copier.sourceSize() != addedSize) {
+            p.skipReason = tr("the photo changed after it was added (%1 bytes, %2 when added)")
+                               .arg(copier.sourceSize())
+                               .arg(addedSize);
+            p.skip = true;
+            return;
+        }
+        // The photo list read this file's metadata when it was added; now that Exiv2
+        // cannot, the file is no longer that photo.
+        if (loaded == PhotoCopier::LoadResult::MetadataFailed && copies) {
+            p.skipReason = tr("its metadata cannot be read any more (Exiv2 ERROR: %1)").arg(error);
+            p.skip = true;
+            return;
+        }
+        if (loaded != PhotoCopier::LoadResult::Loaded)
+            p.metadataError = error;
+        bool rewritten = false;
+        if (loaded == PhotoCopier::LoadResult::Loaded) {
+            try {
+                const Exiv2::XmpData &xmp = copier.image().xmpData();
+                const double pitch = attitude(xmp, "Xmp.drone-dji.FlightPitchDegree");
+                const double yaw = attitude(xmp, "Xmp.drone-dji.FlightYawDegree");
+                const double roll = attitude(xmp, "Xmp.drone-dji.FlightRollDegree");
+
+                UtmPoint position;
+                double sdE = missingAccuracy, sdN = missingAccuracy, sdH = missingAccuracy;
+                QString date;
+                if (i < block.rows.size()) {
+                    const Line &row = block.rows.at(i);
+                    position = UtmPoint{row.x, row.y, row.z, row.zone};
+                    sdE = accuracy(row.sx);
+                    sdN = accuracy(row.sy);
+                    sdH = accuracy(row.sz);
+                    date = row.date;
+                } else {
+                    p.noRow = true;
+                }
+                const UtmPoint corrected =
+                    m_geoCalc->applyAntennaOffset(position, pitch, yaw, roll);
+                CoordinateFileWriter::Values &values = p.values;
+                values.date = date;
+                values.sdE = sdE;
+                values.sdN = sdN;
+                values.sdH = sdH;
+                GeotagValues geotag;
+                if (wgs84) {
+                    const GeoPoint geo = m_geoCalc->utmToGeo(corrected);
+                    values.north = geo.lat;
+                    values.east = geo.lon;
+                    values.height = geo.h;
+                    geotag = GeotagValues::wgs84(geo.lat, geo.lon, geo.h, sdE, sdN, sdH);
+                } else {
+                    values.north = corrected.y;
+                    values.east = corrected.x;
+                    values.height = corrected.z;
+                    geotag = GeotagValues::utm(
+                        corrected.y, corrected.x, corrected.z,
+                        GeotagValues::zoneOrFallback(corrected.zone, configuredZone), sdE, sdN,
+                        sdH);
+                }
+                p.haveLine = true;
+                if (copies) {
+                    p.positionMissing =
+                        GeotagWriter::writeGeotag(copier.image(), geotag, m_geoCalc) ==
+                        GeotagWriter::Outcome::PositionNotWritten;
+                    rewritten = true;
+                }
+            } catch (const Exiv2::AnyError &e) {
+                p.metadataError =
+                    QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromLocal8Bit(e.what()));
+                p.haveLine = false;
+                p.positionMissing = false;
+                rewritten = false;
+            } catch (const std::exception &e) {
+                p.metadataError = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
+                p.haveLine = false;
+                p.positionMissing = false;
+                rewritten = false;
+            }
+        }
+        if (copies)
+            p.plan = copier.plan(rewritten, &p.planError);
+    };
+
+    auto startWrite = [](PendingPhoto &p) {
+        p.write = std::async(std::launch::async, [plan = p.plan, folder = p.folder] {
+            WrittenCopy written;
+            written.ok = PhotoCopier::writeTemporary(plan, folder, &written.temp, &written.error);
+            return written;
+        });
+    };
+    // Waits for a copy being written and removes it again.
+    auto discard = [](PendingPhoto &p) {
+        if (!p.write.valid())
+            return;
+        const WrittenCopy written = p.write.get();
+        if (written.ok)
+            PhotoCopier::discard(written.temp);
+    };
+
+    std::deque<PendingPhoto> queue;
+    auto discardAll = [&] {
+        for (PendingPhoto &p : queue)
+            discard(p);
+        queue.clear();
+    };
+    // Photos not yet written that will take a name, to guess the name of the next one.
+    auto namesAhead = [&queue] {
+        int n = 0;
+        for (const PendingPhoto &p : queue)
+            n += p.skip ? 0 : 1;
+        return n;
+    };
+
+    int doneBlocks = 0; // blocks whose photos have all been finished
+    auto finishBlocksBefore = [&](int block) {
+        for (; doneBlocks < block; ++doneBlocks) {
+            const int b = doneBlocks + 1;
+            if (copies && split && isEmptyDir(out + quarantineFolder(b)))
+                QDir(out).rmdir(quarantineFolder(b));
+        }
+    };
+
+    // Copies are written by up to m_parallelCopies threads while this one reads the next
+    // photos: on a page-cached disk the copying is CPU work, and one core alone is the limit
+    // of a plain `cp`. Everything a user or the coordinate file sees still happens here in
+    // photo order: the names, the moves to them, the lines, the messages.
+    const int depth = copies ? m_parallelCopies : 1;
+    int nextBlock = 0;
+    int nextEntry = 0;
+    for (;;) {
+        while (int(queue.size()) < depth && nextBlock < m_blocks.size() && !m_stop) {
+            const BlockSnapshot &block = m_blocks.at(nextBlock);
+            if (nextEntry >= block.entries.size()) {
+                ++nextBlock;
+                nextEntry = 0;
+                continue;
+            }
+            PendingPhoto p;
+            p.block = nextBlock;
+            p.entry = nextEntry++;
+            p.source = nativePhotoPath(block.entries.at(p.entry));
+            const bool quarantined = block.quarantined.value(p.entry, false);
+            p.folder =
+                out + (quarantined ? quarantineFolder(p.block + 1) : imageFolder(p.block + 1));
+            // A name already taken would be skipped at its turn without being read: a second
+            // run into the same folder costs no copying.
+            const QString guessed = p.folder + QLatin1Char('/') +
+                                    photoName(prefix, p.block + 1, counter + namesAhead());
+            if (!copies || !QFileInfo::exists(guessed)) {
+                prepare(p);
+                if (copies && !p.skip && p.plan.ok)
+                    startWrite(p);
+            }
+            queue.push_back(std::move(p));
+        }
+        if (queue.empty())
+            break;
+        finishBlocksBefore(queue.front().block);
+        if (m_stop) {
+            discardAll();
+            if (writer)
+                writer->close();
+            qCDebug(lcWarning) << "The processing run was stopped";
+            report.handled = counter - 1;
+            report.notReached = m_total - visited;
+            report.seconds = int(timer.elapsed() / 1000);
+            emit reportReady(report);
+            emit stopped();
+            return;
+        }
+
+        PendingPhoto p = std::move(queue.front());
+        queue.pop_front();
+        const int b = p.block + 1;
+        ++visited;
+        const QString &source = p.source;
+        emit curProcessFile(tr("Copying and processing of the file: %1").arg(source));
+        const QString name = photoName(prefix, b, counter);
+        const QString target = p.folder + QLatin1Char('/') + name;
+        auto notCopied = [&](const QString &reason) {
+            qCDebug(lcWarning).noquote()
+                << QStringLiteral("File %1 not copied to %2").arg(source, target)
+                << (reason.isEmpty() ? QString() : QStringLiteral("(%1)").arg(reason));
+            ++report.skipped;
+            report.notCopied << source;
+            report.notCopiedReasons << (reason.isEmpty() ? tr("%1 exists").arg(target) : reason);
+        };
+        if (copies && QFileInfo::exists(target)) {
+            discard(p);
+            notCopied(QString());
+            continue;
+        }
+        if (!p.prepared) {
+            prepare(p);
+            if (copies && !p.skip && p.plan.ok)
+                startWrite(p);
+        }
+        if (p.skip) {
+            notCopied(p.skipReason);
+            continue;
+        }
+        if (!p.metadataError.isEmpty())
+            qCDebug(lcCritical).noquote() << "Exiv2 ERROR: " + p.metadataError;
+
+        if (copies) {
+            if (!p.plan.ok) {
+                notCopied(p.planError);
+                continue;
+            }
+            const WrittenCopy written = p.write.get();
+            if (!written.ok) {
+                notCopied(written.error);
+                continue;
+            }
+            // The copy is placed before its line is written, so the file never names a
+            // photo that is not there.
+            QString error;
+            const PhotoCopier::Placement placed = PhotoCopier::commit(written.temp, target, &error);
+            if (placed != PhotoCopier::Placement::Placed) {
+                notCopied(placed == PhotoCopier::Placement::TargetExists ? QString() : error);
+                continue;
+            }
+            ++report.copied;
+            report.notGeotagged += p.positionMissing ? 1 : 0;
+        }
+        if (!p.metadataError.isEmpty()) {
+            ++report.metadataFailed;
+            report.metadataProblems << QStringLiteral("%1: %2").arg(source, p.metadataError);
+        }
+        if (writer && !p.haveLine)
+            ++report.withoutLine;
+        p.values.name = name;
+        if (writer && p.haveLine && !writer->writeLine(split ? p.block : 0, p.values)) {
+            // The photo is in place; what was not reached is told with the failure.
+            discardAll();
+            ++report.withoutLine;
+            report.handled = counter;
+            report.notReached = m_total - visited;
+            report.seconds = int(timer.elapsed() / 1000);
+            writer->close();
+            emit reportReady(report);
+            fail(CoordinateFileWriteFailed, writer->errorText());
+            return;
+        }
+        report.withoutPosition += p.noRow ? 1 : 0;
+        emit curProcess(int(float(counter) * step));
+        ++counter;
     }
+    finishBlocksBefore(m_blocks.size());
     if (copies && !split && isEmptyDir(out + quarantineFolder(1)))
         QDir(out).rmdir(quarantineFolder(1));
     if (writer)

@@ -59,6 +59,12 @@ public:
     /// "KES_2_00137.JPG".
     static QString photoName(const QString &prefix, int blockNumber, int counter);
 
+    /// How many copies are written at the same time; 1 writes them one after the other.
+    /// Names, lines and messages come in photo order either way.
+    void setParallelCopies(int count);
+    /// One per core, at least 2 and at most 4.
+    static int defaultParallelCopies();
+
 public slots:
     void doWork();
     void setOutputDir(const QString &path);
@@ -92,5 +98,6 @@ private:
     bool m_auto = false;
     std::atomic<bool> m_stop{false};
     WorkType m_workType = FullWork;
+    int m_parallelCopies = defaultParallelCopies();
     QSettings m_settings;
 };

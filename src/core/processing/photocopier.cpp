@@ -388,22 +388,25 @@ qint64 PhotoCopier::sourceSize() const
 
 PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewritten, QString *error)
 {
-    auto failWith = [error](const QString &text) {
-        if (error)
-            *error = text;
-        return Placement::Failed;
-    };
-    const QByteArray target = QFile::encodeName(targetPath);
     struct stat st;
-    if (::lstat(target.constData(), &st) == 0) {
+    if (::lstat(QFile::encodeName(targetPath).constData(), &st) == 0) {
         if (error)
             *error = QStringLiteral("target exists");
         return Placement::TargetExists;
     }
+    Plan planned = plan(rewritten, error);
+    if (!planned.ok)
+        return Placement::Failed;
+    QString temp;
+    if (!writeTemporary(planned, QFileInfo(targetPath).absolutePath(), &temp, error))
+        return Placement::Failed;
+    return commit(temp, targetPath, error);
+}
 
-    // What goes before the kernel-copied tail, and where the tail starts in the source.
-    QByteArray front;
-    qint64 tailFrom = 0;
+PhotoCopier::Plan PhotoCopier::plan(bool rewritten, QString *error) const
+{
+    Plan result;
+    result.source = d->source;
     if (rewritten && d->image.get()) {
         Exiv2::BasicIo &io = d->image->io();
         const long size = io.size();
@@ -412,32 +415,50 @@ PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewrit
         io.seek(0, Exiv2::BasicIo::beg);
         const long got = io.read(reinterpret_cast<Exiv2::byte *>(out.data()), size);
         io.close();
-        if (got != size)
-            return failWith(QStringLiteral("cannot read the rewritten metadata"));
+        if (got != size) {
+            if (error)
+                *error = QStringLiteral("cannot read the rewritten metadata");
+            return result;
+        }
         if (d->scanOffset >= 0) {
             // Exiv2 copies everything from the start of scan on verbatim, so the rewritten
             // head ends with exactly the bytes we handed it from there.
             const QByteArray scanPart = d->head.mid(int(d->scanOffset));
-            if (!out.endsWith(scanPart))
-                return failWith(QStringLiteral("unexpected metadata layout"));
+            if (!out.endsWith(scanPart)) {
+                if (error)
+                    *error = QStringLiteral("unexpected metadata layout");
+                return result;
+            }
             out.chop(scanPart.size());
-            tailFrom = d->scanOffset;
+            result.tailFrom = d->scanOffset;
         } else {
-            tailFrom = d->sourceSize;
+            result.tailFrom = d->sourceSize;
         }
-        front = out;
+        result.front = out;
+        // The new head only fits the bytes it was made from.
+        result.expectedSize = d->sourceSize;
     }
+    result.ok = true;
+    return result;
+}
 
-    Fd in(::open(QFile::encodeName(d->source).constData(), O_RDONLY | O_CLOEXEC));
+bool PhotoCopier::writeTemporary(const Plan &plan, const QString &dir, QString *tempPath,
+                                 QString *error)
+{
+    auto failWith = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    Fd in(::open(QFile::encodeName(plan.source).constData(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0)
         return failWith(errnoText(errno));
     struct stat inStat;
     if (::fstat(in.get(), &inStat) != 0)
         return failWith(errnoText(errno));
-    if (rewritten && inStat.st_size != d->sourceSize)
+    if (plan.expectedSize >= 0 && inStat.st_size != plan.expectedSize)
         return failWith(QStringLiteral("the source photo changed while it was copied"));
 
-    const QString dir = QFileInfo(targetPath).absolutePath();
     const QByteArray temp = QFile::encodeName(QStringLiteral("%1/%2%3-%4.tmp")
                                                   .arg(dir, temporaryPrefix())
                                                   .arg(::getpid())
@@ -445,8 +466,8 @@ PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewrit
     Fd out(::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (out.get() < 0)
         return failWith(errnoText(errno));
-    bool ok = writeAll(out.get(), front.constData(), front.size()) &&
-              copyRange(in.get(), tailFrom, inStat.st_size, out.get());
+    bool ok = writeAll(out.get(), plan.front.constData(), plan.front.size()) &&
+              copyRange(in.get(), plan.tailFrom, inStat.st_size, out.get());
     int err = ok ? 0 : errno;
     if (::close(out.release()) != 0 && ok) {
         ok = false;
@@ -456,10 +477,20 @@ PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewrit
         ::unlink(temp.constData());
         return failWith(errnoText(err ? err : EIO));
     }
+    if (tempPath)
+        *tempPath = QFile::decodeName(temp);
+    return true;
+}
+
+PhotoCopier::Placement PhotoCopier::commit(const QString &tempPath, const QString &targetPath,
+                                           QString *error)
+{
+    const QByteArray temp = QFile::encodeName(tempPath);
+    const QByteArray target = QFile::encodeName(targetPath);
     if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return Placement::Placed;
-    err = errno;
+    int err = errno;
     if (err == EINVAL || err == ENOSYS) { // file systems without no-replace rename
         if (::link(temp.constData(), target.constData()) == 0) {
             ::unlink(temp.constData());
@@ -468,12 +499,15 @@ PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewrit
         err = errno;
     }
     ::unlink(temp.constData());
-    if (err == EEXIST) {
-        if (error)
-            *error = QStringLiteral("target exists");
-        return Placement::TargetExists;
-    }
-    return failWith(errnoText(err));
+    if (error)
+        *error = err == EEXIST ? QStringLiteral("target exists") : errnoText(err);
+    return err == EEXIST ? Placement::TargetExists : Placement::Failed;
+}
+
+void PhotoCopier::discard(const QString &tempPath)
+{
+    if (!tempPath.isEmpty())
+        ::unlink(QFile::encodeName(tempPath).constData());
 }
 
 int PhotoCopier::removeStaleTemporaries(const QString &dir)

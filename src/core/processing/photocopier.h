@@ -32,6 +32,18 @@ public:
         Failed        //!< writing failed (e.g. disk full); nothing remains under the final name
     };
 
+    /// What a copy consists of, fixed while the photo is loaded: the bytes that go first and
+    /// the part of the source that follows them. Writing it needs neither Exiv2 nor the copier,
+    /// so it can be done in another thread.
+    struct Plan
+    {
+        bool ok = false;          //!< false: the copy cannot be made (the error says why)
+        QString source;           //!< the photo the tail is read from
+        QByteArray front;         //!< rewritten metadata; empty for an unchanged copy
+        qint64 tailFrom = 0;      //!< where in the source the bytes after front begin
+        qint64 expectedSize = -1; //!< size the source must still have; -1: any
+    };
+
     /// Largest metadata part (for a non-JPEG the whole file) that load() decodes; a larger
     /// file loads as MetadataFailed and is copied unchanged.
     static constexpr qint64 MaxHeadSize = qint64(256) << 20;
@@ -50,6 +62,20 @@ public:
     /// Writes the copy: with the metadata as image() now holds it after a writeMetadata()
     /// when @p rewritten is true, else the source bytes unchanged.
     Placement place(const QString &targetPath, bool rewritten, QString *error = nullptr);
+
+    /// The first half of place(): what the copy will hold, with the metadata as image() now
+    /// holds it when @p rewritten is true.
+    Plan plan(bool rewritten, QString *error = nullptr) const;
+    /// Writes @p plan to a new hidden file in @p dir and gives its path in @p tempPath; on
+    /// failure nothing remains. Safe to call from any thread.
+    static bool writeTemporary(const Plan &plan, const QString &dir, QString *tempPath,
+                               QString *error = nullptr);
+    /// Moves a finished temporary file to @p targetPath unless a file of that name exists;
+    /// whatever the outcome, the temporary file is gone afterwards.
+    static Placement commit(const QString &tempPath, const QString &targetPath,
+                            QString *error = nullptr);
+    /// Removes a temporary file that will not be committed.
+    static void discard(const QString &tempPath);
 
     /// File-name prefix of the temporary files; never a photo name.
     static QString temporaryPrefix();
