@@ -23,7 +23,8 @@ int main(int argc, char **argv)
     timer.start();
     GeoCalc geo;
     geo.updateSettings();
-    std::printf("initialize (120 transformations): %.1f ms\n", timer.nsecsElapsed() / 1e6);
+    std::printf("initialize (database and zone 1 of each hemisphere): %.1f ms\n",
+                timer.nsecsElapsed() / 1e6);
     if (!geo.isReady())
         return 1;
 
