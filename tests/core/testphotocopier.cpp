@@ -179,6 +179,23 @@ void TestPhotoCopier::existingTargetIsNeverReplaced()
     tag(copier.image());
     QCOMPARE(copier.place(target, true), PhotoCopier::Placement::TargetExists);
     QCOMPARE(readAll(target), QByteArray("earlier run"));
+
+    // Written ahead under a temporary name, the copy meets the name taken only when it is
+    // moved: it is dropped and the earlier file stays.
+    const PhotoCopier::Plan plan = copier.plan(true);
+    QVERIFY(plan.ok);
+    QString temp;
+    QVERIFY(PhotoCopier::writeTemporary(plan, m_dir.path(), &temp));
+    QVERIFY(QFileInfo(temp).fileName().startsWith(PhotoCopier::temporaryPrefix()));
+    QString error;
+    QCOMPARE(PhotoCopier::commit(temp, target, &error), PhotoCopier::Placement::TargetExists);
+    QCOMPARE(error, QStringLiteral("target exists"));
+    QCOMPARE(readAll(target), QByteArray("earlier run"));
+    QVERIFY(!QFileInfo::exists(temp));
+    // The same plan, written again, is discarded without a trace.
+    QVERIFY(PhotoCopier::writeTemporary(plan, m_dir.path(), &temp));
+    PhotoCopier::discard(temp);
+    QVERIFY(!QFileInfo::exists(temp));
 }
 
 void TestPhotoCopier::failedWriteLeavesNothing()
