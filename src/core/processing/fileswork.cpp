@@ -435,7 +435,11 @@ void FilesWork::doWork()
             p.plan = copier.plan(rewritten, &p.planError);
     };
 
-    auto startWrite = [](PendingPhoto &p) {
+    // The copy is written by another thread; the photo is named and placed at its turn.
+    auto prepareAndWrite = [&](PendingPhoto &p) {
+        prepare(p);
+        if (!copies || p.skip || !p.plan.ok)
+            return;
         p.write = std::async(std::launch::async, [plan = p.plan, folder = p.folder] {
             WrittenCopy written;
             written.ok = PhotoCopier::writeTemporary(plan, folder, &written.temp, &written.error);
@@ -500,11 +504,8 @@ void FilesWork::doWork()
             // run into the same folder costs no copying.
             const QString guessed = p.folder + QLatin1Char('/') +
                                     photoName(prefix, p.block + 1, counter + namesAhead());
-            if (!copies || !QFileInfo::exists(guessed)) {
-                prepare(p);
-                if (copies && !p.skip && p.plan.ok)
-                    startWrite(p);
-            }
+            if (!copies || !QFileInfo::exists(guessed))
+                prepareAndWrite(p);
             queue.push_back(std::move(p));
         }
         if (queue.empty())
@@ -545,9 +546,7 @@ void FilesWork::doWork()
             continue;
         }
         if (!p.prepared) {
-            prepare(p);
-            if (copies && !p.skip && p.plan.ok)
-                startWrite(p);
+            prepareAndWrite(p);
         }
         if (p.skip) {
             notCopied(p.skipReason);
