@@ -21,7 +21,9 @@ class FlyData;
  * attitude, geotags the copy and writes the coordinate file(s).
  *
  * Lives in a thread of its own; doWork() is the run. Its input is a copy of the blocks taken
- * when they are handed over, so the window may go on changing its lists.
+ * when they are handed over, so the window may go on changing its lists. The copies' bytes are
+ * written by short-lived helper threads that touch nothing but files; everything else happens
+ * in the run's thread, in photo order.
  */
 class FilesWork : public QObject
 {
