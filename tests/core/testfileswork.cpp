@@ -45,6 +45,7 @@ private slots:
     void morePhotosThanRows();
     void lastProgressValue_data();
     void lastProgressValue();
+    void stopRequestMidRun_data();
     void stopRequestMidRun();
     void prefixWithPath_data();
     void prefixWithPath();
@@ -311,19 +312,44 @@ void TestFilesWork::lastProgressValue()
     QCOMPARE(progress.size(), total + 2);
 }
 
+void TestFilesWork::stopRequestMidRun_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("copiesAtOnce");
+    QTest::addColumn<int>("stopAfter"); // photos done when the request comes
+    QTest::addColumn<QStringList>("files");
+    const QStringList first{"IMG/KES_1_00001.JPG", "fileData.txt"};
+    QTest::newRow("copies side by side") << int(FullWork) << 4 << 1 << first;
+    QTest::newRow("one copy at a time") << int(FullWork) << 1 << 1 << first;
+    QTest::newRow("timemarks only") << int(TimemarksOnly) << 4 << 1 << QStringList{"fileData.txt"};
+    // After the last photo there is nothing left to stop: the run ends as done.
+    QTest::newRow("after the last photo")
+        << int(FullWork) << 1 << 4
+        << QStringList{"IMG/KES_1_00001.JPG", "IMG/KES_1_00002.JPG", "IMG/KES_1_00003.JPG",
+                       "IMG/KES_1_00004.JPG", "fileData.txt"};
+}
+
 void TestFilesWork::stopRequestMidRun()
 {
+    QFETCH(int, type);
+    QFETCH(int, copiesAtOnce);
+    QFETCH(int, stopAfter);
+    QFETCH(QStringList, files);
     const QString out = freshDir("stop");
     FilesWork job(m_geo);
-    connect(&job, &FilesWork::curProcess, &job, [&job](int percent) {
-        if (percent > 0)
+    job.setParallelCopies(copiesAtOnce);
+    const int trigger = int(float(stopAfter) * (100.0f / 4.0f));
+    connect(&job, &FilesWork::curProcess, &job, [&job, trigger](int percent) {
+        if (percent == trigger)
             job.stop();
     });
     QSignalSpy stopped(&job, &FilesWork::stopped);
-    QCOMPARE(run(job, out, {makeBlock("s", 4)}), INT_MIN); // no workFinished
-    QCOMPARE(stopped.size(), 1);
-    QCOMPARE(filesBelow(out), QStringList({"IMG/KES_1_00001.JPG", "fileData.txt"}));
-    QCOMPARE(readLines(out + "/fileData.txt").size(), 2);
+    const int result = run(job, out, {makeBlock("s", 4)}, WorkType(type));
+    const bool late = stopAfter == 4;
+    QCOMPARE(result >= 0, late); // a stopped run emits no workFinished
+    QCOMPARE(stopped.size(), late ? 0 : 1);
+    QCOMPARE(filesBelow(out), files);
+    QCOMPARE(readLines(out + "/fileData.txt").size(), stopAfter + 1);
 }
 
 void TestFilesWork::prefixWithPath_data()

@@ -485,14 +485,16 @@ void FilesWork::doWork()
     const int depth = copies ? m_parallelCopies : 1;
     int nextBlock = 0;
     int nextEntry = 0;
+    auto skipFinishedBlocks = [&] {
+        while (nextBlock < m_blocks.size() && nextEntry >= m_blocks.at(nextBlock).entries.size()) {
+            ++nextBlock;
+            nextEntry = 0;
+        }
+    };
     for (;;) {
+        skipFinishedBlocks();
         while (int(queue.size()) < depth && nextBlock < m_blocks.size() && !m_stop) {
             const BlockSnapshot &block = m_blocks.at(nextBlock);
-            if (nextEntry >= block.entries.size()) {
-                ++nextBlock;
-                nextEntry = 0;
-                continue;
-            }
             PendingPhoto p;
             p.block = nextBlock;
             p.entry = nextEntry++;
@@ -507,11 +509,11 @@ void FilesWork::doWork()
             if (!copies || !QFileInfo::exists(guessed))
                 prepareAndWrite(p);
             queue.push_back(std::move(p));
+            skipFinishedBlocks();
         }
-        if (queue.empty())
-            break;
-        finishBlocksBefore(queue.front().block);
-        if (m_stop) {
+        finishBlocksBefore(queue.empty() ? nextBlock : queue.front().block);
+        // A request that comes after the last photo is too late to stop anything.
+        if (m_stop && visited < m_total) {
             discardAll();
             if (writer)
                 writer->close();
@@ -523,6 +525,8 @@ void FilesWork::doWork()
             emit stopped();
             return;
         }
+        if (queue.empty())
+            break;
 
         PendingPhoto p = std::move(queue.front());
         queue.pop_front();
