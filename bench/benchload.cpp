@@ -49,18 +49,6 @@ Cpu processCpu()
             usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3};
 }
 
-qint64 peakKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 class Phase
 {
 public:
@@ -72,7 +60,7 @@ public:
                             << QString::number(m_timer.nsecsElapsed() / 1e6, 'f', 1) << " user_ms "
                             << QString::number(now.user - m_cpu.user, 'f', 1) << " sys_ms "
                             << QString::number(now.system - m_cpu.system, 'f', 1) << " peak_kb "
-                            << peakKb() << Qt::endl;
+                            << TestEnv::peakMemoryKb() << Qt::endl;
     }
 
 private:

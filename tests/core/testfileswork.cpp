@@ -68,6 +68,9 @@ private:
     int run(FilesWork &job, const QString &out, const QList<BlockSnapshot> &blocks,
             WorkType type = FullWork, bool autoDir = false);
     QString freshDir(const QString &name);
+    /// Sets @p job up for a run into @p out and moves it to @p thread, whose start runs it.
+    void prepareInThread(FilesWork &job, QThread &thread, const QString &out,
+                         const BlockSnapshot &block);
 
     QTemporaryDir m_dir;
     GeoCalc *m_geo = nullptr;
@@ -133,6 +136,16 @@ BlockSnapshot TestFilesWork::makeBlock(const QString &name, int count, int rowCo
     block.hasDateColumn = false;
     block.delimiter = QStringLiteral(";");
     return block;
+}
+
+void TestFilesWork::prepareInThread(FilesWork &job, QThread &thread, const QString &out,
+                                    const BlockSnapshot &block)
+{
+    job.setOutputDir(out);
+    job.setAutoDir(false);
+    job.setBlocks({block});
+    job.moveToThread(&thread);
+    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
 }
 
 int TestFilesWork::run(FilesWork &job, const QString &out, const QList<BlockSnapshot> &blocks,
@@ -470,12 +483,8 @@ void TestFilesWork::runsInItsOwnThread()
 {
     const QString out = freshDir("thread");
     FilesWork job(m_geo);
-    job.setOutputDir(out);
-    job.setAutoDir(false);
-    job.setBlocks({makeBlock("th", 3)});
     QThread thread;
-    job.moveToThread(&thread);
-    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
+    prepareInThread(job, thread, out, makeBlock("th", 3));
     QList<int> finished; // received here, queued, as the window receives it
     connect(&job, &FilesWork::workFinished, this, [&finished](int result) { finished << result; });
     thread.start();
@@ -663,9 +672,8 @@ void TestFilesWork::stopFromAnotherThreadMidRun()
 {
     const QString out = freshDir("stopthread");
     FilesWork job(m_geo);
-    job.setOutputDir(out);
-    job.setAutoDir(false);
-    job.setBlocks({makeBlock("st", 4)});
+    QThread thread;
+    prepareInThread(job, thread, out, makeBlock("st", 4));
     // The run is held after its first photo until the request has been made from this
     // thread, so it lands mid-run every time.
     QSemaphore firstPhotoDone;
@@ -686,9 +694,6 @@ void TestFilesWork::stopFromAnotherThreadMidRun()
     // Counted here, in the test's thread, as the window would receive them.
     connect(&job, &FilesWork::stopped, this, [&] { ++stopped; });
     connect(&job, &FilesWork::workFinished, this, [&] { ++finished; });
-    QThread thread;
-    job.moveToThread(&thread);
-    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
     thread.start();
     QVERIFY(firstPhotoDone.tryAcquire(1, 20000));
     QCOMPARE(job.outputDirectory(), out + '/'); // the window asks while the run goes on
@@ -707,17 +712,13 @@ void TestFilesWork::stopBeforeTheRunStarts()
 {
     const QString out = freshDir("stopfirst");
     FilesWork job(m_geo);
-    job.setOutputDir(out);
-    job.setAutoDir(false);
-    job.setBlocks({makeBlock("sf", 2)});
+    QThread thread;
+    prepareInThread(job, thread, out, makeBlock("sf", 2));
     job.stop();
     int stopped = 0;
     int finished = 0;
     connect(&job, &FilesWork::stopped, this, [&] { ++stopped; });
     connect(&job, &FilesWork::workFinished, this, [&] { ++finished; });
-    QThread thread;
-    job.moveToThread(&thread);
-    connect(&thread, &QThread::started, &job, &FilesWork::doWork);
     thread.start();
     QTRY_COMPARE_WITH_TIMEOUT(stopped, 1, 20000);
     thread.quit();

@@ -20,19 +20,6 @@
 
 namespace {
 
-// Peak resident memory of this process in kB, from /proc/self/status.
-qint64 peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 // Starts a new peak measurement; false where the kernel does not offer it.
 bool resetPeakMemory()
 {
@@ -428,15 +415,15 @@ void TestTimemarkFile::boundedReading()
     QVERIFY(file.loadTable());
 
     const bool measured = !TestEnv::isSanitized() && resetPeakMemory();
-    const qint64 peakBefore = peakMemoryKb();
+    const qint64 peakBefore = TestEnv::peakMemoryKb();
     QCOMPARE(file.detectSeparator(path), detected);
     if (!detected)
         QVERIFY2(file.errorText().contains(message), qPrintable(file.errorText()));
     file.setSeparatorIndex(1);
     const bool loaded = file.loadTable();
     if (measured) // whatever the file, reading it stays far below its size
-        QVERIFY2(peakMemoryKb() - peakBefore < 64 * 1024,
-                 qPrintable(QString::number(peakMemoryKb() - peakBefore)));
+        QVERIFY2(TestEnv::peakMemoryKb() - peakBefore < 64 * 1024,
+                 qPrintable(QString::number(TestEnv::peakMemoryKb() - peakBefore)));
     if (message.isEmpty()) {
         QVERIFY(loaded);
         QCOMPARE(model.rowCount(), validRows);

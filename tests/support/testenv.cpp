@@ -4,6 +4,7 @@
 #include "photos/exivsetup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,5 +42,23 @@ bool TestEnv::isSanitized()
 #endif
 }
 
-QString TestEnv::cliPath() { return QStringLiteral(KESTRIX_CLI_PATH); }
-QString TestEnv::synthPath() { return QStringLiteral(KESTRIX_SYNTH_PATH); }
+QString TestEnv::cliPath()
+{
+    return QStringLiteral(KESTRIX_CLI_PATH);
+}
+QString TestEnv::synthPath()
+{
+    return QStringLiteral(KESTRIX_SYNTH_PATH);
+}
+
+qint64 TestEnv::peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}

@@ -17,6 +17,9 @@ public:
     static QString testDataDir();
     /// True in a sanitizer build, whose memory use says nothing about the program's own.
     static bool isSanitized();
+    /// Peak resident memory of this process in kB (VmHWM), or -1 where the kernel does not
+    /// tell it.
+    static qint64 peakMemoryKb();
     static QString cliPath();
     static QString synthPath();
 };
