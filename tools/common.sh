@@ -35,7 +35,10 @@ kestrix_build() {
     local jobs
     jobs="$(nproc 2>/dev/null || echo 2)"
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$KESTRIX_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@"
+        # ccache is optional; with it, rebuilds in several checkouts of the tree share objects.
+        local launcher=()
+        command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S "$KESTRIX_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@"
     elif [ $# -gt 0 ]; then
         cmake "$dir" "$@" >/dev/null
     fi
