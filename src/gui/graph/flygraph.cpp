@@ -3,8 +3,11 @@
 #include "app/logcategories.h"
 #include "blocks/customtablemodel.h"
 #include "geo/degreelabels.h"
+#include "graph/chartpopup.h"
 #include "graph/degreeticker.h"
+#include "graph/filterpopup.h"
 #include "graph/metricticker.h"
+#include "graph/settingspopup.h"
 #include "settings/chartsettings.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
@@ -14,6 +17,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <qcustomplot.h>
 
@@ -33,8 +37,13 @@ OpenGlSupport s_openGl = OpenGlSupport::Unknown;
 
 constexpr int ScatterSize = 6;
 constexpr int StatusMessageMs = 2500;
-/// Room around the path after a fit, so the outermost circles are not cut at the frame.
-constexpr double FitMargin = 1.06;
+/// Pixels around the path after a fit, so the outermost circles are not cut at the frame.
+constexpr int FitPadding = 14;
+constexpr int LegendGap = 6;
+/// How far PopUp::show puts a bubble above and left of its point.
+constexpr int PopUpOffset = 15;
+/// Metres in view around a path that is a single point.
+constexpr double MinimumView = 20.0;
 
 int legendAlignment(int stored)
 {
@@ -381,19 +390,44 @@ void FlyGraph::fitToData()
     if (!m_path || m_path->data()->isEmpty())
         return;
     updatePlotLayout();
-    m_plot->rescaleAxes();
-    m_plot->xAxis->scaleRange(FitMargin);
-    m_plot->yAxis->scaleRange(FitMargin);
-    const QRect rect = m_plot->axisRect()->rect();
-    const double xRange = m_plot->xAxis->range().size();
-    const double yRange = m_plot->yAxis->range().size();
-    if (rect.width() > 0 && rect.height() > 0 && xRange > 0.0 && yRange > 0.0) {
-        // The axis with more pixels per metre is widened; narrowing the other would cut off
-        // part of the path.
-        m_xLeads = rect.width() / xRange > rect.height() / yRange;
-    }
     m_fitPending = !m_plot->isVisible();
-    applyEqualScale();
+    bool found = false;
+    const QCPRange east = m_path->getKeyRange(found);
+    const QCPRange north = m_path->getValueRange(found);
+    const QRect rect = m_plot->axisRect()->rect();
+
+    // The legend sits in a corner of the plot; the fitted path keeps clear of its band.
+    int reserveTop = 0;
+    int reserveBottom = 0;
+    if (m_plot->legend->visible()) {
+        const int band = m_plot->legend->outerRect().height() + LegendGap;
+        const Qt::Alignment at = m_plot->axisRect()->insetLayout()->insetAlignment(0);
+        (at & Qt::AlignBottom ? reserveBottom : reserveTop) = band;
+    }
+    const double width = rect.width() - 2.0 * FitPadding;
+    const double height = rect.height() - 2.0 * FitPadding - reserveTop - reserveBottom;
+    if (width < 1.0 || height < 1.0) {
+        m_plot->rescaleAxes();
+        return;
+    }
+    // Pixels per metre, the same on both axes; a single point or a straight line along one
+    // axis gets a view of MinimumView metres.
+    double spanEast = east.size();
+    double spanNorth = north.size();
+    if (spanEast <= 0.0 && spanNorth <= 0.0)
+        spanEast = spanNorth = MinimumView;
+    const double byWidth = spanEast > 0.0 ? width / spanEast : HUGE_VAL;
+    const double byHeight = spanNorth > 0.0 ? height / spanNorth : HUGE_VAL;
+    const double scale = std::min(byWidth, byHeight);
+    // The axis with room to spare is the one stretched to keep the scale; narrowing the other
+    // would cut off part of the path.
+    m_xLeads = byWidth > byHeight;
+
+    const double xSize = rect.width() / scale;
+    m_plot->xAxis->setRange(east.center() - xSize / 2.0, east.center() + xSize / 2.0);
+    const double belowPath = FitPadding + reserveBottom + (height - spanNorth * scale) / 2.0;
+    const double lower = north.lower - belowPath / scale;
+    m_plot->yAxis->setRange(lower, lower + rect.height() / scale);
 }
 
 void FlyGraph::applyEqualScale()
@@ -463,8 +497,7 @@ void FlyGraph::setSelected(QList<int> rows)
     m_applyingSelection = true;
     m_path->setSelection(selection);
     m_applyingSelection = false;
-    if (QCPPlottableLegendItem *item = m_plot->legend->itemWithPlottable(m_path))
-        item->setSelected(m_path->selected());
+    syncLegendItem();
     m_plot->replot();
 }
 
@@ -515,13 +548,22 @@ void FlyGraph::selectionChanged()
 
     if (!m_path)
         return;
-    QCPPlottableLegendItem *item = m_plot->legend->itemWithPlottable(m_path);
+    const QCPPlottableLegendItem *item = m_plot->legend->itemWithPlottable(m_path);
     if (!item)
         return;
     // The legend entry alone was picked: that means the whole path.
     if (item->selected() && !m_path->selected())
         m_path->setSelection(QCPDataSelection(m_path->data()->dataRange()));
-    item->setSelected(m_path->selected());
+    syncLegendItem();
+}
+
+void FlyGraph::syncLegendItem()
+{
+    // Highlighted only for the whole path: a few selected points are no reason to light it up.
+    QCPPlottableLegendItem *item = m_plot->legend->itemWithPlottable(m_path);
+    if (item)
+        item->setSelected(!m_path->data()->isEmpty() && m_path->selection().dataRangeCount() == 1 &&
+                          m_path->selection().dataRange(0) == m_path->data()->dataRange());
 }
 
 void FlyGraph::mouseWheel()
@@ -670,31 +712,71 @@ void FlyGraph::legendDoubleClick(QCPLegend *, QCPAbstractLegendItem *item)
     if (!plottableItem)
         return;
     const QCPAbstractPlottable *curve = plottableItem->plottable();
-    openChartPopUp(curve->objectName(), curve->name());
+    // Beside the colour button of the same curve, where the operator finds it next time.
+    openChartPopUp(curve->objectName(), curve->name(),
+                   curve == m_quarantine ? m_ui->btn_quarantine_color : m_ui->btn_line_color);
 }
 
-QPoint FlyGraph::popUpAnchor(const QToolButton *button) const
+QPoint FlyGraph::popUpAnchor(const QWidget *button, const PopUp *popUp) const
 {
-    return button->mapToGlobal(QPoint(0, 0));
+    // The bubble opens left of the button and a little above it; near a screen edge it moves
+    // so that all of it stays on the screen.
+    QPoint anchor = button->mapToGlobal(QPoint(0, 0));
+    const QScreen *screen = button->screen();
+    if (!screen)
+        return anchor;
+    const QRect area = screen->availableGeometry();
+    const QSize size = popUp->sizeHint();
+    anchor.setY(qMax(qMin(anchor.y(), area.bottom() + 1 + PopUpOffset - size.height()),
+                     area.top() + PopUpOffset));
+    anchor.setX(qMax(anchor.x(), area.left() + size.width() + PopUpOffset));
+    return anchor;
 }
 
-void FlyGraph::on_btn_settings_clicked() {}
+void FlyGraph::on_btn_settings_clicked()
+{
+    if (!m_settingsPopUp) {
+        m_settingsPopUp = new SettingsPopUp(this);
+        connect(m_settingsPopUp, &SettingsPopUp::accepted, this, &FlyGraph::fullUpdateGrah);
+    }
+    m_settingsPopUp->show(popUpAnchor(m_ui->btn_settings, m_settingsPopUp));
+}
 
-void FlyGraph::on_btn_filter_clicked() {}
+void FlyGraph::on_btn_filter_clicked()
+{
+    if (!m_filterPopUp) {
+        m_filterPopUp = new FilterPopUp(this);
+        connect(m_filterPopUp, &FilterPopUp::acceptedFilters, this, &FlyGraph::on_fltrAccept);
+        connect(m_filterPopUp, &FilterPopUp::resetFilters, this, &FlyGraph::on_fltrReset);
+        connect(m_filterPopUp, &FilterPopUp::intoQuarantine, this, &FlyGraph::on_toQuarantine);
+    }
+    // Another block's graph may have stored other thresholds since.
+    if (!m_filterPopUp->isVisible())
+        m_filterPopUp->loadSettings();
+    m_filterPopUp->show(popUpAnchor(m_ui->btn_filter, m_filterPopUp));
+}
 
 void FlyGraph::on_btn_line_color_clicked()
 {
-    openChartPopUp(ChartSettings::Chart, tr("Fly path"));
+    openChartPopUp(ChartSettings::Chart, tr("Fly path"), m_ui->btn_line_color);
 }
 
 void FlyGraph::on_btn_quarantine_color_clicked()
 {
-    openChartPopUp(ChartSettings::Quarantine, tr("Quarantine dots"));
+    openChartPopUp(ChartSettings::Quarantine, tr("Quarantine dots"), m_ui->btn_quarantine_color);
 }
 
 void FlyGraph::on_btn_select_color_clicked()
 {
-    openChartPopUp(ChartSettings::Selected, tr("Selected"));
+    openChartPopUp(ChartSettings::Selected, tr("Selected"), m_ui->btn_select_color);
 }
 
-void FlyGraph::openChartPopUp(const QString &, const QString &) {}
+void FlyGraph::openChartPopUp(const QString &curve, const QString &title, const QWidget *button)
+{
+    if (!m_chartPopUp) {
+        m_chartPopUp = new ChartPopUp(this);
+        connect(m_chartPopUp, &ChartPopUp::accepted, this, &FlyGraph::graphSetsChanged);
+    }
+    m_chartPopUp->setCurve(curve, title);
+    m_chartPopUp->show(popUpAnchor(button, m_chartPopUp));
+}

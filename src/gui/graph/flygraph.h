@@ -13,6 +13,7 @@ class CustomTableModel;
 class DegreeTicker;
 class FilterPopUp;
 class MetricTicker;
+class PopUp;
 class QCPAbstractLegendItem;
 class QCPAbstractPlottable;
 class QCPCurve;
@@ -132,8 +133,9 @@ private:
     void fitToData();
     void applyEqualScale();
     void updatePlotLayout();
-    void openChartPopUp(const QString &curve, const QString &title);
-    QPoint popUpAnchor(const QToolButton *button) const;
+    void syncLegendItem();
+    void openChartPopUp(const QString &curve, const QString &title, const QWidget *button);
+    QPoint popUpAnchor(const QWidget *button, const PopUp *popUp) const;
 
     std::unique_ptr<Ui::FlyGraph> m_ui;
     QCustomPlot *m_plot;
