@@ -59,7 +59,8 @@ void ChartPopUp::buildLayout()
     m_layout->addWidget(new QLabel(tr("Color"), this), 2, 0, 1, 2);
     m_layout->addWidget(m_picker, 3, 0, 1, 2);
     m_layout->addWidget(new QLabel(tr("Size"), this), 4, 0);
-    m_layout->addWidget(m_size, 4, 1);
+    m_layout->setColumnStretch(1, 1);
+    m_layout->addWidget(m_size, 4, 1, Qt::AlignLeft);
     m_layout->addWidget(m_buttons, 5, 0, 1, 2);
 }
 

@@ -656,6 +656,7 @@ void FlyGraph::on_btn_select_clicked()
     m_ui->btn_move->setChecked(false);
     m_ui->btn_select->setChecked(true);
     m_plot->setSelectionRectMode(QCP::srmSelect);
+    m_plot->setCursor(Qt::CrossCursor);
 }
 
 void FlyGraph::on_btn_move_clicked()
@@ -663,6 +664,7 @@ void FlyGraph::on_btn_move_clicked()
     m_ui->btn_select->setChecked(false);
     m_ui->btn_move->setChecked(true);
     m_plot->setSelectionRectMode(QCP::srmNone);
+    m_plot->unsetCursor();
 }
 
 void FlyGraph::on_btn_to_quarantine_clicked()
