@@ -99,10 +99,8 @@ private slots:
     void fitShowsAllAtOneToOne_data();
     void fitShowsAllAtOneToOne();
     void rowRemovalsRedrawOnce();
-    void pens_data();
-    void pens();
-    void chartPopUpColorsSurviveRestart_data();
-    void chartPopUpColorsSurviveRestart();
+    void curveLooks_data();
+    void curveLooks();
     void filterThenQuarantineThroughBlock();
 
 private:
@@ -141,6 +139,14 @@ void TestFlyGraph::openGlAskedOnce()
         child<QAbstractButton>(settings, "btn_accept")->click();
         QCOMPARE(Keys::GraphMultisampling.read(QSettings()), 3 + i);
     }
+    FlyGraph graph(3);
+    child<QToolButton>(&graph, "btn_settings")->click();
+    auto *samples = child<QSpinBox>(graph.findChild<SettingsPopUp *>(), "spn_multisampling");
+    QCOMPARE(samples->value(), 4);
+    samples->setValue(9);
+    child<QAbstractButton>(graph.findChild<SettingsPopUp *>(), "btn_cancel")->click();
+    QCOMPARE(samples->value(), 4);
+    QCOMPARE(Keys::GraphMultisampling.read(QSettings()), 4);
     QCOMPARE(log.lines().filter(QStringLiteral("Flight graph")).size(), 1);
     QVERIFY(log.lines().filter(QStringLiteral("QCUSTOMPLOT_USE_OPENGL")).size() <= 1);
 }
@@ -382,80 +388,47 @@ void TestFlyGraph::rowRemovalsRedrawOnce()
     QCOMPARE(replots.count(), 1);
 }
 
-void TestFlyGraph::pens_data()
+void TestFlyGraph::curveLooks_data()
 {
-    QTest::addColumn<int>("quarantineSize");
-    QTest::addColumn<QVariantList>("quarantineColor");
-    QTest::addColumn<double>("outline");
-    QTest::addColumn<QColor>("color");
-    QTest::newRow("defaults") << -1 << QVariantList{} << 1.0 << QColor(0x68, 0x68, 0x6a);
-    QTest::newRow("size 2 is one pixel")
-        << 2 << QVariantList{10, 20, 30, 40} << 1.0 << QColor(10, 20, 30, 40);
-    QTest::newRow("size 5, three channels")
-        << 5 << QVariantList{10, 20, 30} << 4.0 << QColor(10, 20, 30, 255);
-}
-
-void TestFlyGraph::pens()
-{
-    QFETCH(int, quarantineSize);
-    QFETCH(QVariantList, quarantineColor);
-    QFETCH(double, outline);
-    QFETCH(QColor, color);
-    QSettings settings;
-    if (quarantineSize >= 0)
-        Keys::ChartSizeQuarantine.write(settings, quarantineSize);
-    if (!quarantineColor.isEmpty())
-        Keys::ChartColorQuarantine.write(settings, quarantineColor);
-    Keys::ChartSizeSelected.write(settings, 3);
-    CustomTableModel model;
-    FlyGraph graph(1);
-    graph.setModel(&model);
-
-    QCOMPARE(graph.quarantineCurve()->pen().widthF(), outline);
-    QCOMPARE(graph.quarantineCurve()->pen().color(), color);
-    QCOMPARE(graph.pathCurve()->pen(), QPen(QColor(0x20, 0x9f, 0xdf), 2));
-    QCOMPARE(graph.pathCurve()->selectionDecorator()->pen(), QPen(Qt::red, 3));
-    const QImage icon = child<QToolButton>(&graph, "btn_quarantine_color")
-                            ->icon()
-                            .pixmap(22, 22)
-                            .toImage()
-                            .convertToFormat(QImage::Format_ARGB32);
-    if (color.alpha() == 255)
-        QCOMPARE(icon.pixelColor(11, 11).rgb(), color.rgb());
-}
-
-void TestFlyGraph::chartPopUpColorsSurviveRestart_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("save"); // btn_accept or btn_reset
+    QTest::addColumn<QVariantList>("storedColor"); // of the quarantine dots; empty: none
+    QTest::addColumn<int>("storedSize");           // -1: none
+    QTest::addColumn<QString>("button");           // a ChartPopUp opened by it; empty: none
+    QTest::addColumn<QString>("popUpButton");
     QTest::addColumn<QColor>("pathColor");
-    QTest::addColumn<QColor>("quarantineColor");
-    QTest::addColumn<double>("quarantineOutline");
-    const QColor path(0x20, 0x9f, 0xdf);
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<double>("outline");
+    const QColor blue(0x20, 0x9f, 0xdf);
     const QColor grey(0x68, 0x68, 0x6a);
-    QTest::newRow("quarantine saved") << "btn_quarantine_color"
-                                      << "btn_accept" << path << QColor(10, 20, 30, 128) << 3.0;
-    QTest::newRow("path saved") << "btn_line_color"
-                                << "btn_accept" << QColor(10, 20, 30, 128) << QColor(1, 1, 1)
-                                << 6.0;
-    QTest::newRow("reset") << "btn_line_color"
-                           << "btn_reset" << path << grey << 1.0;
+    const QColor picked(10, 20, 30, 128);
+    QTest::newRow("defaults") << QVariantList{} << -1 << ""
+                              << "" << blue << grey << 1.0;
+    QTest::newRow("size 2 is one pixel, three channels opaque")
+        << QVariantList{10, 20, 30} << 2 << ""
+        << "" << blue << QColor(10, 20, 30) << 1.0;
+    QTest::newRow("saved for the dots") << QVariantList{1, 1, 1} << 7 << "btn_quarantine_color"
+                                        << "btn_accept" << blue << picked << 3.0;
+    QTest::newRow("saved for the path") << QVariantList{1, 1, 1} << 7 << "btn_line_color"
+                                        << "btn_accept" << picked << QColor(1, 1, 1) << 6.0;
+    QTest::newRow("reset") << QVariantList{1, 1, 1} << 7 << "btn_line_color"
+                           << "btn_reset" << blue << grey << 1.0;
 }
 
-void TestFlyGraph::chartPopUpColorsSurviveRestart()
+void TestFlyGraph::curveLooks()
 {
+    QFETCH(QVariantList, storedColor);
+    QFETCH(int, storedSize);
     QFETCH(QString, button);
-    QFETCH(QString, save);
+    QFETCH(QString, popUpButton);
     QFETCH(QColor, pathColor);
-    QFETCH(QColor, quarantineColor);
-    QFETCH(double, quarantineOutline);
+    QFETCH(QColor, color);
+    QFETCH(double, outline);
+    QSettings settings;
+    if (!storedColor.isEmpty())
+        Keys::ChartColorQuarantine.write(settings, storedColor);
+    if (storedSize >= 0)
+        Keys::ChartSizeQuarantine.write(settings, storedSize);
     CustomTableModel model;
-    {
-        QSettings settings;
-        Keys::ChartColorQuarantine.write(settings, {1, 1, 1, 255});
-        Keys::ChartSizeQuarantine.write(settings, 7);
-    }
-    {
+    if (!button.isEmpty()) {
         FlyGraph graph(1);
         graph.setModel(&model);
         graph.findChild<QToolButton *>(button)->click();
@@ -463,15 +436,21 @@ void TestFlyGraph::chartPopUpColorsSurviveRestart()
         QVERIFY(popUp && popUp->isVisible());
         popUp->colorPicker()->setCurrentColor(QColor(10, 20, 30, 128));
         popUp->sizeBox()->setValue(4);
-        QSignalSpy accepted(popUp, &ChartPopUp::accepted);
-        popUp->findChild<QAbstractButton *>(save)->click();
-        QCOMPARE(accepted.count(), 1);
+        popUp->findChild<QAbstractButton *>(popUpButton)->click();
     }
-    FlyGraph restarted(1);
-    restarted.setModel(&model);
-    QCOMPARE(restarted.pathCurve()->pen().color(), pathColor);
-    QCOMPARE(restarted.quarantineCurve()->pen().color(), quarantineColor);
-    QCOMPARE(restarted.quarantineCurve()->pen().widthF(), quarantineOutline);
+    // A graph made afterwards, as after a restart.
+    FlyGraph graph(1);
+    graph.setModel(&model);
+    QCOMPARE(graph.pathCurve()->pen().color(), pathColor);
+    QCOMPARE(graph.quarantineCurve()->pen().color(), color);
+    QCOMPARE(graph.quarantineCurve()->pen().widthF(), outline);
+    QCOMPARE(graph.pathCurve()->selectionDecorator()->pen(), QPen(Qt::red, 2));
+    const QImage icon = child<QToolButton>(&graph, "btn_quarantine_color")
+                            ->icon()
+                            .pixmap(22, 22)
+                            .toImage()
+                            .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.pixelColor(11, 11).rgb(), color.rgb());
 }
 
 void TestFlyGraph::filterThenQuarantineThroughBlock()
@@ -508,13 +487,20 @@ void TestFlyGraph::filterThenQuarantineThroughBlock()
         graph.setQuarantine(fly.quarantinedRows());
     });
 
-    child<QToolButton>(&graph, "btn_filter")->click();
+    QSignalSpy switches(&graph, &FlyGraph::swichEnabledFilter);
+    auto *filterButton = child<QToolButton>(&graph, "btn_filter");
+    filterButton->click();
     auto *filters = graph.findChild<FilterPopUp *>();
     QVERIFY(filters && filters->isVisible());
+    filterButton->click(); // a second click closes it
+    QTRY_VERIFY(!filters->isVisible());
+    filterButton->click();
     child<QCheckBox>(filters, "chkb_distance")->setChecked(true);
+    child<QCheckBox>(filters, "chkb_exposure")->setChecked(false);
     child<QSpinBox>(filters, "spn_distance")->setValue(25);
     child<QAbstractButton>(filters, "btn_accept")->click();
     QCOMPARE(Keys::FiltersValue.read(QSettings()), 25);
+    QCOMPARE(switches, (QList<QVariantList>{{0, true}, {1, false}, {2, false}}));
     // Rows 10 m apart on a straight line with 25 m: every other row thins out.
     const QList<int> marked{1, 3, 5, 7, 9};
     QTRY_COMPARE(rangesOf(graph.pathCurve()->selection()).size(), marked.size());
