@@ -4,8 +4,8 @@
 //
 //   kestrix-graphshot OUTDIR [ROWS]
 //
-// writes OUTDIR/graph-metric.png, graph-wgs84.png, popup-chart.png, popup-filter.png and
-// popup-settings.png.
+// writes OUTDIR/graph-metric.png, graph-wgs84.png, popup-chart.png, popup-filter.png,
+// popup-settings.png, menu-legend.png and menu-plot.png (legend moved to the bottom left).
 
 #include "app/guiresources.h"
 #include "blocks/customtablemodel.h"
@@ -16,12 +16,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <qcustomplot.h>
 
 namespace {
 
@@ -103,13 +105,47 @@ int main(int argc, char **argv)
             if (top != &graph && top->isVisible() && top->parentWidget() == &graph)
                 area = area.united(top->frameGeometry());
         }
-        ok = shoot(area.adjusted(-10, -10, 10, 10), out.filePath(QString::fromLatin1(popup.file))) &&
-             ok;
+        ok =
+            shoot(area.adjusted(-10, -10, 10, 10), out.filePath(QString::fromLatin1(popup.file))) &&
+            ok;
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top != &graph && top->parentWidget() == &graph)
                 top->hide();
         }
         settle(200);
     }
+
+    // The context menus, then the legend moved to the bottom left and the view fitted again.
+    QCustomPlot *plot = graph.plot();
+    const auto openMenu = [plot](const QPoint &pos) -> QMenu * {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, plot->mapToGlobal(pos));
+        QApplication::sendEvent(plot, &event);
+        settle(300);
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *menu = qobject_cast<QMenu *>(top); menu && menu->isVisible())
+                return menu;
+        }
+        return nullptr;
+    };
+    const QRect legend = plot->legend->outerRect();
+    QMenu *menu = openMenu(legend.center());
+    if (!menu)
+        return 1;
+    ok = shoot(frameOf(&graph).united(menu->frameGeometry()),
+               out.filePath(QStringLiteral("menu-legend.png"))) &&
+         ok;
+    for (QAction *action : menu->actions()) {
+        if (action->data().toInt() == (Qt::AlignBottom | Qt::AlignLeft))
+            action->trigger();
+    }
+    menu->close();
+    graph.findChild<QToolButton *>(QStringLiteral("btn_zoomReset"))->click();
+    menu = openMenu(QPoint(plot->width() / 2, plot->height() / 3));
+    if (!menu)
+        return 1;
+    ok = shoot(frameOf(&graph).united(menu->frameGeometry()),
+               out.filePath(QStringLiteral("menu-plot.png"))) &&
+         ok;
+    menu->close();
     return ok ? 0 : 1;
 }
