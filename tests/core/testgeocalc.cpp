@@ -238,16 +238,12 @@ void TestGeoCalc::randomAttitudes()
                                     z / 1000.0);
         const UtmPoint p =
             m_geo->applyAntennaOffset({500000.0, 6000000.0, 100.0, 33}, pitch, yaw, roll);
-        const QString where = QStringLiteral("arm %1 %2 %3, attitude %4 %5 %6")
-                                  .arg(a)
-                                  .arg(b)
-                                  .arg(z)
-                                  .arg(pitch)
-                                  .arg(yaw)
-                                  .arg(roll);
-        QVERIFY2(std::abs(p.x - (500000.0 + dE)) < 1e-9, qPrintable(where));
-        QVERIFY2(std::abs(p.y - (6000000.0 + dN)) < 1e-9, qPrintable(where));
-        QVERIFY2(std::abs(p.z - (100.0 + dH)) < 1e-9, qPrintable(where));
+        const QByteArray where =
+            QString::asprintf("arm %d %d %d, attitude %g %g %g", a, b, z, pitch, yaw, roll)
+                .toUtf8();
+        QVERIFY2(std::abs(p.x - (500000.0 + dE)) < 1e-9, where.constData());
+        QVERIFY2(std::abs(p.y - (6000000.0 + dN)) < 1e-9, where.constData());
+        QVERIFY2(std::abs(p.z - (100.0 + dH)) < 1e-9, where.constData());
     }
 }
 
