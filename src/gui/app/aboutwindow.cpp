@@ -17,7 +17,7 @@ QString bullet(const QString &text)
 
 QString notice(const QString &name, const QString &copyright, const QString &licence)
 {
-    const QString rule(72, QLatin1Char('='));
+    const QString rule(56, QLatin1Char('='));
     return rule + QLatin1Char('\n') + name + QLatin1Char('\n') + copyright + QLatin1Char('\n') +
            AboutWindow::tr("License: %1").arg(licence) + QStringLiteral("\n\n");
 }

@@ -615,6 +615,8 @@ void Fly::restoreGeometries()
         {m_ui->tablePreview, Keys::FlyTablePreviewGeometry}};
     for (const auto &t : tables)
         t.first->setGeometry(m_settings.value(t.second, t.first->geometry()).toRect());
+    // Until the operator sets the split, the numbers get more room than the photo paths.
+    m_ui->splitter->setSizes({400, 600, 600});
     const QByteArray splitter = m_settings.value(Keys::FlySplitter).toByteArray();
     if (!splitter.isEmpty())
         m_ui->splitter->restoreState(splitter);
