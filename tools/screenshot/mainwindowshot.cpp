@@ -67,9 +67,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("out"), QStringLiteral("PNG file to write."),
-                      QStringLiteral("file")});
-    parser.addOption({QStringLiteral("size"), QStringLiteral("Window size, WxH (default 1300x760)."),
+    parser.addOption(
+        {QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("size"),
+                      QStringLiteral("Window size, WxH (default 1300x760)."),
                       QStringLiteral("size"), QStringLiteral("1300x760")});
     parser.addOption({QStringLiteral("about"),
                       QStringLiteral("Also write the about box into this PNG file."),
