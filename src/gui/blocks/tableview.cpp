@@ -139,7 +139,9 @@ void TableView::invertSelection()
 
 void TableView::selectAll()
 {
-    clearSelectionQuietly();
+    // Only these modes select anything; the others keep their selection.
+    if (selectionMode() == MultiSelection || selectionMode() == ExtendedSelection)
+        clearSelectionQuietly();
     QTableView::selectAll();
     m_reportedRows = selectedRows();
     m_reportedKnown = true;
