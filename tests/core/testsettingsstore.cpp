@@ -53,6 +53,7 @@ void TestSettingsStore::emptyStoreGivesDefaults_data()
     row("offsetX", OffsetX.name(), OffsetX.read(s), 30);
     row("offsetY", OffsetY.name(), OffsetY.read(s), 0);
     row("offsetZ", OffsetZ.name(), OffsetZ.read(s), -169);
+    row("leverArmDesign", LeverArmDesign.name(), LeverArmDesign.read(s), false);
     row("secundsToSlice", SecondsToSlice.name(), SecondsToSlice.read(s), 60);
     row("photoPrefix", PhotoPrefix.name(), PhotoPrefix.read(s), QStringLiteral("KES"));
     row("output/dir", OutputDir.name(), OutputDir.read(s), QDir::homePath());

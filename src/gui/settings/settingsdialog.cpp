@@ -205,7 +205,8 @@ void SettingsDialog::retranslateExtras()
         tr("The UTM zone of timemarks given in metres (easting and northing), and whether it "
            "lies north or south of the equator. The geotags of the photo copies need it to turn "
            "metres into latitude and longitude; while it is unknown, the copies keep the "
-           "camera's own position. Timemarks in degrees bring their own zone.");
+           "camera's own position. The antenna offset is turned into the grid of this zone "
+           "too. Timemarks in degrees bring their own zone.");
     for (QWidget *widget :
          {static_cast<QWidget *>(m_ui->lbl_utmZone), static_cast<QWidget *>(m_ui->spin_utmZone),
           static_cast<QWidget *>(m_ui->combo_utmHemisphere)})
