@@ -12,5 +12,6 @@ void GuiResources::initialize()
         Q_INIT_RESOURCE(fonts);
         // Icons and pictures generated at build time from resources/pictures.txt.
         Q_INIT_RESOURCE(pictures);
+        Q_INIT_RESOURCE(settings);
     });
 }
