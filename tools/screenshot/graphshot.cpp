@@ -1,6 +1,6 @@
 // Screenshots of the flight graph for review and for the README: a synthetic survey flight
 // with a selection and quarantined rows, in metres and in WGS 84, and each option bubble.
-// Run it on a real X display (tools/graphshot/graphshot.sh starts Xvfb for it):
+// tools/screenshots.sh runs it for docs/graph.png; for the whole set, on an X display:
 //
 //   kestrix-graphshot OUTDIR [ROWS]
 //
