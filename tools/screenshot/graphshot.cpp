@@ -135,7 +135,7 @@ int main(int argc, char **argv)
                out.filePath(QStringLiteral("menu-legend.png"))) &&
          ok;
     for (QAction *action : menu->actions()) {
-        if (action->data().toInt() == (Qt::AlignBottom | Qt::AlignLeft))
+        if (action->data().toInt() == int(Qt::AlignBottom | Qt::AlignLeft))
             action->trigger();
     }
     menu->close();
