@@ -454,9 +454,13 @@ void Fly::scrollToRow(const QList<int> &rows)
     const int row = *std::min_element(rows.cbegin(), rows.cend());
     if (row >= table->model()->rowCount() || table->model()->columnCount() == 0)
         return;
-    // Only up and down: the columns the operator scrolled to stay where they are.
+    const int top = table->rowViewportPosition(row);
+    if (top >= 0 && top + table->rowHeight(row) <= table->viewport()->height())
+        return;
+    // At the top rather than just in view, so the rows picked after it show below it; only up
+    // and down, the columns the operator scrolled to stay where they are.
     const int across = table->horizontalScrollBar()->value();
-    table->scrollTo(table->model()->index(row, 0), QAbstractItemView::EnsureVisible);
+    table->scrollTo(table->model()->index(row, 0), QAbstractItemView::PositionAtTop);
     table->horizontalScrollBar()->setValue(across);
 }
 
