@@ -10,5 +10,6 @@ void GuiResources::initialize()
     std::call_once(once, [] {
         Q_INIT_RESOURCE(resources);
         Q_INIT_RESOURCE(fonts);
+        Q_INIT_RESOURCE(timemarks);
     });
 }
