@@ -51,8 +51,8 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
     const QStringList args = app.arguments();
     const QString outDir = args.value(1);
-    const QString fontPath =
-        args.value(2, QStringLiteral("/usr/share/fonts/truetype/font-awesome/fontawesome-webfont.ttf"));
+    const QString fontPath = args.value(
+        2, QStringLiteral("/usr/share/fonts/truetype/font-awesome/fontawesome-webfont.ttf"));
     if (outDir.isEmpty()) {
         err << "usage: kestrix-paint-folder-icons OUT_DIR [FONT_FILE]\n";
         return 2;
@@ -71,8 +71,8 @@ int main(int argc, char **argv)
         painter.setRenderHint(QPainter::TextAntialiasing);
         // The folder (fa-folder) fills the icon; its mark sits on the folder's front.
         drawGlyph(painter, family, 0xf07b, QRectF(0, 2, Size, Size - 4), QColor(0xe8, 0xb6, 0x4c));
-        drawGlyph(painter, family, icon.glyph, QRectF(Size * 0.28, Size * 0.36, Size * 0.44,
-                                                      Size * 0.44),
+        drawGlyph(painter, family, icon.glyph,
+                  QRectF(Size * 0.28, Size * 0.36, Size * 0.44, Size * 0.44),
                   QColor(0x2f, 0x5f, 0x8f));
         painter.end();
         const QString path = outDir + QLatin1Char('/') + QLatin1String(icon.file);

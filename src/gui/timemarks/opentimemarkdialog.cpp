@@ -9,7 +9,6 @@
 #include "timemarks/openttimemarktablemodel.h"
 #include "timemarks/rawtextpreview.h"
 #include "timemarks/timemarkfile.h"
-
 #include "ui_opentimemarkdialog.h"
 
 #include <QDir>
@@ -56,8 +55,9 @@ const RoleFrame roleFrames[] = {
 OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::OpenTimeMarkDialog>()), m_geoCalc(geoCalc),
       m_model(new OpentTimeMarkTableModel(geoCalc, this)), m_file(new TimemarkFile(m_model, this)),
-      m_files(new QFileSystemModel(this)),
-      m_nameFilters{QStringLiteral("*.txt"), QStringLiteral("*.csv"), QStringLiteral("*.pos")},
+      m_files(new QFileSystemModel(this)), m_nameFilters{QStringLiteral("*.txt"),
+                                                         QStringLiteral("*.csv"),
+                                                         QStringLiteral("*.pos")},
       m_labelNames{QStringLiteral("lbl_col_date"), QStringLiteral("lbl_col_x"),
                    QStringLiteral("lbl_col_y"),    QStringLiteral("lbl_col_z"),
                    QStringLiteral("lbl_col_sx"),   QStringLiteral("lbl_col_sy"),
@@ -172,7 +172,8 @@ void OpenTimeMarkDialog::buildExplorer()
 void OpenTimeMarkDialog::buildColumnMenu()
 {
     m_columnMenu = new QMenu(this);
-    m_joinAction = m_columnMenu->addAction(tr("Join columns"), this, &OpenTimeMarkDialog::onJoinCols);
+    m_joinAction =
+        m_columnMenu->addAction(tr("Join columns"), this, &OpenTimeMarkDialog::onJoinCols);
     m_columnMenu->addSeparator();
     const QStringList texts{tr("Set Date"), tr("Set Lat"),  tr("Set Lon"), tr("Set Height"),
                             tr("Set AccN"), tr("Set AccE"), tr("Set AccH")};
@@ -486,8 +487,8 @@ QSpinBox *OpenTimeMarkDialog::roleSpinBox(int number) const
 
 void OpenTimeMarkDialog::on_tableMeta_customContextMenuRequested(const QPoint &pos)
 {
-    const bool joinable = m_ui->tableMeta->selectedColumns().size() >= 2 &&
-                          m_ui->tableMeta->currentIndex().isValid();
+    const bool joinable =
+        m_ui->tableMeta->selectedColumns().size() >= 2 && m_ui->tableMeta->currentIndex().isValid();
     m_joinAction->setEnabled(joinable);
     m_columnMenu->popup(m_ui->tableMeta->viewport()->mapToGlobal(pos));
 }
