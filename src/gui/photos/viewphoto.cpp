@@ -91,8 +91,12 @@ void ViewPhoto::fillTags(const QString &entry)
             value->setFont(font);
         } else {
             value = new QStandardItem(row.value);
+            value->setToolTip(row.value.left(2000));
         }
-        m_tags->appendRow({readOnlyItem(row.tag), value});
+        // Long tag names and values do not fit their columns; the tool tip shows them whole.
+        QStandardItem *tag = readOnlyItem(row.tag);
+        tag->setToolTip(row.tag);
+        m_tags->appendRow({tag, value});
     }
     m_ui->table_exif->setColumnWidth(0, TagColumnWidth);
     m_ui->table_exif->setColumnWidth(1, ValueColumnWidth);

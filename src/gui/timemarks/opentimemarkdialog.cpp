@@ -30,6 +30,9 @@ namespace {
 
 constexpr int ResizeDelayMs = 500;
 constexpr int TableFitDelayMs = 50;
+constexpr int MaxFittedColumnWidth = 320;
+// The explorer sorts a folder's rows shortly after its listing arrived.
+constexpr int RevealDelayMs = 50;
 const char ColumnMimeType[] = "column";
 
 OpenTimeMarkDialog::ModalRunner &modalRunner()
@@ -62,7 +65,8 @@ OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
                    QStringLiteral("lbl_col_y"),    QStringLiteral("lbl_col_z"),
                    QStringLiteral("lbl_col_sx"),   QStringLiteral("lbl_col_sy"),
                    QStringLiteral("lbl_col_sz")},
-      m_nameColumnTimer(new QTimer(this)), m_tableTimer(new QTimer(this))
+      m_nameColumnTimer(new QTimer(this)), m_tableTimer(new QTimer(this)),
+      m_revealTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
     // A large window of its own that can be maximised, not a small box over the block.
@@ -70,13 +74,16 @@ OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
     setStyleSheet(styleSheet() + QLatin1Char(' ') + toolTipStyleSheet);
     for (const RoleFrame &frame : roleFrames) {
         auto *widget = findChild<QFrame *>(QLatin1String(frame.name));
-        widget->setStyleSheet(QStringLiteral("#%1 { border: 2px solid %2; background-color: %2; }")
+        // The style's grey for disabled text vanishes on the lighter colours.
+        widget->setStyleSheet(QStringLiteral("#%1 { border: 2px solid %2; background-color: %2; } "
+                                             "QLabel:disabled { color: #5a5a5a; }")
                                   .arg(QLatin1String(frame.name), QLatin1String(frame.colour)));
     }
     restoreGeometries();
     buildExplorer();
 
     m_ui->tableMeta->setModel(m_model);
+    m_ui->tableMeta->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     buildColumnMenu();
     connect(m_ui->tableMeta->verticalHeader(), &QHeaderView::sectionClicked, this,
             &OpenTimeMarkDialog::table_first_valueChanged);
@@ -141,7 +148,9 @@ void OpenTimeMarkDialog::restoreGeometries()
         m_settings.value(Keys::DialogTableGeometry, m_ui->tableMeta->geometry()).toRect());
     m_ui->textBrowser->setGeometry(
         m_settings.value(Keys::DialogTextGeometry, m_ui->textBrowser->geometry()).toRect());
-    m_ui->splitter->setSizes({330, 870});
+    // The role controls take most of the minimum width; a wider window widens the table.
+    m_ui->splitter->setStretchFactor(0, 0);
+    m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->restoreState(m_settings.value(Keys::DialogSplitter).toByteArray());
 }
 
@@ -166,6 +175,10 @@ void OpenTimeMarkDialog::buildExplorer()
     tree->setIndentation(20);
     tree->setSortingEnabled(true);
     tree->sortByColumn(0, Qt::AscendingOrder);
+    connect(m_files, &QFileSystemModel::directoryLoaded, this, &OpenTimeMarkDialog::folderListed);
+    m_revealTimer->setSingleShot(true);
+    m_revealTimer->setInterval(RevealDelayMs);
+    connect(m_revealTimer, &QTimer::timeout, this, &OpenTimeMarkDialog::revealScrollTarget);
     navigateTo(SettingsStore::lastDir(m_settings));
 }
 
@@ -269,7 +282,9 @@ void OpenTimeMarkDialog::chooseFile(const QString &path)
     const QModelIndex index = m_files->index(path);
     if (index.isValid()) {
         m_ui->treeView->setCurrentIndex(index);
-        m_ui->treeView->scrollTo(index);
+        m_ui->treeView->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        m_scrollTarget = m_files->filePath(index);
+        m_scrollTargetListed = false;
     }
     openPath(path);
 }
@@ -282,10 +297,40 @@ void OpenTimeMarkDialog::navigateTo(const QString &folder)
     m_ui->treeView->expand(index);
     m_ui->treeView->setCurrentIndex(index);
     m_ui->treeView->scrollTo(index, QAbstractItemView::PositionAtTop);
+    m_scrollTarget = m_files->filePath(index);
+    m_scrollTargetListed = false;
+}
+
+void OpenTimeMarkDialog::folderListed(const QString &folder)
+{
+    if (m_scrollTarget.isEmpty())
+        return;
+    // Folders are listed in the background and sorted after their listing arrived, which moves
+    // the rows under the target; scroll to it again once each folder on its way is in place.
+    const QFileInfo target(m_scrollTarget);
+    const QString targetFolder = target.isDir() ? target.filePath() : target.absolutePath();
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    if (targetFolder != folder && !targetFolder.startsWith(prefix))
+        return;
+    if (targetFolder == folder)
+        m_scrollTargetListed = true;
+    m_revealTimer->start();
+}
+
+void OpenTimeMarkDialog::revealScrollTarget()
+{
+    const QModelIndex index = m_files->index(m_scrollTarget);
+    if (index.isValid())
+        m_ui->treeView->scrollTo(index, m_files->isDir(index)
+                                            ? QAbstractItemView::PositionAtTop
+                                            : QAbstractItemView::PositionAtCenter);
+    if (m_scrollTargetListed)
+        m_scrollTarget.clear();
 }
 
 void OpenTimeMarkDialog::on_treeView_clicked(const QModelIndex &index)
 {
+    m_scrollTarget.clear();
     if (index.isValid())
         openPath(m_files->filePath(index));
 }
@@ -551,7 +596,13 @@ void OpenTimeMarkDialog::switchMetresDegree()
 void OpenTimeMarkDialog::autoResizeTable()
 {
     m_tableTimer->stop();
-    m_ui->tableMeta->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    QHeaderView *header = m_ui->tableMeta->horizontalHeader();
+    header->resizeSections(QHeaderView::ResizeToContents);
+    // A long comment line above the data must not push the data columns out of sight.
+    for (int i = 0; i < header->count(); ++i) {
+        if (header->sectionSize(i) > MaxFittedColumnWidth)
+            header->resizeSection(i, MaxFittedColumnWidth);
+    }
 }
 
 void OpenTimeMarkDialog::resizeNameColumn()

@@ -110,6 +110,8 @@ private:
     void buildColumnMenu();
     void restoreRoles();
     void navigateTo(const QString &folder);
+    void folderListed(const QString &folder);
+    void revealScrollTarget();
     void openPath(const QString &path);
     void loadIntoTable();
     void showTable();
@@ -131,7 +133,11 @@ private:
     QAction *m_joinAction = nullptr;
     QTimer *m_nameColumnTimer;
     QTimer *m_tableTimer;
+    QTimer *m_revealTimer;
     int m_acceptedCoordinateType = 0;
     bool m_coordinateLocked = false;
+    /// Navigated to but maybe not listed yet: shown again when its folders' listings arrive.
+    QString m_scrollTarget;
+    bool m_scrollTargetListed = false;
     bool m_detecting = false;
 };
