@@ -7,6 +7,7 @@
 #include "timemarks/openttimemarktablemodel.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QFile>
@@ -79,6 +80,8 @@ private slots:
     void reopenedFileKeepsRolesAndJoins();
     void unrecognisedFiles_data();
     void unrecognisedFiles();
+    void delimiterChangeReloads();
+    void geometryKept();
     void filterOffListsEveryFile();
     void columnMenu_data();
     void columnMenu();
@@ -197,6 +200,36 @@ void TestOpenTimeMarkDialog::unrecognisedFiles()
     const QString shown = child<QTextBrowser>(dialog, "textBrowser")->toPlainText();
     QVERIFY2(shown.endsWith(shownEnd), qPrintable(shown.right(100)));
     QVERIFY(shown.size() < 1048576 + 200);
+}
+
+void TestOpenTimeMarkDialog::delimiterChangeReloads()
+{
+    OpenTimeMarkDialog dialog(nullptr);
+    dialog.chooseFile(write(QStringLiteral("marks.csv"), marks));
+    auto *delimiter = child<QComboBox>(dialog, "cmb_seporator");
+    QCOMPARE(delimiter->currentText(), QStringLiteral(";"));
+    // No line splits at ",": an empty table that cannot be taken, its delimiter still at hand.
+    delimiter->setCurrentIndex(2);
+    QCOMPARE(dialog.tableModel()->rowCount(), 0);
+    QVERIFY(child<QWidget>(dialog, "widget_xyz")->isEnabled());
+    QVERIFY(!okButton(dialog)->isEnabled());
+    QCOMPARE(Keys::MetaSeparator.read(*m_settings), 2);
+    delimiter->setCurrentIndex(1);
+    QCOMPARE(dialog.tableModel()->rowCount(), 3);
+    QVERIFY(okButton(dialog)->isEnabled());
+    QCOMPARE(dialog.separatorPattern(), QStringLiteral(";"));
+}
+
+void TestOpenTimeMarkDialog::geometryKept()
+{
+    const QRect placed(20, 30, 1250, 700);
+    {
+        OpenTimeMarkDialog dialog(nullptr);
+        dialog.setGeometry(placed);
+    }
+    QVERIFY(m_settings->contains(Keys::DialogSplitter));
+    OpenTimeMarkDialog dialog(nullptr);
+    QCOMPARE(dialog.geometry(), placed);
 }
 
 void TestOpenTimeMarkDialog::filterOffListsEveryFile()
