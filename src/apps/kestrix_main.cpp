@@ -32,8 +32,10 @@ int main(int argc, char *argv[])
     qCDebug(lcInfo) << "Reading arguments";
     window.applyCommandLine(CommandLine(QCoreApplication::arguments()));
 
-    // Both are optional: a missing font only changes how tool tips and icons look.
-    QFontDatabase::addApplicationFont(QStringLiteral("://Myriad-Pro.ttf"));
+    // All are optional: a missing font only changes how tool tips and icons look. Open Sans
+    // is the free interface font the tool-tip style names.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
 
     qCDebug(lcInfo) << "Show MainWindow";
