@@ -1,4 +1,5 @@
 #include "blocks/dialogonadd.h"
+#include "scriptedprompts.h"
 #include "testenv.h"
 
 #include <QComboBox>
@@ -49,20 +50,30 @@ void TestDialogOnAdd::choice()
     QFETCH(int, result);
     QFETCH(bool, stores);
     QFETCH(int, onAdd);
-    DialogOnAdd::setModalRunner([&](DialogOnAdd &dialog) {
-        dialog.findChild<QComboBox *>(QStringLiteral("comboBox"))->setCurrentIndex(index);
-        dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-            ->button(QDialogButtonBox::StandardButton(button))
-            ->click();
-        return dialog.result();
-    });
+    struct Answer : ScriptedPrompts
+    {
+        int index = 0;
+        int button = 0;
+        int exec(QDialog &dialog) override
+        {
+            dialog.findChild<QComboBox *>(QStringLiteral("comboBox"))->setCurrentIndex(index);
+            dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+                ->button(QDialogButtonBox::StandardButton(button))
+                ->click();
+            return dialog.result();
+        }
+    };
+    auto *answer = new Answer;
+    answer->index = index;
+    answer->button = button;
+    UserPrompts::setInstance(answer);
     DialogOnAdd dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Add timemarks"));
     QCOMPARE(dialog.exec(), result);
     QCOMPARE(int(dialog.choice()), index);
     QCOMPARE(dialog.storesChoice(), stores);
     QCOMPARE(dialog.onAddValue(), onAdd);
-    DialogOnAdd::setModalRunner({});
+    UserPrompts::setInstance(nullptr);
 }
 
 QTEST_MAIN(TestDialogOnAdd)

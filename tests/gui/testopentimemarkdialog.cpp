@@ -1,12 +1,12 @@
 #include "app/guiresources.h"
 #include "blocks/tableview.h"
+#include "scriptedprompts.h"
 #include "settings/settingskeys.h"
 #include "testenv.h"
 #include "timemarks/lineconversionreport.h"
 #include "timemarks/opentimemarkdialog.h"
 #include "timemarks/openttimemarktablemodel.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDropEvent>
@@ -14,8 +14,6 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,15 +39,6 @@ QPushButton *okButton(const OpenTimeMarkDialog &dialog)
     return child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
 }
 
-QAction *menuAction(const OpenTimeMarkDialog &dialog, const QString &text)
-{
-    for (QAction *action : dialog.findChild<QMenu *>()->actions()) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
-}
-
 void selectColumns(TableView *table, const QList<int> &columns)
 {
     table->setCurrentIndex(table->model()->index(0, columns.first()));
@@ -68,6 +57,17 @@ QStringList listedNames(const QFileSystemModel *files, const QString &dir)
     return names;
 }
 
+/// Runs a dialog's modal loop with a function instead of waiting for the operator.
+struct DialogPrompts : ScriptedPrompts
+{
+    std::function<int(OpenTimeMarkDialog &)> run;
+    int exec(QDialog &dialog) override
+    {
+        auto *timemarks = qobject_cast<OpenTimeMarkDialog *>(&dialog);
+        return run && timemarks ? run(*timemarks) : QDialog::Rejected;
+    }
+};
+
 } // namespace
 
 class TestOpenTimeMarkDialog : public QObject
@@ -76,6 +76,7 @@ class TestOpenTimeMarkDialog : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void form();
     void reopenedFileKeepsRolesAndJoins();
     void unrecognisedFiles_data();
@@ -98,6 +99,7 @@ private:
     QString write(const QString &name, const QByteArray &bytes);
     QTemporaryDir m_dir;
     QSettings *m_settings = nullptr;
+    DialogPrompts *m_prompts = nullptr;
 };
 
 void TestOpenTimeMarkDialog::initTestCase()
@@ -113,6 +115,13 @@ void TestOpenTimeMarkDialog::init()
     m_settings->clear();
     Keys::OutputAutoOutAsInp.write(*m_settings, false);
     m_settings->sync();
+    m_prompts = new DialogPrompts;
+    UserPrompts::setInstance(m_prompts);
+}
+
+void TestOpenTimeMarkDialog::cleanup()
+{
+    UserPrompts::setInstance(nullptr);
 }
 
 QString TestOpenTimeMarkDialog::write(const QString &name, const QByteArray &bytes)
@@ -277,11 +286,9 @@ void TestOpenTimeMarkDialog::columnMenu()
     dialog.chooseFile(write(QStringLiteral("marks.csv"), marks));
     auto *table = child<TableView>(dialog, "tableMeta");
     selectColumns(table, columns);
+    m_prompts->menuChoice = action;
     table->customContextMenuRequested(QPoint(5, 5));
-    auto *menu = dialog.findChild<QMenu *>();
-    QCOMPARE(menuAction(dialog, "Join columns")->isEnabled(), columns.size() >= 2);
-    menu->close();
-    menuAction(dialog, action)->trigger();
+    QCOMPARE(m_prompts->menu.value(QStringLiteral("Join columns")), columns.size() >= 2);
     if (spinBox.isEmpty()) {
         QCOMPARE(dialog.tableModel()->columnCount(), value);
         QCOMPARE(dialog.tableModel()->rowCells(1).at(1),
@@ -346,7 +353,7 @@ void TestOpenTimeMarkDialog::cancelledRadioChangeIsUndone()
     OpenTimeMarkDialog dialog(nullptr);
     dialog.chooseFile(write(QStringLiteral("marks.csv"), marks));
     QCOMPARE(dialog.acceptedCoordinateType(), 0);
-    OpenTimeMarkDialog::setModalRunner([](OpenTimeMarkDialog &d) {
+    m_prompts->run = [](OpenTimeMarkDialog &d) {
         QTest::mouseClick(child<QRadioButton>(d, "radio_wgs"), Qt::LeftButton);
         // The change takes effect at once: labels and headers speak of degrees.
         if (child<QLabel>(d, "lbl_col_x")->text() != QLatin1String("Lat") ||
@@ -354,21 +361,19 @@ void TestOpenTimeMarkDialog::cancelledRadioChangeIsUndone()
             return -1;
         d.reject();
         return d.result();
-    });
+    };
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    OpenTimeMarkDialog::setModalRunner({});
     QCOMPARE(Keys::CoordinateType.read(*m_settings), 2);
     QCOMPARE(dialog.acceptedCoordinateType(), 0);
     // What the block does after a cancel; the next opening shows the metric system again.
     Keys::CoordinateType.write(*m_settings, dialog.acceptedCoordinateType());
-    OpenTimeMarkDialog::setModalRunner([](OpenTimeMarkDialog &d) {
+    m_prompts->run = [](OpenTimeMarkDialog &d) {
         return child<QRadioButton>(d, "radio_utm")->isChecked() &&
                        child<QLabel>(d, "lbl_col_x")->text() == QLatin1String("N")
                    ? 1
                    : -1;
-    });
+    };
     QCOMPARE(dialog.exec(), 1);
-    OpenTimeMarkDialog::setModalRunner({});
 }
 
 void TestOpenTimeMarkDialog::lockDisablesRadios_data()
@@ -400,22 +405,20 @@ void TestOpenTimeMarkDialog::okOnlyWithNumbers()
     QVERIFY(okButton(dialog)->isEnabled());
     okButton(dialog)->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    auto *box = dialog.findChild<QMessageBox *>();
-    QVERIFY(box);
     LineConversionReport report;
     dialog.tableModel()->toLines(&report);
     QCOMPARE(report.invalidRows, 1);
-    QVERIFY2(box->text().contains(report.warningText()), qPrintable(box->text()));
-    box->close();
+    QCOMPARE(m_prompts->warnings.size(), 1);
+    QVERIFY2(m_prompts->warnings.first().contains(report.warningText()),
+             qPrintable(m_prompts->warnings.first()));
 
     const QString good = write(QStringLiteral("good.csv"), marks);
-    OpenTimeMarkDialog::setModalRunner([&](OpenTimeMarkDialog &d) {
+    m_prompts->run = [&](OpenTimeMarkDialog &d) {
         d.chooseFile(good);
         okButton(d)->click();
         return d.result();
-    });
+    };
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    OpenTimeMarkDialog::setModalRunner({});
     QCOMPARE(dialog.loadedFileName(), good);
     QCOMPARE(dialog.tableModel()->toLines().size(), 2);
 }

@@ -1,3 +1,4 @@
+#include "app/mainwindow.h"
 #include "logcapture.h"
 #include "photos/viewphoto.h"
 #include "syntheticflight.h"
@@ -32,6 +33,7 @@ private slots:
     void resizesGiveOneSmoothRescale();
     void unreadablePhotoKeepsWindowUsable();
     void realPhoto();
+    void mainWindowKeepsOneViewer();
 
 private:
     QString photo(const QString &name, const QSize &size, const QString &exposure);
@@ -126,6 +128,24 @@ void TestViewPhoto::realPhoto()
     viewer.showPhoto(TestEnv::testDataDir() + QStringLiteral("/photos/H20N_DJI_0006_R.JPG"));
     QVERIFY(!viewer.photo().isNull());
     QCOMPARE(tagValue(viewer.tagModel(), "drone-dji.FlightYawDegree"), QStringLiteral("-86.00"));
+}
+
+void TestViewPhoto::mainWindowKeepsOneViewer()
+{
+    const QString first = photo(QStringLiteral("e.jpg"), QSize(64, 48), "1/100");
+    const QString second = photo(QStringLiteral("f.jpg"), QSize(48, 64), "1/200");
+    MainWindow window;
+    window.show();
+    QVERIFY(!window.photoViewer());
+    window.on_openPhoto(first);
+    ViewPhoto *viewer = window.photoViewer();
+    QVERIFY(viewer && viewer->isVisible() && !viewer->parent());
+    window.on_openPhoto(second);
+    QCOMPARE(window.photoViewer(), viewer);
+    QCOMPARE(viewer->windowTitle(), "Preview - " + second);
+    // A window without a parent would otherwise keep the program running.
+    window.close();
+    QVERIFY(!viewer->isVisible());
 }
 
 QTEST_MAIN(TestViewPhoto)

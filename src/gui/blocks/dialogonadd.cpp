@@ -1,18 +1,9 @@
 #include "blocks/dialogonadd.h"
 
+#include "app/userprompts.h"
 #include "ui_dialogonadd.h"
 
 #include <QPushButton>
-
-namespace {
-
-DialogOnAdd::ModalRunner &modalRunner()
-{
-    static DialogOnAdd::ModalRunner runner;
-    return runner;
-}
-
-} // namespace
 
 DialogOnAdd::DialogOnAdd(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::DialogOnAdd>())
@@ -22,16 +13,15 @@ DialogOnAdd::DialogOnAdd(QWidget *parent)
 
 DialogOnAdd::~DialogOnAdd() = default;
 
-void DialogOnAdd::setModalRunner(ModalRunner runner)
-{
-    modalRunner() = std::move(runner);
-}
-
 int DialogOnAdd::exec()
 {
-    if (modalRunner())
-        return modalRunner()(*this);
-    return QDialog::exec();
+    // UserPrompts runs the modal loop by calling exec() again; that inner call is the loop.
+    if (m_inModalLoop)
+        return QDialog::exec();
+    m_inModalLoop = true;
+    const int result = UserPrompts::instance().exec(*this);
+    m_inModalLoop = false;
+    return result;
 }
 
 void DialogOnAdd::on_comboBox_currentIndexChanged(int index)

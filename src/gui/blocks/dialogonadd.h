@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -25,9 +24,6 @@ public:
         AddToEnd = 0,
         Replace = 1
     };
-    /// Runs a dialog in place of its modal loop and returns its result; tests set one.
-    using ModalRunner = std::function<int(DialogOnAdd &)>;
-
     explicit DialogOnAdd(QWidget *parent = nullptr);
     ~DialogOnAdd() override;
 
@@ -38,10 +34,8 @@ public:
     /// The meta/onadd value that keeps the choice: 1 adds, 2 replaces.
     int onAddValue() const { return m_choice == Replace ? 2 : 1; }
 
-    /// Replaces the modal loop of every DialogOnAdd (an empty runner restores it).
-    static void setModalRunner(ModalRunner runner);
-
 public slots:
+    /// Runs the dialog through UserPrompts, so tests answer it without a modal loop.
     int exec() override;
     void on_comboBox_currentIndexChanged(int index);
     void on_buttonBox_clicked(QAbstractButton *button);
@@ -50,4 +44,5 @@ private:
     std::unique_ptr<Ui::DialogOnAdd> m_ui;
     Choice m_choice = AddToEnd;
     bool m_storesChoice = false;
+    bool m_inModalLoop = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/logcategories.h"
 #include "app/sharedconstants.h"
+#include "app/userprompts.h"
 #include "blocks/tableview.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
@@ -18,7 +19,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,12 +34,6 @@ constexpr int MaxFittedColumnWidth = 320;
 // The explorer sorts a folder's rows shortly after its listing arrived.
 constexpr int RevealDelayMs = 50;
 const char ColumnMimeType[] = "column";
-
-OpenTimeMarkDialog::ModalRunner &modalRunner()
-{
-    static OpenTimeMarkDialog::ModalRunner runner;
-    return runner;
-}
 
 // The role containers and the colour each is drawn in.
 struct RoleFrame
@@ -234,11 +228,6 @@ QString OpenTimeMarkDialog::loadedFileName() const
     return m_file->loadedFileName();
 }
 
-void OpenTimeMarkDialog::setModalRunner(ModalRunner runner)
-{
-    modalRunner() = std::move(runner);
-}
-
 void OpenTimeMarkDialog::setCoordinateLocked(bool locked)
 {
     m_coordinateLocked = locked;
@@ -253,10 +242,14 @@ void OpenTimeMarkDialog::setGeoCalc(GeoCalc *geoCalc)
 
 int OpenTimeMarkDialog::exec()
 {
+    // UserPrompts runs the modal loop by calling exec() again; that inner call is the loop.
+    if (m_inModalLoop)
+        return QDialog::exec();
     switchMetresDegree();
-    if (modalRunner())
-        return modalRunner()(*this);
-    return QDialog::exec();
+    m_inModalLoop = true;
+    const int result = UserPrompts::instance().exec(*this);
+    m_inModalLoop = false;
+    return result;
 }
 
 void OpenTimeMarkDialog::accept()
@@ -266,12 +259,9 @@ void OpenTimeMarkDialog::accept()
     LineConversionReport report;
     m_model->toLines(&report);
     if (report.hasProblems()) {
-        auto *box = new QMessageBox(QMessageBox::Warning, tr("Warning"),
-                                    tr("The timemarks were not added.") + QStringLiteral("\n\n") +
-                                        report.warningText(),
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        UserPrompts::instance().warning(this, tr("Warning"),
+                                        tr("The timemarks were not added.") +
+                                            QStringLiteral("\n\n") + report.warningText());
         return;
     }
     QDialog::accept();
@@ -535,7 +525,7 @@ void OpenTimeMarkDialog::on_tableMeta_customContextMenuRequested(const QPoint &p
     const bool joinable =
         m_ui->tableMeta->selectedColumns().size() >= 2 && m_ui->tableMeta->currentIndex().isValid();
     m_joinAction->setEnabled(joinable);
-    m_columnMenu->popup(m_ui->tableMeta->viewport()->mapToGlobal(pos));
+    UserPrompts::instance().execMenu(*m_columnMenu, m_ui->tableMeta->viewport()->mapToGlobal(pos));
 }
 
 void OpenTimeMarkDialog::onSetCol()

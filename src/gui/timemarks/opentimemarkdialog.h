@@ -5,7 +5,6 @@
 #include <QSettings>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class GeoCalc;
@@ -36,9 +35,6 @@ class OpenTimeMarkDialog : public QDialog
     Q_OBJECT
 
 public:
-    /// Runs a dialog in place of its modal loop and returns its result; tests set one.
-    using ModalRunner = std::function<int(OpenTimeMarkDialog &)>;
-
     explicit OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent = nullptr);
     /// Stores the geometries and the splitter state.
     ~OpenTimeMarkDialog() override;
@@ -62,13 +58,11 @@ public:
     /// Chooses @p path as a click on it in the explorer does (a file dropped on a block).
     void chooseFile(const QString &path);
 
-    /// Replaces the modal loop of every import dialog (an empty runner restores it).
-    static void setModalRunner(ModalRunner runner);
-
 public slots:
     void autoResizeTable();
     void switchMetresDegree();
     void setGeoCalc(GeoCalc *geoCalc);
+    /// Shows the stored coordinate system, then runs the dialog through UserPrompts.
     int exec() override;
     /// Takes the file only when every numeric cell to be taken holds a number.
     void accept() override;
@@ -140,4 +134,5 @@ private:
     QString m_scrollTarget;
     bool m_scrollTargetListed = false;
     bool m_detecting = false;
+    bool m_inModalLoop = false;
 };
