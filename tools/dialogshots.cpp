@@ -97,6 +97,9 @@ int main(int argc, char **argv)
     ExivSetup::initialize();
     QApplication app(argc, argv);
     GuiResources::initialize();
+    // The same fonts as the program.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
     const QStringList args = app.arguments();
     if (args.size() != 4) {

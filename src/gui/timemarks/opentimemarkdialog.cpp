@@ -31,6 +31,7 @@ namespace {
 constexpr int ResizeDelayMs = 500;
 constexpr int TableFitDelayMs = 50;
 constexpr int MaxFittedColumnWidth = 320;
+constexpr int ExplorerWidth = 380;
 // The explorer sorts a folder's rows shortly after its listing arrived.
 constexpr int RevealDelayMs = 50;
 const char ColumnMimeType[] = "column";
@@ -88,7 +89,7 @@ OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
             &QComboBox::setCurrentIndex);
 
     m_ui->tableMeta->hide();
-    m_ui->widget_xyz->setEnabled(false);
+    setTableControlsEnabled(false);
     m_ui->textBrowser->show();
     updateOkButton();
 
@@ -142,9 +143,12 @@ void OpenTimeMarkDialog::restoreGeometries()
         m_settings.value(Keys::DialogTableGeometry, m_ui->tableMeta->geometry()).toRect());
     m_ui->textBrowser->setGeometry(
         m_settings.value(Keys::DialogTextGeometry, m_ui->textBrowser->geometry()).toRect());
-    // The role controls take most of the minimum width; a wider window widens the table.
+    // A wider window widens the table. Sizes are shares of the splitter's width, so the
+    // splitter gets its real width before the explorer gets room for long file names.
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
+    layout()->activate();
+    m_ui->splitter->setSizes({ExplorerWidth, m_ui->splitter->width() - ExplorerWidth});
     m_ui->splitter->restoreState(m_settings.value(Keys::DialogSplitter).toByteArray());
 }
 
@@ -374,7 +378,7 @@ void OpenTimeMarkDialog::loadIntoTable()
 void OpenTimeMarkDialog::showTable()
 {
     m_ui->tableMeta->show();
-    m_ui->widget_xyz->setEnabled(true);
+    setTableControlsEnabled(true);
     m_ui->textBrowser->hide();
     updateOkButton();
 }
@@ -383,9 +387,15 @@ void OpenTimeMarkDialog::showRawText(const QString &text)
 {
     m_ui->textBrowser->setPlainText(text);
     m_ui->tableMeta->hide();
-    m_ui->widget_xyz->setEnabled(false);
+    setTableControlsEnabled(false);
     m_ui->textBrowser->show();
     updateOkButton();
+}
+
+void OpenTimeMarkDialog::setTableControlsEnabled(bool enabled)
+{
+    m_ui->widget_xyz->setEnabled(enabled);
+    m_ui->widget_reading->setEnabled(enabled);
 }
 
 void OpenTimeMarkDialog::updateOkButton()

@@ -110,6 +110,8 @@ private:
     void loadIntoTable();
     void showTable();
     void showRawText(const QString &text);
+    /// The role controls, the first row and the delimiter act on a shown table only.
+    void setTableControlsEnabled(bool enabled);
     void updateOkButton();
     void radioClicked();
     void startLabelDrag(QLabel *label);
