@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
     StartupAttributes::apply(settings);
 
     QApplication app(argc, argv);
+    // Lets the desktop match the window to the menu entry and its icon (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvanta.kestrix"));
     Logger::setUp();
     TranslationLoader translations;
     translations.install();

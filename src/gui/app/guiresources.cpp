@@ -12,6 +12,7 @@ void GuiResources::initialize()
         Q_INIT_RESOURCE(fonts);
         // Icons and pictures generated at build time from resources/pictures.txt.
         Q_INIT_RESOURCE(pictures);
+        Q_INIT_RESOURCE(settings);
         Q_INIT_RESOURCE(timemarks);
     });
 }
