@@ -14,6 +14,7 @@
 #include "blocks/flydata.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
+#include "photos/viewphoto.h"
 #include "processing/fileswork.h"
 #include "settings/settingskeys.h"
 #include "ui_mainwindow.h"
@@ -359,8 +360,12 @@ void MainWindow::onSwichAutoResize() {}
 
 void MainWindow::on_openPhoto(const QString &path)
 {
-    // The photo viewer comes with its own window; until then the request is only logged.
-    qCDebug(lcInfo) << "View photo" << path;
+    if (!m_photoViewer)
+        m_photoViewer = std::make_unique<ViewPhoto>();
+    m_photoViewer->show();
+    m_photoViewer->raise();
+    m_photoViewer->activateWindow();
+    m_photoViewer->showPhoto(path);
 }
 
 void MainWindow::on_actionAbout_triggered()
@@ -395,6 +400,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Stored here as well as at destruction, so the geometry survives a crash during shut-down.
     storeWindowGeometry();
     m_errorWindow->close();
+    // The viewer has no parent: left open it would keep the program running.
+    if (m_photoViewer)
+        m_photoViewer->close();
     event->accept();
 }
 
