@@ -265,7 +265,8 @@ void TestCli::wgs84FromPosFile()
         rows[i].east = 3.25;               // longitude, zone 31
     }
     SyntheticFlight::writeTimemarks(dir + "/flight.pos", rows, SyntheticFlight::Format::RtklibPos);
-    const CliResult r = cli({"process", "--no-subdir", "--coords", "wgs84", "--first-row", "5",
+    // Line 6 of the file, the first after its "%" header, as an editor numbers it.
+    const CliResult r = cli({"process", "--no-subdir", "--coords", "wgs84", "--first-row", "6",
                              "--columns", "0,3,4,5,8,9,10", "--out", dir + "/out", "--timemarks",
                              dir + "/flight.pos", dir + "/photos"});
     QVERIFY2(r.code == 0, qPrintable(r.err));

@@ -292,16 +292,23 @@ void TestFilesWork::timemarksOnlyTouchesNothing()
 
 void TestFilesWork::morePhotosThanRows()
 {
+    // A photo without a row has no position: it is copied as the camera made it, has no
+    // line, and is named.
     const QString out = freshDir("more");
+    const BlockSnapshot block = makeBlock("x", 3, 2);
     FilesWork job(m_geo);
-    QVERIFY(run(job, out, {makeBlock("x", 3, 2)}) >= 0);
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QVERIFY(run(job, out, {block}) >= 0);
     const QStringList lines = readLines(out + "/fileData.txt");
-    QCOMPARE(lines.size(), 4);
-    const QStringList extra = lines.at(3).split('\t');
-    // position 0 corrected by the offset only; accuracies -1
-    QVERIFY(std::abs(extra.at(1).toDouble()) < 1.0);
-    QVERIFY(std::abs(extra.at(2).toDouble()) < 1.0);
-    QCOMPARE(extra.mid(4), QStringList({"-1.000", "-1.000", "-1.000"}));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.at(2).startsWith("KES_1_00002.JPG\t"));
+    QCOMPARE(checksum({out + "/IMG/KES_1_00003.JPG"}), checksum({block.entries.at(2)}));
+    const auto r = report.first().first().value<ProcessingReport>();
+    QCOMPARE(r.withoutPosition, 1);
+    QCOMPARE(r.withoutPositionPhotos, QStringList{block.entries.at(2)});
+    QCOMPARE(r.withoutPositionReasons, QStringList{"has no timemark row (2 rows for 3 photos)"});
+    QCOMPARE(r.withoutLinePhotos, QStringList{block.entries.at(2)});
+    QCOMPARE(r.copied, 3);
 }
 
 void TestFilesWork::lastProgressValue_data()
@@ -538,7 +545,7 @@ void TestFilesWork::photoChangedAfterAdding_data()
     for (int type : {int(FullWork), int(PhotosOnly)}) {
         const char *mode = type == FullWork ? "full" : "photos only";
         QTest::addRow("deleted, %s", mode)
-            << "delete" << type << "No such file or directory" << false;
+            << "delete" << type << "does not exist" << false;
         QTest::addRow("cut short, %s", mode)
             << "truncate" << type << "the photo changed after it was added" << false;
         QTest::addRow("emptied, %s", mode) << "empty" << type << "(0 bytes," << false;

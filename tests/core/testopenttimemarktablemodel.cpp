@@ -386,8 +386,8 @@ void TestOpentTimeMarkTableModel::toLinesFirstRowAndModes()
 void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
 {
     OpentTimeMarkTableModel model(m_geo.get());
-    fill(model,
-         {"d0|10|20|30|1", "d1|1,234.5|20|30|1", "d2|1 234,5|20|30|1", "d3|10|20", "d4|10|x|30|"});
+    fill(model, {"d0|6000010|500020|30|1", "d1|1,234.5|500020|30|1",
+                 "d2|6 001 234,5|500020|30|1", "d3|6000010|500020", "d4|6000010|x|30|"});
     model.setColDate(1);
     model.setColX(2);
     model.setColY(3);
@@ -403,7 +403,7 @@ void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
     lines = model.toLines(&report);
     QCOMPARE(lines.size(), 5); // every row stays: pairing is by index
     QCOMPARE(lines.at(1).y, 0.0);
-    QCOMPARE(lines.at(2).y, 1234.5);
+    QCOMPARE(lines.at(2).y, 6001234.5);
     QCOMPARE(lines.at(3).z, 0.0);
     QCOMPARE(lines.at(3).sy, 0.0);
     QCOMPARE(lines.at(4).x, 0.0);
@@ -413,8 +413,9 @@ void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
     QCOMPARE(report.firstInvalidRow, 2);
     QCOMPARE(report.firstInvalidColumn, 2);
     QCOMPARE(report.firstInvalidText, QStringLiteral("1,234.5"));
+    QCOMPARE(report.firstReason, QStringLiteral("column 2 holds \"1,234.5\", which is not a number"));
     QVERIFY(report.warningText().startsWith(QStringLiteral("3 timemark row(s)")));
-    QVERIFY(report.warningText().contains(QStringLiteral("\"1,234.5\"")));
+    QVERIFY(report.warningText().contains(QStringLiteral("(first: row 2: column 2 holds")));
 
     model.removeRows(QList<int>{1, 3, 4});
     lines = model.toLines(&report);

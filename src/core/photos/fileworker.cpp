@@ -46,16 +46,12 @@ bool startsLikeJpeg(int fd)
 // Why Exiv2 refused the photo, in the operator's terms where they can be told.
 QString exivProblem(const Exiv2::AnyError &e, int fd)
 {
-    const QString message = QString::fromLocal8Bit(e.what());
-    if (e.code() == Exiv2::kerFileContainsUnknownImageType || e.code() == Exiv2::kerNotAnImage)
+    // Photos are JPEGs; what Exiv2 cannot read and does not even begin like one is no photo.
+    if (!startsLikeJpeg(fd))
         return FileWorker::tr("is not a JPEG photo");
-    if (startsLikeJpeg(fd))
-        return FileWorker::tr("is cut short or damaged (Exiv2 ERROR: %1 - %2)")
-            .arg(e.code())
-            .arg(message);
-    return FileWorker::tr("has metadata that Exiv2 cannot read (Exiv2 ERROR: %1 - %2)")
+    return FileWorker::tr("is cut short or damaged (Exiv2 ERROR: %1 - %2)")
         .arg(e.code())
-        .arg(message);
+        .arg(QString::fromLocal8Bit(e.what()));
 }
 
 } // namespace

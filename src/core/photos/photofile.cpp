@@ -53,9 +53,9 @@ QString PhotoFile::attitudeProblem(double pitch, double yaw, double roll)
         return QString();
     return tr("has a drone attitude out of range (pitch %1, yaw %2, roll %3 degrees; pitch and "
               "roll may be -180 to 180, yaw -360 to 360)")
-        .arg(pitch, 0, 'g', 10)
-        .arg(yaw, 0, 'g', 10)
-        .arg(roll, 0, 'g', 10);
+        .arg(pitch, 0, 'g', 7)
+        .arg(yaw, 0, 'g', 7)
+        .arg(roll, 0, 'g', 7);
 }
 
 qint64 PhotoFile::size(const QString &entry)
