@@ -414,7 +414,8 @@ void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
     QCOMPARE(report.firstInvalidColumn, 2);
     QCOMPARE(report.firstInvalidText, QStringLiteral("1,234.5"));
     QCOMPARE(report.firstReason, QStringLiteral("column 2 holds \"1,234.5\", which is not a number"));
-    QVERIFY(report.warningText().startsWith(QStringLiteral("3 timemark row(s)")));
+    QVERIFY(report.warningText().startsWith(
+        QStringLiteral("Timemark rows that are no usable position: 3. The file is refused")));
     QVERIFY(report.warningText().contains(QStringLiteral("(first: row 2: column 2 holds")));
 
     model.removeRows(QList<int>{1, 3, 4});

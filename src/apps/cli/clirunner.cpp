@@ -223,10 +223,11 @@ QStringList CliRunner::expandPhotos(const QStringList &paths, QStringList *refus
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
-            // Name filters match without regard to letter case. System entries too: a FIFO or
-            // a broken link under a photo's name is named, not passed over in silence.
-            QStringList names = QDir(path).entryList({"*.jpg", "*.jpeg"},
-                                                     QDir::Files | QDir::System | QDir::Hidden);
+            // Name filters match without regard to letter case. Anything under a photo's name
+            // is looked at: a FIFO, a folder or a broken link is named, not passed over.
+            QStringList names = QDir(path).entryList(
+                {"*.jpg", "*.jpeg"},
+                QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
             // Natural order, as a file manager shows them: DJI_9999 before DJI_10000. Photos
             // are paired with timemark rows by this order, so it must not depend on the locale.
             std::sort(names.begin(), names.end(), naturalLess);
@@ -274,9 +275,11 @@ bool CliRunner::chooseFirstRow(OpentTimeMarkTableModel &table, const QString &pa
         return true;
     // Told so that a first row off by a line is seen before the photos are paired.
     const QVector<QString> cells = table.rowCells(row - 1);
-    const QString shown = table.colDate() > 0 && table.colDate() <= cells.size()
-                              ? cells.at(table.colDate() - 1).trimmed()
-                              : QStringList(cells.mid(0, 3).toList()).join(QLatin1Char(' '));
+    QString shown = table.colDate() > 0 && table.colDate() <= cells.size()
+                        ? cells.at(table.colDate() - 1).trimmed()
+                        : QStringList(cells.mid(0, 3).toList()).join(QLatin1Char(' '));
+    if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) && shown.endsWith(QLatin1Char('"')))
+        shown = shown.mid(1, shown.size() - 2);
     m_err << tr("Block %1: first timemark row: line %2 (%3)")
                  .arg(number)
                  .arg(table.lineNumber(row - 1))
@@ -575,10 +578,14 @@ bool CliRunner::printReport(const ProcessingReport &report)
         m_out << tr("Photos without a position (no geotag, no line): %1")
                      .arg(report.withoutPosition)
               << Qt::endl;
-    for (int i = 0; i < report.withoutPositionPhotos.size(); ++i)
-        m_err << tr("Photo %1 %2")
-                     .arg(report.withoutPositionPhotos.at(i), report.withoutPositionReasons.value(i))
-              << Qt::endl;
+    // Those missing from the coordinate file are named with it, reason and all.
+    for (int i = 0; i < report.withoutPositionPhotos.size(); ++i) {
+        if (!report.withoutLinePhotos.contains(report.withoutPositionPhotos.at(i)))
+            m_err << tr("Photo %1 %2")
+                         .arg(report.withoutPositionPhotos.at(i),
+                              report.withoutPositionReasons.value(i))
+                  << Qt::endl;
+    }
     if (report.withoutLine)
         m_out << tr("Missing from the coordinate file: %1 photos").arg(report.withoutLine)
               << Qt::endl;

@@ -201,14 +201,20 @@ QString FilesWork::dateProblem(const QList<BlockSnapshot> &blocks, const QString
             if (!date.contains(separator) && !date.contains(QLatin1Char('\n')) &&
                 !date.contains(QLatin1Char('\r')))
                 continue;
-            const QString shown = separator == QLatin1String("\t") ? tr("tab") : separator;
-            return tr("The date \"%1\" of timemark row %2 of block %3 holds the output "
-                      "delimiter \"%4\" or a line break, which would shift the columns of its "
-                      "line; choose another output delimiter")
-                .arg(QString(date).replace(QLatin1Char('\t'), QLatin1String("\\t")))
+            const QString shown = QString(date).replace(QLatin1Char('\t'), QLatin1String("\\t"));
+            if (date.contains(separator))
+                return tr("The date \"%1\" of timemark row %2 of block %3 holds the output "
+                          "delimiter \"%4\", which would shift the columns of its line; choose "
+                          "another output delimiter")
+                    .arg(shown)
+                    .arg(r + 1)
+                    .arg(b + 1)
+                    .arg(separator == QLatin1String("\t") ? tr("tab") : separator);
+            return tr("The date \"%1\" of timemark row %2 of block %3 holds a line break, which "
+                      "would break its line in two")
+                .arg(shown)
                 .arg(r + 1)
-                .arg(b + 1)
-                .arg(shown);
+                .arg(b + 1);
         }
     }
     return QString();

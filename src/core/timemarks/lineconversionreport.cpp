@@ -15,7 +15,7 @@ QString LineConversionReport::warningText() const
         return QString();
     return QCoreApplication::translate(
                "LineConversionReport",
-               "%n timemark row(s) are no usable position, so the file is refused as a whole "
+               "Timemark rows that are no usable position: %n. The file is refused as a whole "
                "(first: %1: %2). Check the column roles, the first row and the coordinate system.",
                nullptr, invalidRows)
         .arg(firstPlace(), firstReason);
