@@ -15,6 +15,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 #include <unistd.h>
 
@@ -179,8 +181,16 @@ void TestTimemarkFile::detectionStoresFoldersAndLogs()
     QCOMPARE(Keys::OutputDir.read(s), m_dir.filePath(QStringLiteral("flight")));
     QCOMPARE(g_messages, QStringList{QStringLiteral("Info: Timemark file was selected")});
 
-    // A folder is not a timemark file.
+    // Neither is a folder, nor a FIFO, which is not even waited on.
     QVERIFY(!file.detectSeparator(m_dir.filePath(QStringLiteral("flight"))));
+    QCOMPARE(file.errorText(),
+             QStringLiteral("The timemark file %1 is a folder").arg(m_dir.filePath("flight")));
+    const QString fifo = m_dir.filePath(QStringLiteral("flight/fifo.csv"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(!file.detectSeparator(fifo));
+    QCOMPARE(file.errorText(),
+             QStringLiteral("The timemark file %1 is a FIFO (named pipe), not a file").arg(fifo));
+    QVERIFY(!file.loadTable());
 }
 
 void TestTimemarkFile::detectionRespectsSwitches_data()
