@@ -3,10 +3,12 @@
 #include "geo/geocalc.h"
 #include "processing/coordinatefilewriter.h"
 #include "processing/outputlabelmodel.h"
+#include "settings/settingskeys.h"
 #include "testenv.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -35,6 +37,32 @@ int main(int argc, char **argv)
         sink += u.x;
     }
     std::printf("geoToUtm: %.2f us per point\n", timer.nsecsElapsed() / 1e3 / count);
+
+    // The aircraft formula asks PROJ for the grid convergence at every position; the earlier
+    // formula is plain arithmetic. The difference is what the convergence costs a photo.
+    double offsetOnly[2] = {0, 0};
+    for (bool design : {false, true}) {
+        QSettings s;
+        Keys::LeverArmDesign.write(s, design);
+        s.sync();
+        geo.updateSettings();
+        timer.restart();
+        for (int i = 0; i < count; ++i) {
+            const UtmPoint corrected = geo.applyAntennaOffset(
+                {448000.0 + i % 500, 5316000.0 + i % 777, 100.0, 31}, 1.5, 90.0, -2.0);
+            sink += corrected.x;
+        }
+        offsetOnly[design] = timer.nsecsElapsed() / 1e3 / count;
+        std::printf("applyAntennaOffset, %s: %.2f us per point\n",
+                    design ? "earlier formula" : "aircraft with convergence", offsetOnly[design]);
+    }
+    std::printf("the convergence costs %.2f us per photo\n", offsetOnly[0] - offsetOnly[1]);
+    {
+        QSettings s;
+        Keys::LeverArmDesign.write(s, false);
+        s.sync();
+        geo.updateSettings();
+    }
 
     timer.restart();
     for (int i = 0; i < count; ++i) {

@@ -32,6 +32,7 @@ private slots:
     void version();
     void usageErrors_data();
     void usageErrors();
+    void fullRunMatchesComputedCoordinates_data();
     void fullRunMatchesComputedCoordinates();
     void refusals_data();
     void refusals();
@@ -98,6 +99,8 @@ void TestCli::usageErrors_data()
     QTest::newRow("photo before timemarks") << QStringList{"process", "--out", "x", "p.jpg"};
     QTest::newRow("bad zone") << QStringList{"process", "--utm-zone",  "61", "--out",
                                              "x",       "--timemarks", "t"};
+    QTest::newRow("bad lever arm")
+        << QStringList{"process", "--lever-arm", "sideways", "--out", "x", "--timemarks", "t"};
     QTest::newRow("bad columns") << QStringList{"process", "--columns",   "1,2", "--out",
                                                 "x",       "--timemarks", "t"};
 }
@@ -110,14 +113,28 @@ void TestCli::usageErrors()
     QVERIFY(r.err.contains("Usage: kestrix-cli process"));
 }
 
+void TestCli::fullRunMatchesComputedCoordinates_data()
+{
+    QTest::addColumn<QStringList>("leverArm");
+    QTest::addColumn<bool>("design");
+    QTest::newRow("aircraft by default") << QStringList() << false;
+    QTest::newRow("aircraft") << QStringList{"--lever-arm", "aircraft"} << false;
+    QTest::newRow("earlier results") << QStringList{"--lever-arm=design"} << true;
+}
+
 void TestCli::fullRunMatchesComputedCoordinates()
 {
+    QFETCH(QStringList, leverArm);
+    QFETCH(bool, design);
     QList<TimemarkRow> rows;
     const QString dir = flight("full", 5, &rows);
     const QByteArray before = checksumOfTree(dir);
     const QString out = m_dir.filePath("full-out");
-    const CliResult r = cli({"process", "--no-subdir", "--columns", "1,3,4,5,6,7,8", "--out", out,
-                             "--timemarks", dir + "/timemarks.csv", dir + "/photos"});
+    QDir(out).removeRecursively();
+    const CliResult r =
+        cli(QStringList{"process", "--no-subdir", "--columns", "1,3,4,5,6,7,8", "--out", out,
+                        "--timemarks", dir + "/timemarks.csv", dir + "/photos"} +
+            leverArm);
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QVERIFY(r.out.contains("5 from 5 files were copied and processed in"));
     const QStringList lines = readLines(out + "/fileData.txt");
@@ -126,9 +143,9 @@ void TestCli::fullRunMatchesComputedCoordinates()
     QCOMPARE(lines.first(), QStringLiteral("Name\tDate\tNorth\tEast\tH\tsdN\tsdE\tsdH"));
     for (int i = 0; i < 5; ++i) {
         double dE, dN, dH;
-        ReferenceGeometry::leverArm(double(float(-1.0 + 0.1 * (i % 7))),
-                                    double(float(10.0 * (i % 36))), double(float(0.5 * (i % 3))),
-                                    &dE, &dN, &dH);
+        (design ? ReferenceGeometry::designLeverArm : ReferenceGeometry::leverArm)(
+            double(float(-1.0 + 0.1 * (i % 7))), double(float(10.0 * (i % 36))),
+            double(float(0.5 * (i % 3))), &dE, &dN, &dH, 0.030, 0.0, -0.169);
         const QStringList f = lines.at(i + 1).split('\t');
         QCOMPARE(f.at(0), QStringLiteral("KES_1_%1.JPG").arg(i + 1, 5, 10, QChar('0')));
         QCOMPARE(f.at(1), rows.at(i).date);

@@ -1,10 +1,12 @@
 #include "geo/geocalc.h"
+#include "referencegeometry.h"
 #include "settings/settingskeys.h"
 #include "testenv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSemaphore>
 #include <QSettings>
@@ -14,6 +16,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <geodesic.h>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -72,6 +75,13 @@ private slots:
 
     void workedExample_data();
     void workedExample();
+    void eachAxisAlone_data();
+    void eachAxisAlone();
+    void randomAttitudes();
+    void noConvergence_data();
+    void noConvergence();
+    void offsetLandsAtTrueAzimuth_data();
+    void offsetLandsAtTrueAzimuth();
     void offsetsAreMillimetresInTheStore();
     void notReadyGivesZeros();
 
@@ -116,33 +126,199 @@ void TestGeoCalc::init()
 
 void TestGeoCalc::workedExample_data()
 {
+    QTest::addColumn<bool>("design");
     QTest::addColumn<double>("pitch");
     QTest::addColumn<double>("yaw");
     QTest::addColumn<double>("roll");
     QTest::addColumn<double>("east");
     QTest::addColumn<double>("north");
     QTest::addColumn<double>("height");
-    QTest::newRow("level") << 0.0 << 0.0 << 0.0 << 500000.000 << 6000000.030 << 99.831;
-    QTest::newRow("pitch 10") << 10.0 << 0.0 << 0.0 << 500000.000 << 6000000.0589 << 99.8388;
-    QTest::newRow("yaw 90") << 0.0 << 90.0 << 0.0 << 499999.970 << 6000000.000 << 99.831;
-    QTest::newRow("roll 10") << 0.0 << 0.0 << 10.0 << 500000.0293 << 6000000.030 << 99.8336;
-    QTest::newRow("all three") << -12.3 << 47.5 << 3.2 << 500000.0114 << 6000000.0025 << 99.8288;
+    auto row = [](const char *tag, bool design, double pitch, double yaw, double roll, double east,
+                  double north, double height) {
+        QTest::newRow(tag) << design << pitch << yaw << roll << east << north << height;
+    };
+    row("level", false, 0, 0, 0, 500000.0000, 6000000.0300, 99.8310);
+    row("pitch 10", false, 10, 0, 0, 500000.0000, 6000000.0589, 99.8388);
+    row("yaw 90: heading east, camera east", false, 0, 90, 0, 500000.0300, 6000000.0, 99.8310);
+    row("roll 10: right wing down, camera left", false, 0, 0, 10, 499999.9707, 6000000.0300,
+        99.8336);
+    row("all three", false, -12.3, 47.5, 3.2, 499999.9887, 6000000.0025, 99.8287);
+    row("all three, backwards", false, 5, -135, -4, 499999.9601, 5999999.9768, 99.8347);
+    // The earlier formula, one switch away, gives what it always gave.
+    row("design level", true, 0, 0, 0, 500000.000, 6000000.030, 99.831);
+    row("design pitch 10", true, 10, 0, 0, 500000.000, 6000000.0589, 99.8388);
+    row("design yaw 90", true, 0, 90, 0, 499999.970, 6000000.000, 99.831);
+    row("design roll 10", true, 0, 0, 10, 500000.0293, 6000000.030, 99.8336);
+    row("design all three", true, -12.3, 47.5, 3.2, 500000.0114, 6000000.0025, 99.8288);
 }
 
 void TestGeoCalc::workedExample()
 {
+    QFETCH(bool, design);
     QFETCH(double, pitch);
     QFETCH(double, yaw);
     QFETCH(double, roll);
     QFETCH(double, east);
     QFETCH(double, north);
     QFETCH(double, height);
+    QSettings s;
+    Keys::LeverArmDesign.write(s, design);
+    s.sync();
+    m_geo->updateSettings();
+    // On the central meridian of zone 33, where grid north is true north.
     const UtmPoint p =
         m_geo->applyAntennaOffset({500000.0, 6000000.0, 100.0, 33}, pitch, yaw, roll);
-    QVERIFY2(std::abs(p.x - east) < 1e-4, qPrintable(QString::number(p.x, 'f', 6)));
-    QVERIFY2(std::abs(p.y - north) < 1e-4, qPrintable(QString::number(p.y, 'f', 6)));
-    QVERIFY2(std::abs(p.z - height) < 1e-4, qPrintable(QString::number(p.z, 'f', 6)));
+    QVERIFY2(std::abs(p.x - east) < 0.5e-4, qPrintable(QString::number(p.x, 'f', 6)));
+    QVERIFY2(std::abs(p.y - north) < 0.5e-4, qPrintable(QString::number(p.y, 'f', 6)));
+    QVERIFY2(std::abs(p.z - height) < 0.5e-4, qPrintable(QString::number(p.z, 'f', 6)));
     QCOMPARE(p.zone, 33);
+    if (design) {
+        double dE, dN, dH;
+        ReferenceGeometry::designLeverArm(pitch, yaw, roll, &dE, &dN, &dH);
+        QCOMPARE(p.x, 500000.0 + dE);
+        QCOMPARE(p.y, 6000000.0 + dN);
+        QCOMPARE(p.z, 100.0 + dH);
+    }
+}
+
+void TestGeoCalc::eachAxisAlone_data()
+{
+    // Arm A 30, B 20, Z -169 mm: the camera ahead of, right of and below the antenna.
+    QTest::addColumn<double>("pitch");
+    QTest::addColumn<double>("yaw");
+    QTest::addColumn<double>("roll");
+    QTest::addColumn<double>("dEast");
+    QTest::addColumn<double>("dNorth");
+    QTest::addColumn<double>("dHeight");
+    QTest::newRow("nose up 90") << 90.0 << 0.0 << 0.0 << 0.020 << 0.169 << 0.030;
+    QTest::newRow("nose down 90") << -90.0 << 0.0 << 0.0 << 0.020 << -0.169 << -0.030;
+    QTest::newRow("heading east") << 0.0 << 90.0 << 0.0 << 0.030 << -0.020 << -0.169;
+    QTest::newRow("heading west") << 0.0 << -90.0 << 0.0 << -0.030 << 0.020 << -0.169;
+    QTest::newRow("right wing down 90") << 0.0 << 0.0 << 90.0 << -0.169 << 0.030 << -0.020;
+    QTest::newRow("left wing down 90") << 0.0 << 0.0 << -90.0 << 0.169 << 0.030 << 0.020;
+}
+
+void TestGeoCalc::eachAxisAlone()
+{
+    QFETCH(double, pitch);
+    QFETCH(double, yaw);
+    QFETCH(double, roll);
+    QFETCH(double, dEast);
+    QFETCH(double, dNorth);
+    QFETCH(double, dHeight);
+    QSettings s;
+    Keys::OffsetY.write(s, 20);
+    s.sync();
+    m_geo->updateSettings();
+    const UtmPoint p =
+        m_geo->applyAntennaOffset({500000.0, 6000000.0, 100.0, 33}, pitch, yaw, roll);
+    QVERIFY2(std::abs(p.x - 500000.0 - dEast) < 1e-9, qPrintable(QString::number(p.x, 'f', 6)));
+    QVERIFY2(std::abs(p.y - 6000000.0 - dNorth) < 1e-9, qPrintable(QString::number(p.y, 'f', 6)));
+    QVERIFY2(std::abs(p.z - 100.0 - dHeight) < 1e-9, qPrintable(QString::number(p.z, 'f', 6)));
+}
+
+void TestGeoCalc::randomAttitudes()
+{
+    QRandomGenerator random(12);
+    for (int i = 0; i < 500; ++i) {
+        const int a = random.bounded(-2000, 2001), b = random.bounded(-2000, 2001),
+                  z = random.bounded(-2000, 2001);
+        // Angles as the photos give them, in single precision.
+        const double pitch = double(float(random.bounded(180.0) - 90.0));
+        const double yaw = double(float(random.bounded(360.0) - 180.0));
+        const double roll = double(float(random.bounded(360.0) - 180.0));
+        QSettings s;
+        Keys::OffsetX.write(s, a);
+        Keys::OffsetY.write(s, b);
+        Keys::OffsetZ.write(s, z);
+        s.sync();
+        m_geo->updateSettings();
+        double dE, dN, dH;
+        ReferenceGeometry::leverArm(pitch, yaw, roll, &dE, &dN, &dH, a / 1000.0, b / 1000.0,
+                                    z / 1000.0);
+        const UtmPoint p =
+            m_geo->applyAntennaOffset({500000.0, 6000000.0, 100.0, 33}, pitch, yaw, roll);
+        const QByteArray where =
+            QString::asprintf("arm %d %d %d, attitude %g %g %g", a, b, z, pitch, yaw, roll)
+                .toUtf8();
+        QVERIFY2(std::abs(p.x - (500000.0 + dE)) < 1e-9, where.constData());
+        QVERIFY2(std::abs(p.y - (6000000.0 + dN)) < 1e-9, where.constData());
+        QVERIFY2(std::abs(p.z - (100.0 + dH)) < 1e-9, where.constData());
+    }
+}
+
+void TestGeoCalc::noConvergence_data()
+{
+    QTest::addColumn<double>("east");
+    QTest::addColumn<double>("north");
+    QTest::addColumn<int>("zone");
+    QTest::newRow("central meridian, 54N") << 500000.0 << 6000000.0 << 33;
+    QTest::newRow("central meridian, 80N") << 500000.0 << 8900000.0 << 60;
+    QTest::newRow("central meridian, southern zone") << 500000.0 << 4000000.0 << -1;
+    QTest::newRow("central meridian, south in a northern zone") << 500000.0 << -3000000.0 << 31;
+    QTest::newRow("equator off the meridian") << 300000.0 << 0.0 << 31;
+    QTest::newRow("zone unknown") << 700000.0 << 6600000.0 << 0;
+}
+
+void TestGeoCalc::noConvergence()
+{
+    QFETCH(double, east);
+    QFETCH(double, north);
+    QFETCH(int, zone);
+    QVERIFY(std::abs(m_geo->gridConvergence({east, north, 0.0, zone})) < 1e-9);
+}
+
+void TestGeoCalc::offsetLandsAtTrueAzimuth_data()
+{
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<QString>("form");
+    // Near the edges of zone 31 (0..6 E) at 60 degrees the convergence is 2.5 degrees.
+    QTest::newRow("60N, east edge") << 5.97 << 60.0 << "north";
+    QTest::newRow("60N, west edge") << 0.03 << 60.0 << "north";
+    QTest::newRow("60S, northern zone") << 5.97 << -60.0 << "north";
+    QTest::newRow("60S, southern zone") << 0.03 << -60.0 << "south";
+    QTest::newRow("60N, metric row, zone from the settings") << 5.97 << 60.0 << "setting";
+}
+
+void TestGeoCalc::offsetLandsAtTrueAzimuth()
+{
+    QFETCH(double, lon);
+    QFETCH(double, lat);
+    QFETCH(QString, form);
+    const double pitch = 8.0, yaw = 70.0, roll = -6.0;
+    QSettings s;
+    Keys::OffsetX.write(s, 300);
+    Keys::OffsetY.write(s, -150);
+    Keys::OffsetZ.write(s, -400);
+    Keys::CoordinateUtmZone.write(s, form == "setting" ? 31 : 0);
+    s.sync();
+    m_geo->updateSettings();
+
+    UtmPoint antenna = m_geo->geoToUtm(lon, lat, 50.0);
+    QCOMPARE(antenna.zone, 31);
+    int inverseZone = 31;
+    if (form == "south") {
+        antenna.y += 10000000.0;
+        antenna.zone = inverseZone = -31;
+    } else if (form == "setting") {
+        antenna.zone = 0;
+    }
+    QVERIFY(std::abs(m_geo->gridConvergence(antenna)) > 2.4);
+    const UtmPoint camera = m_geo->applyAntennaOffset(antenna, pitch, yaw, roll);
+    const GeoPoint reached = m_geo->utmToGeo(camera.x, camera.y, inverseZone, camera.z);
+
+    double dE, dN, dH;
+    ReferenceGeometry::leverArm(pitch, yaw, roll, &dE, &dN, &dH, 0.300, -0.150, -0.400);
+    geod_geodesic wgs84;
+    geod_init(&wgs84, 6378137.0, 1 / 298.257223563);
+    double expectedLat = 0, expectedLon = 0, miss = 0;
+    geod_direct(&wgs84, lat, lon, std::atan2(dE, dN) * 180.0 / M_PI, std::hypot(dE, dN),
+                &expectedLat, &expectedLon, nullptr);
+    geod_inverse(&wgs84, reached.lat, reached.lon, expectedLat, expectedLon, &miss, nullptr,
+                 nullptr);
+    QVERIFY2(miss < 1e-4, qPrintable(QStringLiteral("%1 mm off").arg(miss * 1000.0)));
+    QVERIFY(std::abs(camera.z - (50.0 + dH)) < 1e-9);
 }
 
 void TestGeoCalc::offsetsAreMillimetresInTheStore()
@@ -161,9 +337,9 @@ void TestGeoCalc::offsetsAreMillimetresInTheStore()
     QCOMPARE(m_geo->offsetY(), 0.25);
     QCOMPARE(m_geo->offsetZ(), -0.001);
     // A body y offset lands on the easting when level.
-    const UtmPoint p = m_geo->applyAntennaOffset({10.0, 20.0, 30.0, 5}, 0, 0, 0);
-    QCOMPARE(p.x, 10.25);
-    QCOMPARE(p.y, 20.0);
+    const UtmPoint p = m_geo->applyAntennaOffset({500000.0, 6000000.0, 30.0, 5}, 0, 0, 0);
+    QCOMPARE(p.x, 500000.25);
+    QCOMPARE(p.y, 6000000.0);
     QCOMPARE(p.z, 29.999);
 }
 
@@ -180,6 +356,7 @@ void TestGeoCalc::notReadyGivesZeros()
     QCOMPARE(off.y, 0.0);
     QCOMPARE(off.z, 0.0);
     QCOMPARE(off.zone, 0);
+    QCOMPARE(geo.gridConvergence({700000.0, 6600000.0, 0.0, 31}), 0.0);
     const UtmPoint u = geo.geoToUtm(3.0, 51.0, 10.0);
     QVERIFY(u.x == 0.0 && u.y == 0.0 && u.z == 0.0 && u.zone == 0);
     const GeoPoint g = geo.utmToGeo(500000.0, 5650000.0, 31, 10.0);
@@ -380,6 +557,7 @@ void TestGeoCalc::twoThreadsAtOnce()
         double lon, lat;
         UtmPoint utm;
         GeoPoint back;
+        UtmPoint offset;
     };
     std::vector<Case> cases;
     for (int i = 0; i < 3000; ++i) {
@@ -388,6 +566,7 @@ void TestGeoCalc::twoThreadsAtOnce()
         c.lat = -80.0 + std::fmod(i * 3.17, 164.0);
         c.utm = m_geo->geoToUtm(c.lon, c.lat, i);
         c.back = m_geo->utmToGeo(c.utm);
+        c.offset = m_geo->applyAntennaOffset(c.utm, 1.0, 2.0, 3.0);
         QVERIFY(c.utm.zone >= 1 && c.utm.zone <= 60);
         cases.push_back(c);
     }
@@ -401,7 +580,8 @@ void TestGeoCalc::twoThreadsAtOnce()
                 const GeoPoint g = m_geo->utmToGeo(u);
                 const UtmPoint o = m_geo->applyAntennaOffset(u, 1.0, 2.0, 3.0);
                 if (u.x != c.utm.x || u.y != c.utm.y || u.zone != c.utm.zone ||
-                    g.lon != c.back.lon || g.lat != c.back.lat || o.zone != u.zone)
+                    g.lon != c.back.lon || g.lat != c.back.lat || o.x != c.offset.x ||
+                    o.y != c.offset.y || o.zone != u.zone)
                     ++*mismatches;
             }
         }

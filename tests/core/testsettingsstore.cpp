@@ -53,6 +53,7 @@ void TestSettingsStore::emptyStoreGivesDefaults_data()
     row("offsetX", OffsetX.name(), OffsetX.read(s), 30);
     row("offsetY", OffsetY.name(), OffsetY.read(s), 0);
     row("offsetZ", OffsetZ.name(), OffsetZ.read(s), -169);
+    row("leverArmDesign", LeverArmDesign.name(), LeverArmDesign.read(s), false);
     row("secundsToSlice", SecondsToSlice.name(), SecondsToSlice.read(s), 60);
     row("photoPrefix", PhotoPrefix.name(), PhotoPrefix.read(s), QStringLiteral("KES"));
     row("output/dir", OutputDir.name(), OutputDir.read(s), QDir::homePath());
@@ -60,7 +61,8 @@ void TestSettingsStore::emptyStoreGivesDefaults_data()
     row("autoCreate", OutputAutoCreate.name(), OutputAutoCreate.read(s), true);
     row("openDir", OutputOpenDir.name(), OutputOpenDir.read(s), true);
     row("clearFly", OutputClearFly.name(), OutputClearFly.read(s), false);
-    row("splitFoldersBlock", OutputSplitFoldersBlock.name(), OutputSplitFoldersBlock.read(s), false);
+    row("splitFoldersBlock", OutputSplitFoldersBlock.name(), OutputSplitFoldersBlock.read(s),
+        false);
     row("autoOutAsInp", OutputAutoOutAsInp.name(), OutputAutoOutAsInp.read(s), true);
     row("pix4dLabel", OutputPix4dLabel.name(), OutputPix4dLabel.read(s), false);
     row("separator", MetaSeparator.name(), MetaSeparator.read(s), 0);
@@ -138,11 +140,13 @@ void TestSettingsStore::resetWritesDefaults()
 {
     QSettings s;
     Keys::OffsetX.write(s, 99);
+    Keys::LeverArmDesign.write(s, true);
     Keys::metaHeader(0).write(s, 4);
     Keys::PhotoPrefix.write(s, QStringLiteral("KEEP"));
     Keys::FiltersValue2.write(s, -45);
     SettingsStore::resetToDefaults(s);
     QCOMPARE(Keys::OffsetX.read(s), 30);
+    QCOMPARE(Keys::LeverArmDesign.read(s), false);
     QCOMPARE(Keys::metaHeader(0).read(s), 0);
     QCOMPARE(Keys::Translation.read(s), QStringLiteral("sys"));
     // left alone by the reset

@@ -158,6 +158,8 @@ void CliRunner::applyOverrides()
         Keys::OffsetY.write(s, o.offset->at(1));
         Keys::OffsetZ.write(s, o.offset->at(2));
     }
+    if (o.leverArmDesign)
+        Keys::LeverArmDesign.write(s, *o.leverArmDesign);
     if (o.splitFolders)
         Keys::OutputSplitFoldersBlock.write(s, true);
     if (o.outDelimiter)

@@ -54,6 +54,8 @@ QString CliOptions::usage()
         "  --columns D,N,E,H[,SDN,SDE,SDH]  1-based file columns, 0 = none\n"
         "  --first-row N|auto        first data row: its line number in the file, or auto\n"
         "  --offset A,B,Z            antenna offset in millimetres\n"
+        "  --lever-arm aircraft|design  turn the offset by the drone's attitude (default), or\n"
+        "                            by the earlier formula, to reproduce earlier results\n"
         "  --split-folders           one photo folder and coordinate file per block\n"
         "  --pix4d                   Pix4D column order and file names\n"
         "  --out-delimiter first|last|tab|semicolon|comma|whitespace\n"
@@ -90,7 +92,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
                                 "--coords",        "--utm-zone",  "--delimiter",
                                 "--columns",       "--first-row", "--offset",
                                 "--out-delimiter", "--split-gap", "--quarantine-filter",
-                                "--timemarks"};
+                                "--timemarks",     "--lever-arm"};
     for (int i = 1; i < arguments.size(); ++i) {
         QString arg = arguments.at(i);
         QString value;
@@ -153,6 +155,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
             o.offset = toInts(value, 3, 3);
             if (!o.offset)
                 return bad(tr("--offset takes A,B,Z in millimetres"));
+        } else if (arg == QLatin1String("--lever-arm")) {
+            if (value != QLatin1String("aircraft") && value != QLatin1String("design"))
+                return bad(tr("--lever-arm takes aircraft or design"));
+            o.leverArmDesign = value == QLatin1String("design");
         } else if (arg == QLatin1String("--split-folders")) {
             o.splitFolders = true;
         } else if (arg == QLatin1String("--pix4d")) {

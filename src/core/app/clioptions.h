@@ -49,6 +49,7 @@ struct CliOptions
     std::optional<int> gimbal;
     bool filterExposure = false;
     bool noCheck = false;
+    std::optional<bool> leverArmDesign; //!< the earlier lever-arm formula
 
     /// Parses the arguments after the program name. On a usage error returns nullopt and
     /// puts the reason into @p error.

@@ -58,6 +58,11 @@ struct ProjSet
     PJ_CONTEXT *context = nullptr;
     std::array<PJ *, ZoneCount> north{};
     std::array<PJ *, ZoneCount> south{};
+    // The bare zone projections, for the grid convergence: proj_factors needs a projection
+    // taking radians, and the derivatives of a CRS-to-CRS pipeline with its axis swap and
+    // degree units mean nothing.
+    std::array<PJ *, ZoneCount> northProjection{};
+    std::array<PJ *, ZoneCount> southProjection{};
 
     ProjSet() = default;
     ProjSet(const ProjSet &) = delete;
@@ -67,6 +72,10 @@ struct ProjSet
         for (PJ *pj : north)
             proj_destroy(pj);
         for (PJ *pj : south)
+            proj_destroy(pj);
+        for (PJ *pj : northProjection)
+            proj_destroy(pj);
+        for (PJ *pj : southProjection)
             proj_destroy(pj);
         if (context)
             proj_context_destroy(context);
@@ -107,11 +116,73 @@ struct ProjSet
         slot = normalized;
         return BuildResult::Ok;
     }
+
+    /// The projection of zone @p zone (1..60) alone, built on first use; null on failure.
+    PJ *projection(int zone, bool southern)
+    {
+        PJ *&slot = southern ? southProjection[zone - 1] : northProjection[zone - 1];
+        if (!slot) {
+            // The same definition as EPSG:326zz / 327zz, and it needs no database.
+            const QByteArray definition = "+proj=utm +zone=" + QByteArray::number(zone) +
+                                          (southern ? " +south" : "") + " +ellps=WGS84";
+            slot = proj_create(context, definition.constData());
+        }
+        return slot;
+    }
 };
 
 bool isFinite(const PJ_COORD &c)
 {
     return std::isfinite(c.xy.x) && std::isfinite(c.xy.y);
+}
+
+bool isZone(int zone)
+{
+    return zone != 0 && zone >= -ZoneCount && zone <= ZoneCount;
+}
+
+/// A lever arm turned into the local frame, metres.
+struct LocalOffset
+{
+    double north = 0.0;
+    double east = 0.0;
+    double down = 0.0;
+};
+
+/**
+ * The body vector (forward, right, down) turned by R = Rz(yaw) * Ry(pitch) * Rx(roll): the
+ * attitude a DJI drone records is the ZYX rotation from its body to north-east-down, with yaw
+ * clockwise from true north, pitch nose up and roll right wing down. Real flights agree: the
+ * direction of travel follows the yaw read clockwise.
+ */
+LocalOffset aircraftOffset(double forward, double right, double down, double pitch, double yaw,
+                           double roll)
+{
+    const double sr = std::sin(roll * DegToRad), cr = std::cos(roll * DegToRad);
+    const double sp = std::sin(pitch * DegToRad), cp = std::cos(pitch * DegToRad);
+    const double sy = std::sin(yaw * DegToRad), cy = std::cos(yaw * DegToRad);
+    const double right1 = right * cr - down * sr;
+    const double down1 = right * sr + down * cr;
+    const double forward2 = forward * cp + down1 * sp;
+    const double down2 = down1 * cp - forward * sp;
+    return {forward2 * cy - right1 * sy, forward2 * sy + right1 * cy, down2};
+}
+
+/**
+ * The formula of earlier versions, kept only so their results can be reproduced: it turns yaw
+ * and roll the other way round and applies pitch before roll, so a drone heading east gets
+ * its camera put west of the antenna.
+ */
+LocalOffset designOffset(double ox, double oy, double oz, double pitch, double yaw, double roll)
+{
+    const double a = -pitch * DegToRad;
+    const double b = -yaw * DegToRad;
+    const double c = -roll * DegToRad;
+    const double u = ox * std::cos(a) + oz * std::sin(a);
+    const double w = oz * std::cos(a) - ox * std::sin(a);
+    const double v = oy * std::cos(c) + w * std::sin(c);
+    const double dz = w * std::cos(c) - oy * std::sin(c);
+    return {u * std::cos(b) - v * std::sin(b), u * std::sin(b) + v * std::cos(b), -dz};
 }
 
 } // namespace
@@ -134,14 +205,23 @@ struct GeoCalc::Private
     std::atomic<double> offsetX{0.0};
     std::atomic<double> offsetY{0.0};
     std::atomic<double> offsetZ{0.0};
+    std::atomic<bool> designFormula{false};
+    // The zone that rows read in metric form are in, for those that carry none; 0 unknown.
+    std::atomic<int> fallbackZone{0};
 
     QSettings m_settings;
 
     /// Hands @p set to @p thread and forgets it again when that thread's QThread goes.
     void adoptSet(const GeoCalc *owner, QThread *thread, std::unique_ptr<ProjSet> set);
+    /// The PROJ objects of the calling thread, made on its first use; null on failure.
+    /// The caller holds lifeLock for reading and has checked that the object is ready.
+    ProjSet *setFor(const GeoCalc *owner);
     /// The transformation of a zone for the calling thread, built on first use there.
     /// The caller holds lifeLock for reading and has checked that the object is ready.
     PJ *transformFor(const GeoCalc *owner, int zone, bool southern);
+    /// Grid convergence at @p position in radians, 0 where the zone is unknown.
+    /// The caller holds lifeLock for reading and has checked that the object is ready.
+    double convergence(const GeoCalc *owner, const UtmPoint &position);
 
     void dropAllSets()
     {
@@ -327,28 +407,46 @@ GeoPoint GeoCalc::utmToGeo(const UtmPoint &point) const
     return utmToGeo(point.x, point.y, point.zone, point.z);
 }
 
+double GeoCalc::gridConvergence(const UtmPoint &position) const
+{
+    std::shared_lock lock(d->lifeLock);
+    if (!d->ready)
+        return 0.0;
+    return d->convergence(this, position) / DegToRad;
+}
+
 UtmPoint GeoCalc::applyAntennaOffset(const UtmPoint &position, double pitch, double yaw,
                                      double roll) const
 {
     UtmPoint result;
-    if (!isReady())
+    std::shared_lock lock(d->lifeLock);
+    if (!d->ready)
         return result;
     const double ox = d->offsetX;
     const double oy = d->offsetY;
     const double oz = d->offsetZ;
-    const double a = -pitch * DegToRad;
-    const double b = -yaw * DegToRad;
-    const double c = -roll * DegToRad;
-    // Pitch turns the x-z plane, then roll the y-z plane, then yaw the horizontal plane.
-    const double u = ox * std::cos(a) + oz * std::sin(a);
-    const double w = oz * std::cos(a) - ox * std::sin(a);
-    const double v = oy * std::cos(c) + w * std::sin(c);
-    const double dz = w * std::cos(c) - oy * std::sin(c);
-    const double dEast = u * std::sin(b) + v * std::cos(b);
-    const double dNorth = u * std::cos(b) - v * std::sin(b);
+    double dEast = 0.0;
+    double dNorth = 0.0;
+    double dDown = 0.0;
+    if (d->designFormula) {
+        const LocalOffset o = designOffset(ox, oy, oz, pitch, yaw, roll);
+        dEast = o.east;
+        dNorth = o.north;
+        dDown = o.down;
+    } else {
+        const LocalOffset o = aircraftOffset(ox, oy, -oz, pitch, yaw, roll);
+        // The yaw is reckoned from true north, the position in the grid, whose north is
+        // turned from true north by the convergence (clockwise east of the central meridian
+        // in the north).
+        const double gamma = d->convergence(this, position);
+        const double sg = std::sin(gamma), cg = std::cos(gamma);
+        dEast = o.east * cg - o.north * sg;
+        dNorth = o.north * cg + o.east * sg;
+        dDown = o.down;
+    }
     result.x = position.x + dEast;
     result.y = position.y + dNorth;
-    result.z = position.z + dz;
+    result.z = position.z - dDown;
     result.zone = position.zone;
     return result;
 }
@@ -372,6 +470,9 @@ void GeoCalc::updateSettings()
     d->offsetX = Keys::OffsetX.read(d->m_settings) / 1000.0;
     d->offsetY = Keys::OffsetY.read(d->m_settings) / 1000.0;
     d->offsetZ = Keys::OffsetZ.read(d->m_settings) / 1000.0;
+    d->designFormula = Keys::LeverArmDesign.read(d->m_settings);
+    const int zone = Keys::CoordinateUtmZone.read(d->m_settings);
+    d->fallbackZone = isZone(zone) ? zone : 0;
 }
 
 void GeoCalc::Private::adoptSet(const GeoCalc *owner, QThread *thread, std::unique_ptr<ProjSet> set)
@@ -394,30 +495,56 @@ void GeoCalc::Private::adoptSet(const GeoCalc *owner, QThread *thread, std::uniq
     }
 }
 
-PJ *GeoCalc::Private::transformFor(const GeoCalc *owner, int zone, bool southern)
+ProjSet *GeoCalc::Private::setFor(const GeoCalc *owner)
 {
     QThread *thread = QThread::currentThread();
-    ProjSet *set = nullptr;
     {
         std::lock_guard lock(setsMutex);
         const auto it = sets.find(thread);
         if (it != sets.end())
-            set = it->second.get();
+            return it->second.get();
     }
-    if (!set) {
-        // First use in this thread: a context of its own on the database initialize() found.
-        auto fresh = std::make_unique<ProjSet>();
-        if (!fresh->open(databasePath)) {
-            qWarning() << "GeoCalc: cannot open the PROJ database in a second thread";
-            return nullptr;
-        }
-        set = fresh.get();
-        adoptSet(owner, thread, std::move(fresh));
+    // First use in this thread: a context of its own on the database initialize() found.
+    auto fresh = std::make_unique<ProjSet>();
+    if (!fresh->open(databasePath)) {
+        qWarning() << "GeoCalc: cannot open the PROJ database in a second thread";
+        return nullptr;
     }
+    ProjSet *set = fresh.get();
+    adoptSet(owner, thread, std::move(fresh));
+    return set;
+}
+
+PJ *GeoCalc::Private::transformFor(const GeoCalc *owner, int zone, bool southern)
+{
+    ProjSet *set = setFor(owner);
+    if (!set)
+        return nullptr;
     if (set->build(zone, southern) != ProjSet::BuildResult::Ok) {
         qWarning() << "GeoCalc: cannot build the transformation of zone"
                    << (southern ? -zone : zone);
         return nullptr;
     }
     return southern ? set->south[zone - 1] : set->north[zone - 1];
+}
+
+double GeoCalc::Private::convergence(const GeoCalc *owner, const UtmPoint &position)
+{
+    // A metric row without a zone of its own is taken to lie in the configured zone, as its
+    // geotag is. Without one the grid's north is unknown and taken to be true north: at most
+    // the convergence times the horizontal arm (a 3 cm arm, 2.5 degrees: 1.3 mm).
+    const int zone = isZone(position.zone) ? position.zone : fallbackZone.load();
+    if (!isZone(zone) || !std::isfinite(position.x) || !std::isfinite(position.y))
+        return 0.0;
+    ProjSet *set = setFor(owner);
+    PJ *pj = set ? set->projection(std::abs(zone), zone < 0) : nullptr;
+    if (!pj) {
+        qWarning() << "GeoCalc: cannot build the projection of zone" << zone;
+        return 0.0;
+    }
+    const PJ_COORD geo = proj_trans(pj, PJ_INV, proj_coord(position.x, position.y, 0, 0));
+    if (!isFinite(geo))
+        return 0.0;
+    const double gamma = proj_factors(pj, geo).meridian_convergence;
+    return std::isfinite(gamma) ? gamma : 0.0;
 }

@@ -37,16 +37,29 @@ public:
     /// ±60 give all zeros rather than invented degrees.
     GeoPoint utmToGeo(double x, double y, int zone, double h) const;
     GeoPoint utmToGeo(const UtmPoint &point) const;
-    /// Adds the body-frame offset turned by pitch, then roll, then yaw (degrees).
+    /**
+     * The antenna position @p position moved to the camera. The offset (A forward, B right,
+     * Z up, camera relative to antenna) is turned by the aircraft's attitude in degrees, roll
+     * first, then pitch, then yaw (clockwise from true north), and its horizontal part from
+     * true north into the grid by the convergence. With the setting main/leverArmDesign the
+     * earlier formula is used instead, without the convergence.
+     */
     UtmPoint applyAntennaOffset(const UtmPoint &position, double pitch, double yaw,
                                 double roll) const;
+    /**
+     * Angle from true north to grid north at @p position, degrees, clockwise: positive east of
+     * the central meridian in the north. A position without a zone is taken in the zone of
+     * coordinate/utmZone; without that, or while not ready, it is 0.
+     */
+    double gridConvergence(const UtmPoint &position) const;
 
     double offsetX() const;
     double offsetY() const;
     double offsetZ() const;
 
 public slots:
-    /// Re-reads the antenna offsets (millimetres in the store, metres here).
+    /// Re-reads the antenna offsets (millimetres in the store, metres here), the formula and
+    /// the zone of metric rows.
     void updateSettings();
 
 signals:

@@ -23,6 +23,7 @@ inline const SettingKey<int> Logging{"main/logging", 1};
 inline const SettingKey<int> OffsetX{"main/offsetX", 30};
 inline const SettingKey<int> OffsetY{"main/offsetY", 0};
 inline const SettingKey<int> OffsetZ{"main/offsetZ", -169};
+inline const SettingKey<bool> LeverArmDesign{"main/leverArmDesign", false};
 inline const SettingKey<int> SecondsToSlice{"main/secundsToSlice", 60};
 inline const SettingKey<QString> PhotoPrefix{"main/photoPrefix", QStringLiteral("KES")};
 /// Empty when never written: it then follows output/dir; read it through SettingsStore::lastDir.

@@ -70,6 +70,7 @@ void SettingsStore::resetToDefaults(QSettings &s)
     OffsetZ.write(s, -169);
     OffsetX.write(s, 30);
     OffsetY.write(s, 0);
+    LeverArmDesign.write(s, false);
     Translation.write(s, QStringLiteral("sys"));
     UseDesktopOpenGL.write(s, true);
     UseHiDpiScale.write(s, true);
