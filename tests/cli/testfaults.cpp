@@ -392,11 +392,13 @@ void TestFaults::readOnlyOutputFolder()
 
     // The run's marker is the first thing it makes in the folder.
     QCOMPARE(full.code, 3);
-    QVERIFY2(full.err.contains(QStringLiteral("Cannot write into the folder %1: %2").arg(out, reason)),
-             qPrintable(full.err));
+    QVERIFY2(
+        full.err.contains(QStringLiteral("Cannot write into the folder %1: %2").arg(out, reason)),
+        qPrintable(full.err));
     QCOMPARE(lines.code, 3);
-    QVERIFY2(lines.err.contains(QStringLiteral("Cannot write into the folder %1: %2").arg(out, reason)),
-             qPrintable(lines.err));
+    QVERIFY2(
+        lines.err.contains(QStringLiteral("Cannot write into the folder %1: %2").arg(out, reason)),
+        qPrintable(lines.err));
     QCOMPARE(filesBelow(out), QStringList());
 }
 

@@ -310,7 +310,8 @@ void TestHostileInput::readRight_data()
     QTest::addColumn<QString>("firstLine"); // of fileData.txt after the header, its coordinates
     QTest::newRow("quoted numbers") << "quoted"
                                     << "6000000.027\t500000.000\t99.831";
-    QTest::newRow("longitude 180 is zone 60") << "lon 180" << "54.0000002";
+    QTest::newRow("longitude 180 is zone 60") << "lon 180"
+                                              << "54.0000002";
     QTest::newRow("first row auto after a text header") << "auto"
                                                         << "6000000.027\t500000.000";
 }

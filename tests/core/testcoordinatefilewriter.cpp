@@ -306,12 +306,13 @@ void TestCoordinateFileWriter::linesAreFlushed()
     QVERIFY(writer.open(m_out, 1));
     // Under a temporary name while the run goes: a killed run leaves no file that looks done.
     const QString final = QDir(m_out).filePath("fileData.txt");
-    QCOMPARE(writer.temporaryPaths(),
-             QStringList{QStringLiteral("%1.%2.partial").arg(final).arg(QCoreApplication::applicationPid())});
+    QCOMPARE(
+        writer.temporaryPaths(),
+        QStringList{
+            QStringLiteral("%1.%2.partial").arg(final).arg(QCoreApplication::applicationPid())});
     const QString path = writer.temporaryPaths().first();
     QVERIFY(!QFileInfo::exists(final));
-    QCOMPARE(CoordinateFileWriter::unfinishedFiles(m_out),
-             QStringList{QFileInfo(path).fileName()});
+    QCOMPARE(CoordinateFileWriter::unfinishedFiles(m_out), QStringList{QFileInfo(path).fileName()});
     QCOMPARE(readFile(path).count('\n'), 1);
     QVERIFY(writer.writeLine(0, firstPhoto()));
     QVERIFY(readFile(path).endsWith("0.035\n")); // on disk while the file is still open

@@ -680,8 +680,7 @@ void TestFilesWork::photoChangedAfterAdding_data()
     QTest::addColumn<bool>("listed");    // whether it has its line
     for (int type : {int(FullWork), int(PhotosOnly)}) {
         const char *mode = type == FullWork ? "full" : "photos only";
-        QTest::addRow("deleted, %s", mode)
-            << "delete" << type << "does not exist" << false;
+        QTest::addRow("deleted, %s", mode) << "delete" << type << "does not exist" << false;
         QTest::addRow("cut short, %s", mode)
             << "truncate" << type << "the photo changed after it was added" << false;
         QTest::addRow("emptied, %s", mode) << "empty" << type << "(0 bytes," << false;

@@ -258,17 +258,28 @@ void TestFileWorker::hostilePhotosAreNamed_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason"); // the start of the reason given
-    QTest::newRow("zero bytes") << "empty" << "is empty (0 bytes)";
-    QTest::newRow("cut short in its metadata") << "truncated" << "is cut short or damaged";
-    QTest::newRow("not a JPEG") << "text" << "is not a JPEG photo";
-    QTest::newRow("damaged segments") << "damaged" << "is cut short or damaged";
-    QTest::newRow("a folder") << "folder" << "is a folder";
-    QTest::newRow("a FIFO") << "fifo" << "is a FIFO (named pipe), not a file";
-    QTest::newRow("a link loop") << "loop" << "is a symbolic link that leads in a circle";
-    QTest::newRow("no permission") << "unreadable" << "cannot be opened (Permission denied)";
-    QTest::newRow("yaw 1e38") << "yaw" << "has a drone attitude out of range (pitch 0, yaw 1e+38";
-    QTest::newRow("pitch 999999") << "pitch" << "has a drone attitude out of range (pitch 999999";
-    QTest::newRow("roll -180.5") << "roll" << "has a drone attitude out of range";
+    QTest::newRow("zero bytes") << "empty"
+                                << "is empty (0 bytes)";
+    QTest::newRow("cut short in its metadata") << "truncated"
+                                               << "is cut short or damaged";
+    QTest::newRow("not a JPEG") << "text"
+                                << "is not a JPEG photo";
+    QTest::newRow("damaged segments") << "damaged"
+                                      << "is cut short or damaged";
+    QTest::newRow("a folder") << "folder"
+                              << "is a folder";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "is a FIFO (named pipe), not a file";
+    QTest::newRow("a link loop") << "loop"
+                                 << "is a symbolic link that leads in a circle";
+    QTest::newRow("no permission") << "unreadable"
+                                   << "cannot be opened (Permission denied)";
+    QTest::newRow("yaw 1e38") << "yaw"
+                              << "has a drone attitude out of range (pitch 0, yaw 1e+38";
+    QTest::newRow("pitch 999999") << "pitch"
+                                  << "has a drone attitude out of range (pitch 999999";
+    QTest::newRow("roll -180.5") << "roll"
+                                 << "has a drone attitude out of range";
 }
 
 void TestFileWorker::hostilePhotosAreNamed()

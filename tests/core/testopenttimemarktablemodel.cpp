@@ -391,8 +391,8 @@ void TestOpentTimeMarkTableModel::toLinesFirstRowAndModes()
 void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
 {
     OpentTimeMarkTableModel model(m_geo.get());
-    fill(model, {"d0|6000010|500020|30|1", "d1|1,234.5|500020|30|1",
-                 "d2|6 001 234,5|500020|30|1", "d3|6000010|500020", "d4|6000010|x|30|"});
+    fill(model, {"d0|6000010|500020|30|1", "d1|1,234.5|500020|30|1", "d2|6 001 234,5|500020|30|1",
+                 "d3|6000010|500020", "d4|6000010|x|30|"});
     model.setColDate(1);
     model.setColX(2);
     model.setColY(3);
@@ -418,7 +418,8 @@ void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
     QCOMPARE(report.firstInvalidRow, 2);
     QCOMPARE(report.firstInvalidColumn, 2);
     QCOMPARE(report.firstInvalidText, QStringLiteral("1,234.5"));
-    QCOMPARE(report.firstReason, QStringLiteral("column 2 holds \"1,234.5\", which is not a number"));
+    QCOMPARE(report.firstReason,
+             QStringLiteral("column 2 holds \"1,234.5\", which is not a number"));
     QVERIFY(report.warningText().startsWith(
         QStringLiteral("Timemark rows that are no usable position: 3. The file is refused")));
     QVERIFY(report.warningText().contains(QStringLiteral("(first: row 2: column 2 holds")));
@@ -434,8 +435,10 @@ void TestOpentTimeMarkTableModel::rowsThatAreNoPosition_data()
     QTest::addColumn<bool>("degrees");
     QTest::addColumn<QString>("middle"); // north|east|height of the second of three rows
     QTest::addColumn<QString>("reason"); // of the second row; empty: every row is a position
-    QTest::newRow("metres") << false << "6000010|500010|100" << "";
-    QTest::newRow("quoted metres") << false << "\"6000010.0\"|\"500010\"|\"100\"" << "";
+    QTest::newRow("metres") << false << "6000010|500010|100"
+                            << "";
+    QTest::newRow("quoted metres") << false << "\"6000010.0\"|\"500010\"|\"100\""
+                                   << "";
     QTest::newRow("degrees as metres")
         << false << "54.1|10.5|100"
         << "easting 10.5 m is outside 100 000 to 900 000 m: the values look like degrees, or "
@@ -446,24 +449,31 @@ void TestOpentTimeMarkTableModel::rowsThatAreNoPosition_data()
                                    << "northing 1e+20 m is outside -10 000 000 to 10 000 000 m";
     QTest::newRow("height 1e20") << false << "6000010|500000|1e20"
                                  << "height 1e+20 m is outside -11 000 to 100 000 m";
-    QTest::newRow("height -11 001") << false << "6000010|500000|-11001" << "height -11001 m";
+    QTest::newRow("height -11 001") << false << "6000010|500000|-11001"
+                                    << "height -11001 m";
     QTest::newRow("2000 km away")
         << false << "8000010|500000|100"
         << "it lies 2000 km from the median position of the file, more than 1 000 km";
-    QTest::newRow("empty height") << false << "6000010|500000|" << "column 4 is empty";
-    QTest::newRow("degrees") << true << "54.1|10.1|100" << "";
-    QTest::newRow("quoted degrees") << true << "\"54.1\"|\"10.1\"|100" << "";
+    QTest::newRow("empty height") << false << "6000010|500000|"
+                                  << "column 4 is empty";
+    QTest::newRow("degrees") << true << "54.1|10.1|100"
+                             << "";
+    QTest::newRow("quoted degrees") << true << "\"54.1\"|\"10.1\"|100"
+                                    << "";
     QTest::newRow("latitude 95") << true << "95|10|100"
                                  << "latitude 95 is outside -90 to 90 degrees";
-    QTest::newRow("latitude -90.5") << true << "-90.5|10|100" << "latitude -90.5 is outside";
+    QTest::newRow("latitude -90.5") << true << "-90.5|10|100"
+                                    << "latitude -90.5 is outside";
     QTest::newRow("longitude -180.5") << true << "54|-180.5|100"
                                       << "longitude -180.5 is outside -180 to 180 degrees";
     QTest::newRow("nan") << true << "nan|10|100"
                          << "column 2 holds \"nan\", which is not a number";
-    QTest::newRow("inf") << true << "54|inf|100" << "column 3 holds \"inf\", which is not a number";
+    QTest::newRow("inf") << true << "54|inf|100"
+                         << "column 3 holds \"inf\", which is not a number";
     QTest::newRow("metres as degrees") << true << "6000010|500000|100"
                                        << "latitude 6000010 is outside -90 to 90 degrees";
-    QTest::newRow("4.5 instead of 54") << true << "4.5|10|100" << "km from the median position";
+    QTest::newRow("4.5 instead of 54") << true << "4.5|10|100"
+                                       << "km from the median position";
 }
 
 void TestOpentTimeMarkTableModel::rowsThatAreNoPosition()
@@ -504,8 +514,8 @@ void TestOpentTimeMarkTableModel::rowsAcrossTheAntimeridian()
     // 179.99 east and 179.99 west are 2 km apart, not 40 000; 180 itself is zone 60.
     setMode(true);
     OpentTimeMarkTableModel model(m_geo.get());
-    fill(model, {"d0|-16.5|179.99|10", "d1|-16.5|180|10", "d2|-16.5|-180|10",
-                 "d3|-16.5|-179.99|10"});
+    fill(model,
+         {"d0|-16.5|179.99|10", "d1|-16.5|180|10", "d2|-16.5|-180|10", "d3|-16.5|-179.99|10"});
     model.setColX(2);
     model.setColY(3);
     model.setColZ(4);
@@ -526,8 +536,7 @@ void TestOpentTimeMarkTableModel::firstDataRow_data()
     QTest::newRow("RTKLIB") << QStringList{"%|program|RTKPOST", "%|GPST|latitude(deg)",
                                            "d|corrupt|10|100", "d|54|10|100"}
                             << 3;
-    QTest::newRow("header of labels") << QStringList{"Date|North|East|H", "d|\"54\"|10|100"}
-                                      << 2;
+    QTest::newRow("header of labels") << QStringList{"Date|North|East|H", "d|\"54\"|10|100"} << 2;
     QTest::newRow("no header") << QStringList{"d|54|10|100"} << 1;
     QTest::newRow("no data") << QStringList{"Date|North|East|H"} << 0;
 }

@@ -15,9 +15,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -588,7 +587,8 @@ void TestTimemarkFile::rtklibForms_data()
     QTest::newRow("baseline") << "generated"
                               << "is an RTKLIB solution in baseline (e-baseline, n-baseline, "
                                  "u-baseline) form";
-    QTest::newRow("latitude/longitude") << "lla__lla_utc_111_dd.pos" << "";
+    QTest::newRow("latitude/longitude") << "lla__lla_utc_111_dd.pos"
+                                        << "";
 }
 
 void TestTimemarkFile::rtklibForms()
@@ -637,8 +637,8 @@ void TestTimemarkFile::realCorruptCellIsReported()
     QCOMPARE(report.firstInvalidColumn, 3);
     QCOMPARE(report.firstInvalidText, QStringLiteral("corrupt"));
     QCOMPARE(report.firstInvalidLine, 16);
-    QVERIFY2(report.warningText().contains(
-                 QStringLiteral("(first: line 16: column 3 holds \"corrupt\", which is not a number)")),
+    QVERIFY2(report.warningText().contains(QStringLiteral(
+                 "(first: line 16: column 3 holds \"corrupt\", which is not a number)")),
              qPrintable(report.warningText()));
     QCOMPARE(lines.at(1).lat, 0.0);
     QCOMPARE(lines.at(1).lon, 94.999995363);

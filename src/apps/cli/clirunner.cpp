@@ -227,9 +227,9 @@ QStringList CliRunner::expandPhotos(const QStringList &paths, QStringList *refus
         if (info.isDir()) {
             // Name filters match without regard to letter case. Anything under a photo's name
             // is looked at: a FIFO, a folder or a broken link is named, not passed over.
-            QStringList names = QDir(path).entryList(
-                {"*.jpg", "*.jpeg"},
-                QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+            QStringList names =
+                QDir(path).entryList({"*.jpg", "*.jpeg"}, QDir::Files | QDir::Dirs |
+                                                              QDir::NoDotAndDotDot | QDir::System);
             // Natural order, as a file manager shows them: DJI_9999 before DJI_10000. Photos
             // are paired with timemark rows by this order, so it must not depend on the locale.
             std::sort(names.begin(), names.end(), naturalLess);
@@ -325,8 +325,7 @@ bool CliRunner::loadBlock(const CliBlock &block, int number)
     const QList<Line> lines = table.toLines(&report);
     // Refused as a whole: dropping a row would pair every later photo with the wrong row.
     if (report.hasProblems()) {
-        m_err << tr("Timemark file %1: %2").arg(block.timemarks, report.warningText())
-              << Qt::endl;
+        m_err << tr("Timemark file %1: %2").arg(block.timemarks, report.warningText()) << Qt::endl;
         return false;
     }
     QSettings s;
@@ -577,9 +576,9 @@ bool CliRunner::printReport(const ProcessingReport &report)
     for (const QString &problem : report.metadataProblems)
         m_err << tr("Exiv2 failed on %1").arg(problem) << Qt::endl;
     if (report.withoutPosition)
-        m_out << tr("Photos without a position (no geotag, no line): %1")
-                     .arg(report.withoutPosition)
-              << Qt::endl;
+        m_out
+            << tr("Photos without a position (no geotag, no line): %1").arg(report.withoutPosition)
+            << Qt::endl;
     // Those missing from the coordinate file are named with it, reason and all.
     for (int i = 0; i < report.withoutPositionPhotos.size(); ++i) {
         if (!report.withoutLinePhotos.contains(report.withoutPositionPhotos.at(i)))

@@ -152,21 +152,19 @@ void FileWorker::addWork()
             accepted << entry;
         } catch (const Exiv2::AnyError &e) {
             qCDebug(lcCritical).noquote() << PhotoFile::errorText(e);
-            refused << entry;
-            reasons << exivProblem(e, fd.get());
+            refuse(entry, exivProblem(e, fd.get()));
         } catch (const std::exception &e) {
             // A damaged file can make the library fail outside its own error type; it must
             // cost that one photo, not the whole program.
             const QString message = QString::fromLocal8Bit(e.what());
             qCDebug(lcCritical).noquote() << QStringLiteral("Exiv2 ERROR: -1 - %1").arg(message);
-            refused << entry;
-            reasons << tr("is cut short or damaged (%1)").arg(message);
+            refuse(entry, tr("is cut short or damaged (%1)").arg(message));
         }
     }
 
     qCDebug(lcInfo).noquote() << QStringLiteral("Added %1 photos, volume %2 Mb")
-                                             .arg(accepted.size())
-                                             .arg(volume / 1024.0 / 1024.0, 0, 'g', 6);
+                                     .arg(accepted.size())
+                                     .arg(volume / 1024.0 / 1024.0, 0, 'g', 6);
     if (!refused.isEmpty())
         emit addRefused(refused, reasons);
     if (accepted.isEmpty())

@@ -31,8 +31,7 @@ Exiv2::Image::AutoPtr PhotoFile::openMetadata(const QString &entry)
     if (!problem.isEmpty())
         throw Exiv2::Error(Exiv2::kerDataSourceOpenFailed, path.toStdString(),
                            problem.toStdString());
-    Exiv2::Image::AutoPtr image =
-        Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
     image->readMetadata();
     return image;
 }

@@ -8,9 +8,9 @@
 #include "photos/photometatypes.h"
 
 #include <QBrush>
-#include <QHash>
 #include <QColor>
 #include <QFont>
+#include <QHash>
 
 #include <exiv2/exiv2.hpp>
 
@@ -189,7 +189,8 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
         const auto it = known.constFind(real);
         if (it != known.constEnd()) {
             const QString reason = tr("is the same photo as %1, already in the list").arg(*it);
-            qCDebug(lcWarning).noquote() << QStringLiteral("Photo %1 %2").arg(newList.at(i), reason);
+            qCDebug(lcWarning).noquote()
+                << QStringLiteral("Photo %1 %2").arg(newList.at(i), reason);
             m_refused << newList.at(i);
             m_refusalReasons << reason;
             continue;

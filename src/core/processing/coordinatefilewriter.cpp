@@ -37,8 +37,8 @@ QString accuracy(double value)
 
 struct CoordinateFileWriter::OpenFile
 {
-    QFile file;        //!< under its temporary name
-    QString finalPath; //!< the name it takes when the run ends
+    QFile file;          //!< under its temporary name
+    QString finalPath;   //!< the name it takes when the run ends
     bool broken = false; //!< a write failed; the file holds its complete lines only
 
     // Writes one line at once. On failure the file is cut back to where the line began: a
@@ -142,7 +142,8 @@ bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
     for (const QString &name : names) {
         auto open = std::make_unique<OpenFile>();
         open->finalPath = dir.filePath(name);
-        open->file.setFileName(QStringLiteral("%1.%2%3").arg(open->finalPath, pid, partialSuffix()));
+        open->file.setFileName(
+            QStringLiteral("%1.%2%3").arg(open->finalPath, pid, partialSuffix()));
         // NewOnly: the system refuses, atomically, to open a file that appeared meanwhile.
         // Unbuffered: what a failed write leaves behind must not reach the file later.
         if (!open->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text |

@@ -83,9 +83,6 @@ void FilesWork::setBlocks(const QList<BlockSnapshot> &blocks)
     // New input is a new run: a request that came too late for the last one does not count.
     m_stop = false;
     m_blocks = blocks;
-    m_total = 0;
-    for (const BlockSnapshot &block : m_blocks)
-        m_total += block.entries.size();
 }
 
 void FilesWork::setParallelCopies(int count)

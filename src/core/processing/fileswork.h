@@ -21,10 +21,10 @@ class FlyData;
  * ones apart), corrects its timemark position for the antenna offset with the photo's own
  * attitude, geotags the copy and writes the coordinate file(s).
  *
- * Lives in a thread of its own; doWork() is the run. Its input is a copy of the blocks taken
- * when they are handed over, so the window may go on changing its lists. The copies' bytes are
- * written by short-lived helper threads that touch nothing but files; everything else happens
- * in the run's thread, in photo order.
+ * Lives in a thread of its own; doWork() is the run, whose steps ProcessingRun takes. Its input
+ * is a copy of the blocks taken when they are handed over, so the window may go on changing its
+ * lists. The copies' bytes are written by short-lived helper threads that touch nothing but
+ * files; everything else happens in the run's thread, in photo order.
  */
 class FilesWork : public QObject
 {
@@ -108,7 +108,6 @@ private:
     mutable std::mutex m_runDirMutex; // a Qt mutex would be invisible to the thread sanitizer
     QString m_runDir;                 // guarded: the window reads it while the run goes on
     QList<BlockSnapshot> m_blocks;
-    int m_total = 0;
     QString m_sep = QStringLiteral("\t");
     bool m_auto = false;
     std::atomic<bool> m_stop{false};

@@ -18,9 +18,9 @@ struct ProcessingReport
     int seconds = 0;
     QString outputDir; //!< the run's folder, automatic subdirectory included
     QStringList coordinateFiles;
-    QStringList notCopied;        //!< source paths of the skipped photos
-    QStringList notCopiedReasons; //!< why, one entry per entry of notCopied
-    QStringList metadataProblems; //!< "source: Exiv2's reason", one per metadataFailed photo
+    QStringList notCopied;              //!< source paths of the skipped photos
+    QStringList notCopiedReasons;       //!< why, one entry per entry of notCopied
+    QStringList metadataProblems;       //!< "source: Exiv2's reason", one per metadataFailed photo
     QStringList withoutPositionPhotos;  //!< source paths of the photos without a position
     QStringList withoutPositionReasons; //!< why, one per entry of withoutPositionPhotos
     QStringList withoutLinePhotos;      //!< source paths of the photos without a line

@@ -108,9 +108,8 @@ struct ProcessingRun::PendingPhoto
     }
 };
 
-ProcessingRun::ProcessingRun(FilesWork &job, const QList<BlockSnapshot> &blocks,
-                             const Setup &setup, const std::atomic<bool> &stop,
-                             QSettings &settings)
+ProcessingRun::ProcessingRun(FilesWork &job, const QList<BlockSnapshot> &blocks, const Setup &setup,
+                             const std::atomic<bool> &stop, QSettings &settings)
     : m_job(job), m_blocks(blocks), m_setup(setup), m_stop(stop), m_settings(settings),
       m_copier(std::make_unique<PhotoCopier>())
 {
@@ -185,11 +184,11 @@ bool ProcessingRun::prepareOutputFolders()
     if (m_setup.autoDir) {
         // Two runs started in the same second must not share a folder: the name is taken by
         // creating it, and a taken one gets a number.
-        const QString base = QStringLiteral("Kestrix_") +
-                             QDateTime::currentDateTime()
-                                 .toString(Qt::ISODate)
-                                 .replace(QLatin1Char(':'), QLatin1Char('.'))
-                                 .replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QString base =
+            QStringLiteral("Kestrix_") + QDateTime::currentDateTime()
+                                             .toString(Qt::ISODate)
+                                             .replace(QLatin1Char(':'), QLatin1Char('.'))
+                                             .replace(QLatin1Char(' '), QLatin1Char('_'));
         QString name = base;
         QString problem;
         for (int n = 2;; ++n) {
@@ -251,9 +250,9 @@ bool ProcessingRun::openCoordinateFiles()
     for (const BlockSnapshot &block : m_blocks)
         hasDate = hasDate || block.hasDateColumn;
     const OutputLabelModel labels;
-    m_writer = std::make_unique<CoordinateFileWriter>(labels, m_coordinateType, hasDate,
-                                                      m_separator, m_split,
-                                                      Keys::OutputPix4dLabel.read(m_settings));
+    m_writer =
+        std::make_unique<CoordinateFileWriter>(labels, m_coordinateType, hasDate, m_separator,
+                                               m_split, Keys::OutputPix4dLabel.read(m_settings));
     if (!m_writer->open(m_out, m_blocks.size())) {
         const int code = m_writer->result() == CoordinateFileWriter::FileExists
                              ? FilesWork::CoordinateFileExists
@@ -388,9 +387,9 @@ void ProcessingRun::prepare(PendingPhoto &p)
             // claims a place for it.
             p.haveLine = p.positionProblem.isEmpty();
             if (m_copies && p.haveLine) {
-                p.positionMissing = GeotagWriter::writeGeotag(m_copier->image(), geotag,
-                                                              m_setup.geoCalc) ==
-                                    GeotagWriter::Outcome::PositionNotWritten;
+                p.positionMissing =
+                    GeotagWriter::writeGeotag(m_copier->image(), geotag, m_setup.geoCalc) ==
+                    GeotagWriter::Outcome::PositionNotWritten;
                 rewritten = true;
             }
         } catch (const Exiv2::AnyError &e) {

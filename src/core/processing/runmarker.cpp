@@ -44,14 +44,13 @@ bool RunMarker::acquire(const QString &dir)
             const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
             ::close(fd);
             if (err == EWOULDBLOCK) {
-                const QString pid = n > 0 ? QString::fromLatin1(text, int(n)).trimmed()
-                                          : QString();
-                m_errorText = pid.isEmpty()
-                                  ? tr("Another Kestrix run is writing into the folder %1")
-                                        .arg(folder)
-                                  : tr("Another Kestrix run (process %2) is writing into the "
-                                       "folder %1")
-                                        .arg(folder, pid);
+                const QString pid = n > 0 ? QString::fromLatin1(text, int(n)).trimmed() : QString();
+                m_errorText =
+                    pid.isEmpty()
+                        ? tr("Another Kestrix run is writing into the folder %1").arg(folder)
+                        : tr("Another Kestrix run (process %2) is writing into the "
+                             "folder %1")
+                              .arg(folder, pid);
             } else {
                 m_errorText = tr("Cannot write into the folder %1: %2")
                                   .arg(folder, QString::fromLocal8Bit(std::strerror(err)));

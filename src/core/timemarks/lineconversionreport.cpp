@@ -5,7 +5,8 @@
 QString LineConversionReport::firstPlace() const
 {
     return firstInvalidLine > 0
-               ? QCoreApplication::translate("LineConversionReport", "line %1").arg(firstInvalidLine)
+               ? QCoreApplication::translate("LineConversionReport", "line %1")
+                     .arg(firstInvalidLine)
                : QCoreApplication::translate("LineConversionReport", "row %1").arg(firstInvalidRow);
 }
 

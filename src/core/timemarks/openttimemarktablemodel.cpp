@@ -45,8 +45,9 @@ QString unquoted(QStringView cell)
     const QStringView trimmed = cell.trimmed();
     if (trimmed.size() >= 2 && trimmed.front() == QLatin1Char('"') &&
         trimmed.back() == QLatin1Char('"'))
-        return trimmed.mid(1, trimmed.size() - 2).toString().replace(QLatin1String("\"\""),
-                                                                     QLatin1String("\""));
+        return trimmed.mid(1, trimmed.size() - 2)
+            .toString()
+            .replace(QLatin1String("\"\""), QLatin1String("\""));
     return cell.toString();
 }
 

@@ -14,10 +14,9 @@
 #include <QTextCodec>
 #include <QTextStream>
 
-#include <vector>
-
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -341,10 +340,9 @@ bool TimemarkFile::detectSeparator(const QString &path)
 
     LineSource source(path);
     if (!source.open()) {
-        m_errorText =
-            source.isTooLarge()
-                ? tooLargeText(path)
-                : tr("The timemark file %1 %2").arg(path, source.problem());
+        m_errorText = source.isTooLarge()
+                          ? tooLargeText(path)
+                          : tr("The timemark file %1 %2").arg(path, source.problem());
         return false;
     }
     const QStringList patterns = separatorList.value(1);
@@ -398,10 +396,9 @@ bool TimemarkFile::loadTable()
     }
     LineSource source(m_fileName);
     if (!source.open()) {
-        m_errorText =
-            source.isTooLarge()
-                ? tooLargeText(m_fileName)
-                : tr("The timemark file %1 %2").arg(m_fileName, source.problem());
+        m_errorText = source.isTooLarge()
+                          ? tooLargeText(m_fileName)
+                          : tr("The timemark file %1 %2").arg(m_fileName, source.problem());
         return false;
     }
     const Splitter splitter(separatorPattern());
