@@ -196,7 +196,7 @@ bool CliRunner::checkOutputDir()
     else if (!QFileInfo(ancestor).isWritable())
         problem = tr("%1 is not writable").arg(ancestor);
     if (!problem.isEmpty()) {
-        m_err << tr("Cannot create the output folder %1").arg(m_options.outDir) << ": " << problem
+        m_err << tr("Cannot create the output folder %1: %2").arg(m_options.outDir, problem)
               << Qt::endl;
         return false;
     }

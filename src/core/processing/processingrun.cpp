@@ -206,7 +206,8 @@ bool ProcessingRun::prepareOutputFolders()
     }
     m_job.setRunDirectory(m_out);
     if (!m_marker.acquire(m_out)) {
-        failHere(FilesWork::OutputDirBusy, m_marker.errorText());
+        failHere(m_marker.isBusy() ? FilesWork::OutputDirBusy : FilesWork::OutputDirUnusable,
+                 m_marker.errorText());
         return false;
     }
     m_report.outputDir = m_out;

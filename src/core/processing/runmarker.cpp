@@ -26,6 +26,7 @@ bool RunMarker::acquire(const QString &dir)
 {
     release();
     m_errorText.clear();
+    m_busy = false;
     const QString folder = QDir::cleanPath(dir);
     m_path = QDir(folder).filePath(fileName());
     const QByteArray path = QFile::encodeName(m_path);
@@ -44,6 +45,7 @@ bool RunMarker::acquire(const QString &dir)
             const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
             ::close(fd);
             if (err == EWOULDBLOCK) {
+                m_busy = true;
                 const QString pid = n > 0 ? QString::fromLatin1(text, int(n)).trimmed() : QString();
                 m_errorText =
                     pid.isEmpty()
@@ -70,6 +72,7 @@ bool RunMarker::acquire(const QString &dir)
         }
         ::close(fd);
     }
+    m_busy = true;
     m_errorText = tr("Another Kestrix run is writing into the folder %1").arg(folder);
     return false;
 }

@@ -32,10 +32,13 @@ public:
     /// Removes the marker; the destructor does it too.
     void release();
     bool isHeld() const { return m_fd >= 0; }
+    /// The last acquire() failed because another run holds the marker.
+    bool isBusy() const { return m_busy; }
     QString errorText() const { return m_errorText; }
 
 private:
     int m_fd = -1;
+    bool m_busy = false;
     QString m_path;
     QString m_errorText;
 };

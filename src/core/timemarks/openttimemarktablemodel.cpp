@@ -40,22 +40,21 @@ const QColor &roleColour(int role, bool oddRow)
 }
 
 // Spreadsheet exports wrap cells in double quotes ("6000000.0"); the value is inside them.
-QString unquoted(QStringView cell)
-{
-    const QStringView trimmed = cell.trimmed();
-    if (trimmed.size() >= 2 && trimmed.front() == QLatin1Char('"') &&
-        trimmed.back() == QLatin1Char('"'))
-        return trimmed.mid(1, trimmed.size() - 2)
-            .toString()
-            .replace(QLatin1String("\"\""), QLatin1String("\""));
-    return cell.toString();
-}
-
 bool isQuoted(QStringView cell)
 {
     const QStringView trimmed = cell.trimmed();
     return trimmed.size() >= 2 && trimmed.front() == QLatin1Char('"') &&
            trimmed.back() == QLatin1Char('"');
+}
+
+QString unquoted(QStringView cell)
+{
+    if (!isQuoted(cell))
+        return cell.toString();
+    const QStringView trimmed = cell.trimmed();
+    return trimmed.mid(1, trimmed.size() - 2)
+        .toString()
+        .replace(QLatin1String("\"\""), QLatin1String("\""));
 }
 
 double readNumber(QStringView cell, bool degrees, bool *ok)
