@@ -106,12 +106,6 @@ void TestHostileInput::refusedOrNamed_data()
     // Positions
     QTest::newRow("latitude 95") << "lat 95" << true << 1
                                  << "(first: line 3: latitude 95 is outside -90 to 90 degrees)";
-    QTest::newRow("longitude -180.5")
-        << "lon -180.5" << true << 1 << "longitude -180.5 is outside -180 to 180 degrees";
-    QTest::newRow("nan") << "lat nan" << true << 1
-                         << "column 3 holds \"nan\", which is not a number";
-    QTest::newRow("inf") << "lon inf" << true << 1
-                         << "column 4 holds \"inf\", which is not a number";
     QTest::newRow("UTM file read as degrees")
         << "utm as degrees" << true << 1
         << "Timemark rows that are no usable position: 3. The file is refused as a whole (first: "
@@ -120,38 +114,26 @@ void TestHostileInput::refusedOrNamed_data()
         << "degrees as utm" << false << 1
         << "easting 10 m is outside 100 000 to 900 000 m: the values look like degrees, or metres "
            "in the wrong columns";
-    QTest::newRow("easting 5 000 000") << "east 5000000" << false << 1 << "easting 5000000 m";
     QTest::newRow("northing 1e20") << "north 1e20" << false << 1 << "northing 1e+20 m is outside";
     QTest::newRow("height 1e20") << "height 1e20" << false << 1
                                  << "height 1e+20 m is outside -11 000 to 100 000 m";
-    QTest::newRow("height -1e20") << "height -1e20" << true << 1 << "height -1e+20 m";
-    QTest::newRow("2000 km from the others")
-        << "outlier" << false << 1 << "it lies 2000 km from the median position of the file";
     QTest::newRow("stray delimiter, degrees")
         << "stray" << true << 1 << "km from the median position of the file";
-    QTest::newRow("stray delimiter, metres") << "stray" << false << 1 << "easting 6000010 m";
-    QTest::newRow("an empty cell") << "empty cell" << false << 1 << "column 5 is empty";
     // RTKLIB forms and the first row
     QTest::newRow("ECEF solution")
         << "ecef" << true << 1
         << "is an RTKLIB solution in ECEF (x-ecef, y-ecef, z-ecef) form, which holds no "
            "latitude, longitude or UTM position: export the solution as latitude/longitude/height";
-    QTest::newRow("first row past the end")
-        << "first 99" << false << 1 << "line 99 is past its last row";
     QTest::newRow("first row on the header")
         << "first 1" << false << 1 << "(first: line 1: column 3 holds \"North\"";
     // Photos
     QTest::newRow("zero-byte photo")
         << "empty photo" << false << 1 << "Photo %1/photos/DJI_0002.JPG is empty (0 bytes)";
-    QTest::newRow("truncated photo")
-        << "truncated" << false << 1 << "Photo %1/photos/DJI_0002.JPG is cut short or damaged";
     QTest::newRow("not a JPEG") << "not jpeg" << false << 1
                                 << "Photo %1/photos/DJI_0002.JPG is not a JPEG photo";
     QTest::newRow("a FIFO as photo")
         << "fifo" << false << 1
         << "Photo %1/photos/DJI_0002.JPG is a FIFO (named pipe), not a file";
-    QTest::newRow("a folder as photo")
-        << "folder" << false << 1 << "Photo %1/photos/DJI_0004.JPG is a folder";
     QTest::newRow("a link loop as photo")
         << "loop" << false << 1
         << "Photo %1/photos/DJI_0004.JPG is a symbolic link that leads in a circle";
@@ -171,18 +153,12 @@ void TestHostileInput::refusedOrNamed_data()
         << "tm folder" << false << 1 << "Timemark file %1/photos is a folder";
     QTest::newRow("timemark file is a FIFO")
         << "tm fifo" << false << 1 << "Timemark file %1/tm.csv is a FIFO (named pipe), not a file";
-    QTest::newRow("timemark file is a link loop")
-        << "tm loop" << false << 1
-        << "Timemark file %1/tm.csv is a symbolic link that leads in a circle";
     // Output
     QTest::newRow("date holds the output delimiter")
         << "date comma" << false << 1
         << "The date \"17.05.2024 10:00:02,000\" of timemark row 2 of block 1 holds the output "
            "delimiter \",\", which would shift the columns of its line; choose another output "
            "delimiter";
-    QTest::newRow("tab in a date") << "date tab" << false << 1
-                                   << "The date \"2024/05/17\\t10:00:02.000\" of timemark row 2 "
-                                      "of block 1 holds the output delimiter \"tab\"";
     QTest::newRow("fewer rows than photos, --no-check")
         << "fewer rows" << false << 3
         << "Missing from the coordinate file: %1/photos/DJI_0003.JPG (has no timemark row (2 "
@@ -210,41 +186,27 @@ void TestHostileInput::refusedOrNamed()
         return QStringLiteral("%1/DJI_%2.JPG").arg(photos).arg(n, 4, 10, QChar('0'));
     };
 
-    if (kind == "lat 95")
+    if (kind == "lat 95") {
         rows[1][2] = "95";
-    else if (kind == "lon -180.5")
-        rows[2][3] = "-180.5";
-    else if (kind == "lat nan")
-        rows[0][2] = "nan";
-    else if (kind == "lon inf")
-        rows[1][3] = "inf";
-    else if (kind == "degrees as utm")
+    } else if (kind == "degrees as utm") {
         rows = {row(0, true), row(1, true), row(2, true)};
-    else if (kind == "east 5000000")
-        rows[1][3] = "5000000";
-    else if (kind == "north 1e20")
+    } else if (kind == "north 1e20") {
         rows[1][2] = "1e20";
-    else if (kind.startsWith("height"))
-        rows[2][4] = kind.section(' ', 1);
-    else if (kind == "outlier")
-        rows[1][2] = "8000010";
-    else if (kind == "stray")
+    } else if (kind == "height 1e20") {
+        rows[2][4] = "1e20";
+    } else if (kind == "stray") {
         rows[1][1] = "P;2"; // shifts the row's later cells one column right
-    else if (kind == "empty cell")
-        rows[1][4] = "";
-    else if (kind == "first 99")
-        args << "--first-row"
-             << "99";
-    else if (kind == "first 1")
+    } else if (kind == "first 1") {
         args << "--first-row"
              << "1";
-    else if (kind == "date comma")
-        rows[1][0] = "17.05.2024 10:00:02,000", args << "--out-delimiter"
-                                                     << "comma";
-    else if (kind == "date tab")
-        rows[1][0] = "2024/05/17\t10:00:02.000";
-    else if (kind == "fewer rows")
-        rows.removeLast(), args << "--no-check";
+    } else if (kind == "date comma") {
+        rows[1][0] = "17.05.2024 10:00:02,000";
+        args << "--out-delimiter"
+             << "comma";
+    } else if (kind == "fewer rows") {
+        rows.removeLast();
+        args << "--no-check";
+    }
     writeRows(timemarks, rows);
 
     if (kind == "ecef") {
@@ -253,19 +215,13 @@ void TestHostileInput::refusedOrNamed()
                              "z-ecef(m)   Q  ns\n"
                              "2023/01/08 10:00:00.000   -481817.9432   5507212.2485   "
                              "3170368.5142   5   8\n");
-        message = timemarks + " is an RTKLIB solution in ECEF (x-ecef, y-ecef, z-ecef) form";
     } else if (kind == "empty photo") {
         writeText(photo(2), QByteArray());
-    } else if (kind == "truncated") {
-        const QByteArray bytes = readAll(photo(2));
-        writeText(photo(2), bytes.left(bytes.indexOf("http://ns.adobe.com/xap/1.0/") + 40));
     } else if (kind == "not jpeg") {
         writeText(photo(2), "Date;North;East\n");
     } else if (kind == "fifo") {
         QFile::remove(photo(2));
         QVERIFY(::mkfifo(QFile::encodeName(photo(2)).constData(), 0600) == 0);
-    } else if (kind == "folder") {
-        QVERIFY(QDir().mkpath(photo(4)));
     } else if (kind == "loop") {
         QVERIFY(QFile::link(photo(4), photo(4)));
     } else if (kind == "yaw") {
@@ -281,9 +237,6 @@ void TestHostileInput::refusedOrNamed()
     } else if (kind == "tm fifo") {
         QFile::remove(timemarks);
         QVERIFY(::mkfifo(QFile::encodeName(timemarks).constData(), 0600) == 0);
-    } else if (kind == "tm loop") {
-        QFile::remove(timemarks);
-        QVERIFY(QFile::link(timemarks, timemarks));
     }
 
     const QByteArray sources = checksumOfTree(photos);
