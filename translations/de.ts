@@ -127,6 +127,10 @@
         <source>The full texts of these licenses come with the libraries and fonts; on Debian they are in /usr/share/common-licenses and in the copyright file of each package under /usr/share/doc.</source>
         <translation>Die vollständigen Lizenztexte liegen den Bibliotheken und Schriften bei; unter Debian stehen sie in /usr/share/common-licenses und in der Datei copyright jedes Pakets unter /usr/share/doc.</translation>
     </message>
+    <message>
+        <source>UAV photos, geotagged</source>
+        <translation>UAV-Fotos, georeferenziert</translation>
+    </message>
 </context>
 <context>
     <name>ChartPopUp</name>
@@ -1349,11 +1353,11 @@ Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 L
     </message>
     <message>
         <source>sdN</source>
-        <translation>σ Hochwert</translation>
+        <translation>σ HW</translation>
     </message>
     <message>
         <source>sdE</source>
-        <translation>σ Rechtswert</translation>
+        <translation>σ RW</translation>
     </message>
     <message>
         <source>sdH</source>
@@ -1406,6 +1410,10 @@ Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 L
     <message>
         <source>Lon</source>
         <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1469,49 @@ Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 L
     <message>
         <source>latitude %1, longitude %2 cannot be converted to UTM</source>
         <translation>Breite %1, Länge %2 lässt sich nicht in UTM umrechnen</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLabelModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Hochwert</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Rechtswert</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>sdN</source>
+        <translation>σ Hochwert</translation>
+    </message>
+    <message>
+        <source>sdE</source>
+        <translation>σ Rechtswert</translation>
+    </message>
+    <message>
+        <source>sdH</source>
+        <translation>σ Höhe</translation>
+    </message>
+    <message>
+        <source>Lat (N)</source>
+        <translation>Breite (N)</translation>
+    </message>
+    <message>
+        <source>Lon (E)</source>
+        <translation>Länge (E)</translation>
     </message>
 </context>
 <context>

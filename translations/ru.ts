@@ -127,6 +127,10 @@
         <source>The full texts of these licenses come with the libraries and fonts; on Debian they are in /usr/share/common-licenses and in the copyright file of each package under /usr/share/doc.</source>
         <translation>Полные тексты этих лицензий поставляются вместе с библиотеками и шрифтами; в Debian они находятся в /usr/share/common-licenses и в файле copyright каждого пакета в /usr/share/doc.</translation>
     </message>
+    <message>
+        <source>UAV photos, geotagged</source>
+        <translation>Снимки БПЛА с геопривязкой</translation>
+    </message>
 </context>
 <context>
     <name>ChartPopUp</name>
@@ -728,7 +732,7 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     <name>Fly</name>
     <message>
         <source>Clear Timemarks</source>
-        <translation>Очистить метки времени</translation>
+        <translation>Очистить метки</translation>
     </message>
     <message>
         <source>Remove all timemarks from the block</source>
@@ -950,7 +954,7 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     </message>
     <message>
         <source>Output preview</source>
-        <translation>Предпросмотр результата</translation>
+        <translation>Предпросмотр</translation>
     </message>
     <message>
         <source>Delete block</source>
@@ -1284,11 +1288,11 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     </message>
     <message>
         <source>User folder</source>
-        <translation>Папка пользователя</translation>
+        <translation>Домашняя папка</translation>
     </message>
     <message>
         <source>User</source>
-        <translation>Пользователь</translation>
+        <translation>Домой</translation>
     </message>
     <message>
         <source>Favorite</source>
@@ -1368,15 +1372,15 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     </message>
     <message>
         <source>sdN</source>
-        <translation>СКО север</translation>
+        <translation>СКО С</translation>
     </message>
     <message>
         <source>sdE</source>
-        <translation>СКО восток</translation>
+        <translation>СКО В</translation>
     </message>
     <message>
         <source>sdH</source>
-        <translation>СКО высота</translation>
+        <translation>СКО H</translation>
     </message>
     <message>
         <source>Join columns</source>
@@ -1425,6 +1429,10 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     <message>
         <source>Lon</source>
         <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Табуляция</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1488,49 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     <message>
         <source>latitude %1, longitude %2 cannot be converted to UTM</source>
         <translation>широту %1, долготу %2 невозможно пересчитать в UTM</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLabelModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>sdN</source>
+        <translation>СКО север</translation>
+    </message>
+    <message>
+        <source>sdE</source>
+        <translation>СКО восток</translation>
+    </message>
+    <message>
+        <source>sdH</source>
+        <translation>СКО высота</translation>
+    </message>
+    <message>
+        <source>Lat (N)</source>
+        <translation>Широта (N)</translation>
+    </message>
+    <message>
+        <source>Lon (E)</source>
+        <translation>Долгота (E)</translation>
     </message>
 </context>
 <context>
@@ -2048,15 +2099,15 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     </message>
     <message>
         <source>B right</source>
-        <translation>B вправо</translation>
+        <translation>B — вправо</translation>
     </message>
     <message>
         <source>Z up</source>
-        <translation>Z вверх</translation>
+        <translation>Z — вверх</translation>
     </message>
     <message>
         <source>A forward</source>
-        <translation>A вперёд</translation>
+        <translation>A — вперёд</translation>
     </message>
     <message>
         <source>Reset every setting to its default? This includes the antenna offsets, the default columns and the output directory.</source>
