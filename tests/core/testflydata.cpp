@@ -187,6 +187,7 @@ void TestFlyData::reloadReadsKeptImports()
         QCOMPARE(fly.timemarkFileName(), QStringLiteral("a.csv"));
     } else if (then == "clear") {
         fly.clearTimemarks();
+        QCOMPARE(fly.metaLabel(), QStringLiteral("Timemark file wasn't selected"));
     } else {
         fly.addTimemarks({Line()}, false);
     }

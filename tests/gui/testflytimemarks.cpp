@@ -47,13 +47,11 @@ struct ImportPrompts : ScriptedPrompts
     QDialogButtonBox::StandardButton onAddButton = QDialogButtonBox::Yes;
     int asked = 0;
     int imports = 0;
-    QString shownFile; //!< the file the import dialog held when it opened
 
     int exec(QDialog &dialog) override
     {
         if (auto *import = qobject_cast<OpenTimeMarkDialog *>(&dialog)) {
             ++imports;
-            shownFile = import->loadedFileName();
             import->setResult(QDialog::Rejected);
             if (!choose.isEmpty())
                 import->chooseFile(choose);
@@ -106,7 +104,6 @@ private:
     QString marks(const QString &name, int rows, double north, bool degrees = false,
                   const QByteArray &bad = QByteArray());
     void import(const QString &path);
-    QList<double> norths() const;
     QList<QPointF> positions() const;
     QString metaLabel() const;
 
@@ -160,14 +157,6 @@ void TestFlyTimemarks::import(const QString &path)
 {
     m_prompts->choose = path;
     block()->on_btn_openMeta_clicked();
-}
-
-QList<double> TestFlyTimemarks::norths() const
-{
-    QList<double> values;
-    for (const Line &line : block()->data()->timemarks()->rows())
-        values << line.y;
-    return values;
 }
 
 QList<QPointF> TestFlyTimemarks::positions() const
@@ -226,7 +215,7 @@ void TestFlyTimemarks::secondFileByOnAdd()
     import(marks(QStringLiteral("second.csv"), 5, 7000000.0));
     QCOMPARE(m_prompts->asked, onAdd == 0 ? 1 : 0);
     QCOMPARE(block()->data()->timemarks()->rowCount(), rows);
-    QCOMPARE(norths().first(), rows == 5 ? 7000000.0 : 6000000.0);
+    QCOMPARE(positions().first().y(), rows == 5 ? 7000000.0 : 6000000.0);
     QCOMPARE(Keys::MetaOnAdd.read(settings), stored == 0 ? onAdd : stored);
     QCOMPARE(metaLabel(), "Added timemark file with " + label);
     // Even a cancelled addition shows the columns of the file just chosen.
@@ -286,11 +275,11 @@ void TestFlyTimemarks::fileWithBadRowChangesNothing()
     QSettings settings;
     Keys::MetaOnAdd.write(settings, 2);
     import(marks(QStringLiteral("good.csv"), 3, 6000000.0));
-    const QList<double> before = norths();
+    const QList<QPointF> before = positions();
     QSignalSpy changed(block(), &Fly::changedMeta);
     m_prompts->finish = ImportPrompts::Finish(finish);
     import(marks(QStringLiteral("bad.csv"), 6, 7000000.0, false, bad));
-    QCOMPARE(norths(), before);
+    QCOMPARE(positions(), before);
     QCOMPARE(changed.count(), 0);
     QCOMPARE(metaLabel(), QStringLiteral("Added timemark file with 3 rows. good.csv"));
     QCOMPARE(m_prompts->warnings.size(), 1);

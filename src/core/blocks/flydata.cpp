@@ -251,6 +251,8 @@ void FlyData::clearTimemarks()
 {
     m_timemarks->clearRows();
     dropImports();
+    // Cleared by the operator, the file is not one that "wasn't recognized".
+    m_timemarkFile.clear();
     changed(false, true);
 }
 
