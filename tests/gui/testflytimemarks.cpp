@@ -11,9 +11,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
-#include "timemarks/lineconversionreport.h"
 #include "timemarks/opentimemarkdialog.h"
-#include "timemarks/openttimemarktablemodel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -264,8 +262,11 @@ void TestFlyTimemarks::fileWithBadRowChangesNothing_data()
     QTest::addColumn<QByteArray>("bad");
     QTest::newRow("OK refuses a word") << int(ImportPrompts::Ok) << QByteArray("n/a");
     QTest::newRow("OK refuses an empty cell") << int(ImportPrompts::Ok) << QByteArray("");
+    QTest::newRow("OK refuses no position") << int(ImportPrompts::Ok) << QByteArray("99000000.0");
     QTest::newRow("the block refuses what OK let through")
         << int(ImportPrompts::AroundOk) << QByteArray("n/a");
+    QTest::newRow("the block refuses no position")
+        << int(ImportPrompts::AroundOk) << QByteArray("99000000.0");
 }
 
 void TestFlyTimemarks::fileWithBadRowChangesNothing()
@@ -346,24 +347,18 @@ void TestFlyTimemarks::reloadReadsWhatWasTaken()
         import(marks(QStringLiteral("degrees.csv"), 3, 60.0, true));
         Keys::CoordinateType.write(settings, 0);
     }
-    QList<QPointF> expected = positions();
-    LineConversionReport report;
-    if (before == "switched") {
-        // Read as metres, degrees are either refused as no position or taken as they stand.
-        const QList<Line> reread = block()->timemarkDialog()->tableModel()->toLines(&report);
-        if (!report.hasProblems()) {
-            expected.clear();
-            for (const Line &line : reread)
-                expected << QPointF(line.x, line.y);
-        }
-    }
+    // Degrees read as metres are no position: the block keeps the rows it has and says why.
+    const QList<QPointF> expected = positions();
+    const bool refused = before == "switched";
+    QSignalSpy changed(block(), &Fly::changedMeta);
     LogCapture log;
     block()->reloadTimemarks();
     QCOMPARE(positions(), expected);
+    QCOMPARE(changed.count(), before == "cancelled" ? 1 : 0);
     QCOMPARE(log.lines().join('\n').contains(QStringLiteral("Failed to update data")),
              before == "rows");
-    QCOMPARE(m_prompts->warnings.size(), report.hasProblems() ? 1 : 0);
-    if (report.hasProblems())
+    QCOMPARE(m_prompts->warnings.size(), refused ? 1 : 0);
+    if (refused)
         QVERIFY(m_prompts->warnings.first().contains(QStringLiteral("degrees.csv")));
 }
 
