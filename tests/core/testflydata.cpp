@@ -6,6 +6,8 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "timemarks/lineconversionreport.h"
+#include "timemarks/openttimemarktablemodel.h"
 
 #include <QFile>
 #include <QSettings>
@@ -93,6 +95,8 @@ private slots:
     void splitPieceKeepsColumnsAndDelimiter();
     void fillFromSplitRefusesUnpairedLists();
     void snapshot();
+    void reloadReadsKeptImports_data();
+    void reloadReadsKeptImports();
 
 private:
     /// Appends @p photos photos (small files of 100 bytes; photo i has yaw i and is taken
@@ -136,6 +140,62 @@ void TestFlyData::init()
     QSettings s;
     s.clear();
     s.sync();
+}
+
+void TestFlyData::reloadReadsKeptImports_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<int>("reload");
+    QTest::addColumn<QList<double>>("norths");
+    const int done = int(FlyData::Reload::Done);
+    const int none = int(FlyData::Reload::NoImport);
+    QTest::newRow("second file added") << "add" << done << QList<double>{1, 2, 3, 7, 8, 9};
+    QTest::newRow("second file replaces") << "replace" << done << QList<double>{7, 8, 9};
+    QTest::newRow("refused file") << "refused" << done << QList<double>{1, 2, 3};
+    QTest::newRow("cleared") << "clear" << none << QList<double>{};
+    QTest::newRow("rows of no import") << "rows" << none << QList<double>{1, 2, 3, 0};
+}
+
+void TestFlyData::reloadReadsKeptImports()
+{
+    QFETCH(QString, then);
+    QFETCH(int, reload);
+    QFETCH(QList<double>, norths);
+    // North in column 1, east in 2, height in 3; east must read as UTM metres.
+    auto table = [this](const QList<QString> &norths) {
+        auto *model = new OpentTimeMarkTableModel(&m_geo, this);
+        for (const QString &north : norths)
+            model->appendRow(
+                new QVector<QString>{north, QStringLiteral("500000"), QStringLiteral("100")});
+        model->setColX(1);
+        model->setColY(2);
+        model->setColZ(3);
+        return model;
+    };
+    FlyData fly(1, &m_geo);
+    OpentTimeMarkTableModel *first = table({"1", "2", "3"});
+    QVERIFY(fly.importTimemarks(*first, false, QStringLiteral("a.csv"), QStringLiteral(";")));
+    // The block reads its own copy: the dialog's table moves on.
+    first->setData(first->index(0, 0), QStringLiteral("99"));
+    OpentTimeMarkTableModel *second = table({"7", "8", then == "refused" ? "x" : "9"});
+    if (then == "add" || then == "replace") {
+        QVERIFY(fly.importTimemarks(*second, then == "replace", QStringLiteral("b.csv"), {}));
+    } else if (then == "refused") {
+        LineConversionReport report;
+        QVERIFY(!fly.importTimemarks(*second, true, QStringLiteral("b.csv"), {}, &report));
+        QCOMPARE(report.invalidRows, 1);
+        QCOMPARE(fly.timemarkFileName(), QStringLiteral("a.csv"));
+    } else if (then == "clear") {
+        fly.clearTimemarks();
+        QCOMPARE(fly.metaLabel(), QStringLiteral("Timemark file wasn't selected"));
+    } else {
+        fly.addTimemarks({Line()}, false);
+    }
+    QCOMPARE(int(fly.reloadTimemarks()), reload);
+    QList<double> found;
+    for (const Line &line : fly.timemarks()->rows())
+        found << line.y;
+    QCOMPARE(found, norths);
 }
 
 QStringList TestFlyData::fill(FlyData &fly, int photos, int rows, const QList<int> &offsets)

@@ -6,6 +6,8 @@
 #include "photos/photomodel.h"
 #include "processing/previewtablemodel.h"
 #include "settings/settingskeys.h"
+#include "timemarks/lineconversionreport.h"
+#include "timemarks/openttimemarktablemodel.h"
 
 #include <QFileInfo>
 
@@ -106,10 +108,85 @@ bool FlyData::addPhotos(const QStringList &entries)
 
 void FlyData::addTimemarks(const QList<Line> &rows, bool replace)
 {
+    // Rows of no kept import: a reload could no longer give back every row.
+    dropImports();
     if (replace)
         m_timemarks->clearRows();
     m_timemarks->appendRows(rows);
     changed(false, true);
+}
+
+FlyData::OnAdd FlyData::onAddChoice() const
+{
+    if (m_timemarks->rowCount() == 0)
+        return OnAdd::Append;
+    switch (Keys::MetaOnAdd.read(m_settings)) {
+    case 1:
+        return OnAdd::Append;
+    case 2:
+        return OnAdd::Replace;
+    default:
+        return OnAdd::Ask;
+    }
+}
+
+bool FlyData::importTimemarks(const OpentTimeMarkTableModel &table, bool replace,
+                              const QString &fileName, const QString &delimiter,
+                              LineConversionReport *report)
+{
+    LineConversionReport local;
+    LineConversionReport *out = report ? report : &local;
+    const QList<Line> rows = table.toLines(out);
+    if (out->hasProblems())
+        return false;
+    if (replace) {
+        m_timemarks->clearRows();
+        dropImports();
+    }
+    m_timemarks->appendRows(rows);
+    auto *kept = new OpentTimeMarkTableModel(m_geoCalc, this);
+    kept->copyFrom(table);
+    m_imports.append({kept, fileName});
+    m_timemarkFile = fileName;
+    m_delimiter = delimiter;
+    setColumns(BlockColumns{table.colDate(), table.colAccN(), table.colAccE(), table.colAccZ()});
+    changed(false, true);
+    return true;
+}
+
+FlyData::Reload FlyData::reloadTimemarks(LineConversionReport *report, QString *fileName)
+{
+    if (m_imports.isEmpty())
+        return Reload::NoImport;
+    LineConversionReport local;
+    LineConversionReport *out = report ? report : &local;
+    QList<Line> rows;
+    for (const KeptImport &import : qAsConst(m_imports)) {
+        rows += import.table->toLines(out);
+        if (out->hasProblems()) {
+            if (fileName)
+                *fileName = import.fileName;
+            return Reload::Refused;
+        }
+    }
+    m_timemarks->clearRows();
+    m_timemarks->appendRows(rows);
+    const OpentTimeMarkTableModel *last = m_imports.last().table;
+    setColumns(BlockColumns{last->colDate(), last->colAccN(), last->colAccE(), last->colAccZ()});
+    changed(false, true);
+    return Reload::Done;
+}
+
+void FlyData::refreshTimemarks()
+{
+    changed(false, true);
+}
+
+void FlyData::dropImports()
+{
+    for (const KeptImport &import : qAsConst(m_imports))
+        delete import.table;
+    m_imports.clear();
 }
 
 bool FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,
@@ -120,6 +197,7 @@ bool FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,
     if (photos.size() != adjs.size() || photos.size() != dates.size())
         return false;
     m_photos->appendPhotos(photos, adjs, dates);
+    dropImports();
     m_timemarks->appendRows(rows);
     setColumns(columns);
     m_delimiter = delimiter;
@@ -172,6 +250,9 @@ void FlyData::clearPhotos()
 void FlyData::clearTimemarks()
 {
     m_timemarks->clearRows();
+    dropImports();
+    // Cleared by the operator, the file is not one that "wasn't recognized".
+    m_timemarkFile.clear();
     changed(false, true);
 }
 

@@ -13,8 +13,10 @@
 
 class CustomTableModel;
 class GeoCalc;
+class OpentTimeMarkTableModel;
 class PhotoModel;
 class PreviewTableModel;
+struct LineConversionReport;
 
 /// The import's column numbers a block keeps (1-based; 0 for a column its file lacks).
 struct BlockColumns
@@ -83,6 +85,44 @@ public:
     bool addPhotos(const QStringList &entries);
     /// Appends timemark rows, or replaces the table's rows when @p replace.
     void addTimemarks(const QList<Line> &rows, bool replace);
+
+    /// What opening a timemark file does to the block's rows.
+    enum class OnAdd
+    {
+        Append,
+        Replace,
+        Ask
+    };
+    /// Append when the block has no rows; otherwise meta/onadd: 1 appends, 2 replaces, any
+    /// other value asks.
+    OnAdd onAddChoice() const;
+    /**
+     * Takes the rows of an accepted import, read from @p table in the coordinate system
+     * stored now: appended, or in place of the block's rows when @p replace. Records the
+     * file's name, its delimiter pattern and the table's date and accuracy columns, and keeps
+     * a copy of the table for reloadTimemarks(). When the conversion report counts a row that
+     * is no position, returns false and changes nothing: taking some rows and not others
+     * would shift every later pair. @p report receives the conversion report.
+     */
+    bool importTimemarks(const OpentTimeMarkTableModel &table, bool replace,
+                         const QString &fileName, const QString &delimiter,
+                         LineConversionReport *report = nullptr);
+    /// Outcome of reloadTimemarks().
+    enum class Reload
+    {
+        Done,
+        NoImport, //!< the rows came from no import kept here
+        Refused   //!< an import is no position in the system stored now; rows kept
+    };
+    /**
+     * Reads the imports the rows came from again, in the coordinate system stored now, in
+     * place of the block's rows. On refusal @p report and @p fileName tell which import and
+     * why.
+     */
+    Reload reloadTimemarks(LineConversionReport *report = nullptr, QString *fileName = nullptr);
+    /// Updates the labels, resets the preview and emits changedMeta() without changing a row
+    /// (an import whose rows were not taken still brings its columns).
+    void refreshTimemarks();
     /**
      * Fills a block made by a split: rows, already-read photos, and what the source block
      * knew of its timemark file (its columns and @p delimiter, since the rows came from that
@@ -136,6 +176,7 @@ signals:
                      int colSZ);
 
 private:
+    void dropImports();
     bool countsEqualOrNotify();
     void changed(bool photos, bool meta);
     void distancePassEnded(const QList<int> &rows);
@@ -150,6 +191,14 @@ private:
     QString m_delimiter;
     BlockColumns m_columns;
     QString m_timemarkFile;
+    /// An import the rows came from: a copy of its table (a child of this) and its file.
+    struct KeptImport
+    {
+        OpentTimeMarkTableModel *table;
+        QString fileName;
+    };
+    /// In row order.
+    QList<KeptImport> m_imports;
     bool m_noCheck = false;
     bool m_multipleBlocks = false;
     bool m_countsMatch = false;

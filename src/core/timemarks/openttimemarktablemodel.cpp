@@ -520,3 +520,21 @@ int OpentTimeMarkTableModel::firstDataRow() const
     }
     return 0;
 }
+
+void OpentTimeMarkTableModel::copyFrom(const OpentTimeMarkTableModel &other)
+{
+    if (&other == this)
+        return;
+    beginResetModel();
+    m_rows = other.m_rows;
+    m_columnCount = other.m_columnCount;
+    m_colX = other.m_colX;
+    m_colY = other.m_colY;
+    m_colZ = other.m_colZ;
+    m_colAccE = other.m_colAccE;
+    m_colAccN = other.m_colAccN;
+    m_colAccZ = other.m_colAccZ;
+    m_colDate = other.m_colDate;
+    m_firstRow = other.m_firstRow;
+    endResetModel();
+}
