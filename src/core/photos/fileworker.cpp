@@ -1,9 +1,9 @@
 #include "photos/fileworker.h"
 
+#include "app/logcategories.h"
 #include "photos/exivsetup.h"
 #include "photos/photodate.h"
 #include "photos/photofile.h"
-#include "app/logcategories.h"
 #include "photos/photometatypes.h"
 
 #include <QThread>
@@ -31,6 +31,7 @@ void FileWorker::addWork()
     QStringList rejected;
     QList<Adj> adjs;
     QList<QDateTime> dates;
+    QList<CaptureTime> captures;
     qint64 volume = 0;
 
     emit addProcess(0);
@@ -58,6 +59,7 @@ void FileWorker::addWork()
             adjs << Adj{*pitch, *yaw, *roll};
             dates << PhotoDate::resolve(PhotoDate::dateTimeText(image->exifData()),
                                         dates.isEmpty() ? QDateTime() : dates.last());
+            captures << CaptureTime::fromExif(image->exifData());
             accepted << entry;
         } catch (const Exiv2::AnyError &e) {
             qCDebug(lcCritical).noquote() << PhotoFile::errorText(e);
@@ -70,10 +72,10 @@ void FileWorker::addWork()
     }
 
     qCDebug(lcInfo).noquote() << QStringLiteral("Added %1 photos, volume %2 Mb")
-                                             .arg(accepted.size())
-                                             .arg(volume / 1024.0 / 1024.0, 0, 'g', 6);
+                                     .arg(accepted.size())
+                                     .arg(volume / 1024.0 / 1024.0, 0, 'g', 6);
     if (accepted.isEmpty())
         emit addFinishedFail();
     else
-        emit addFinished(accepted, rejected, adjs, dates);
+        emit addFinished(accepted, rejected, adjs, dates, captures);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "photos/adj.h"
+#include "photos/capturetime.h"
 
 #include <QDateTime>
 #include <QList>
@@ -27,10 +28,11 @@ public slots:
     void setFileList(const QStringList &entries);
 
 signals:
-    /// @p newList accepted entries with @p adjCache and @p dCache index for index;
-    /// @p noFiles entries refused for lacking the attitude tags.
+    /// @p newList accepted entries with @p adjCache, @p dCache and @p captureCache index for
+    /// index; @p noFiles entries refused for lacking the attitude tags.
     void addFinished(const QStringList &newList, const QStringList &noFiles,
-                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache);
+                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache,
+                     const QList<CaptureTime> &captureCache);
     /// No entry of the batch was accepted.
     void addFinishedFail();
     void addProcess(int percent);

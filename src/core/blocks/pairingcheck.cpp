@@ -1,0 +1,633 @@
+#include "blocks/pairingcheck.h"
+
+#include "timemarks/marktime.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr float Infinite = std::numeric_limits<float>::infinity();
+/// What a photo or row without a partner costs.
+constexpr double SkipCost = 1.0;
+/// What a pair at the edge of its tolerance costs; below half of SkipCost, so that a pair
+/// within tolerance is always cheaper than leaving both items unpaired.
+constexpr double MatchWeight = 0.3;
+/// How much more than the best another clock offset must cost before the best counts as
+/// clear. Shifting a flight of constant intervals by one shot costs exactly two items (one at
+/// each end), which must stay below it.
+constexpr double GlobalMargin = 2.5;
+/// How much more the other side of a single photo or row must cost before its side counts.
+constexpr double LocalMargin = 0.5;
+/// Tolerance beyond the resolutions while the offset is only known from the vote.
+constexpr double LooseTolerance = 0.5;
+/// Tolerance beyond the resolutions when the photos give no sub-seconds to judge the scatter.
+constexpr double DefaultTolerance = 0.25;
+constexpr double MinTolerance = 0.05;
+/// A drift that moves the offset less than this over the flight is left out.
+constexpr double NegligibleDrift = 0.05;
+constexpr int MaxVoteCandidates = 8;
+constexpr int MinItems = 3;
+/// Differences collected for the vote at most; the lists are sampled beyond that.
+constexpr qint64 MaxVotes = 300000;
+
+enum Step : std::uint8_t
+{
+    None,
+    Pair,
+    SkipPhoto,
+    SkipRow
+};
+
+/// The offset of the photo clock over the receiver's, slowly drifting.
+struct Drift
+{
+    double offset = 0.0; //!< at tRef
+    double rate = 0.0;   //!< seconds per second
+    double tRef = 0.0;
+    double at(double t) const { return offset + rate * (t - tRef); }
+};
+
+/// The alignments looked at: row j of photo i lies within lo <= j - i <= hi.
+struct Band
+{
+    int lo = 0;
+    int hi = 0;
+    int width() const { return hi - lo + 1; }
+};
+
+struct Alignment
+{
+    double cost = std::numeric_limits<double>::infinity();
+    std::vector<int> rowOfPhoto;
+    int pairs = 0;
+    bool touchesEdge = false;
+    Drift drift;
+    double tolerance = LooseTolerance;
+    double meanOffset = 0.0;
+    double spread = 0.0;
+};
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    const size_t mid = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + long(mid), values.end());
+    return values[mid];
+}
+
+/// Photos and rows to align, each time taken at the middle of its resolution.
+class Aligner
+{
+public:
+    Aligner(const QVector<PairingCheck::Stamp> &photos, const QVector<PairingCheck::Stamp> &rows)
+    {
+        for (const auto &s : photos) {
+            m_photo.push_back(s.seconds + s.resolution / 2.0);
+            m_photoHalf.push_back(s.resolution / 2.0);
+        }
+        for (const auto &s : rows) {
+            m_row.push_back(s.seconds + s.resolution / 2.0);
+            m_rowHalf.push_back(s.resolution / 2.0);
+        }
+    }
+
+    int photos() const { return int(m_photo.size()); }
+    int rows() const { return int(m_row.size()); }
+
+    /// The offsets most differences near the diagonal agree on, best first.
+    std::vector<double> voteCandidates(const Band &band) const;
+    /// The cheapest alignment for a drift; with @p forward, also every forward cost.
+    Alignment align(const Drift &drift, double tolerance, const Band &band,
+                    std::vector<float> *forward = nullptr) const;
+    /// Aligns from an offset of the vote: loosely first, then with what its pairs tell.
+    Alignment fit(double offset, const Band &band) const;
+    /// The offset that pairs the photos of @p a with the rows @p shift places further on.
+    std::optional<double> shiftedOffset(const Alignment &a, int shift) const;
+    /**
+     * First photo and first row whose side (paired or not) in @p a is not clear: the other
+     * side costs less than LocalMargin more. -1 where there is none.
+     */
+    void unclearItems(const Alignment &a, const Band &band, int *photo, int *row) const;
+
+    /// How far the offset of a usual pair may lie from the clock's with @p tolerance.
+    double halfWidth(double tolerance) const
+    {
+        return median(m_photoHalf) + median(m_rowHalf) + tolerance;
+    }
+
+private:
+    double window() const;
+    void refine(Alignment &a) const;
+    double pairCost(int i, int j, const std::vector<double> &target, double tolerance) const
+    {
+        const double r = m_photo[size_t(i)] - target[size_t(j)];
+        const double h = m_photoHalf[size_t(i)] + m_rowHalf[size_t(j)] + tolerance;
+        if (std::abs(r) > h)
+            return Infinite;
+        return MatchWeight * (r / h) * (r / h);
+    }
+    std::vector<double> targets(const Drift &drift) const
+    {
+        std::vector<double> t(m_row.size());
+        for (size_t j = 0; j < m_row.size(); ++j)
+            t[j] = m_row[j] + drift.at(m_row[j]);
+        return t;
+    }
+
+    std::vector<double> m_photo;
+    std::vector<double> m_photoHalf;
+    std::vector<double> m_row;
+    std::vector<double> m_rowHalf;
+};
+
+double Aligner::window() const
+{
+    // Twice the usual tolerance of a pair: the votes of one offset spread that wide.
+    return 2.0 * halfWidth(DefaultTolerance);
+}
+
+std::vector<double> Aligner::voteCandidates(const Band &band) const
+{
+    const int n = photos();
+    const int m = rows();
+    const int stride = int(std::max<qint64>(1, qint64(n) * band.width() / MaxVotes));
+    std::vector<double> d;
+    for (int i = 0; i < n; i += stride) {
+        const int first = std::max(0, i + band.lo);
+        const int last = std::min(m - 1, i + band.hi);
+        for (int j = first; j <= last; ++j)
+            d.push_back(m_photo[size_t(i)] - m_row[size_t(j)]);
+    }
+    std::sort(d.begin(), d.end());
+    const double w = window();
+    std::vector<int> count(d.size());
+    for (size_t s = 0, e = 0; s < d.size(); ++s) {
+        e = std::max(e, s);
+        while (e < d.size() && d[e] <= d[s] + w)
+            ++e;
+        count[s] = int(e - s);
+    }
+    std::vector<double> candidates;
+    std::vector<bool> taken(d.size(), false);
+    while (int(candidates.size()) < MaxVoteCandidates) {
+        int best = -1;
+        for (size_t s = 0; s < d.size(); ++s) {
+            if (!taken[s] && (best < 0 || count[s] > count[size_t(best)]))
+                best = int(s);
+        }
+        if (best < 0 || count[size_t(best)] < 2)
+            break;
+        const double centre = d[size_t(best + (count[size_t(best)] - 1) / 2)];
+        candidates.push_back(centre);
+        for (size_t s = 0; s < d.size(); ++s) {
+            if (std::abs(d[s] + w / 2.0 - centre) < w)
+                taken[s] = true;
+        }
+    }
+    return candidates;
+}
+
+Alignment Aligner::align(const Drift &drift, double tolerance, const Band &band,
+                         std::vector<float> *forward) const
+{
+    const int n = photos();
+    const int m = rows();
+    const int w = band.width();
+    const std::vector<double> target = targets(drift);
+    std::vector<std::uint8_t> step(size_t(n + 1) * size_t(w), None);
+    std::vector<float> prev(size_t(w), Infinite);
+    std::vector<float> cur(size_t(w), Infinite);
+    if (forward)
+        forward->assign(size_t(n + 1) * size_t(w), Infinite);
+    for (int i = 0; i <= n; ++i) {
+        std::uint8_t *steps = step.data() + size_t(i) * size_t(w);
+        for (int k = 0; k < w; ++k) {
+            const int j = i + band.lo + k;
+            float best = Infinite;
+            std::uint8_t how = None;
+            if (j < 0 || j > m) {
+                cur[size_t(k)] = Infinite;
+                continue;
+            }
+            if (i == 0 && j == 0) {
+                best = 0.0f;
+            } else {
+                if (i > 0 && j > 0 && prev[size_t(k)] < Infinite) {
+                    const double c = pairCost(i - 1, j - 1, target, tolerance);
+                    if (c < Infinite) {
+                        best = float(prev[size_t(k)] + c);
+                        how = Pair;
+                    }
+                }
+                if (i > 0 && k + 1 < w && prev[size_t(k) + 1] + float(SkipCost) < best) {
+                    best = prev[size_t(k) + 1] + float(SkipCost);
+                    how = SkipPhoto;
+                }
+                if (j > 0 && k > 0 && cur[size_t(k) - 1] + float(SkipCost) < best) {
+                    best = cur[size_t(k) - 1] + float(SkipCost);
+                    how = SkipRow;
+                }
+            }
+            cur[size_t(k)] = best;
+            steps[k] = how;
+        }
+        if (forward)
+            std::copy(cur.begin(), cur.end(), forward->begin() + long(size_t(i) * size_t(w)));
+        std::swap(prev, cur);
+    }
+
+    Alignment a;
+    a.drift = drift;
+    a.tolerance = tolerance;
+    a.rowOfPhoto.assign(size_t(n), -1);
+    const int end = m - n - band.lo;
+    a.cost = prev[size_t(end)];
+    int i = n;
+    int j = m;
+    while (i > 0 || j > 0) {
+        const int k = j - i - band.lo;
+        if ((k == 0 && band.lo > -n) || (k == w - 1 && band.hi < m))
+            a.touchesEdge = true;
+        switch (step[size_t(i) * size_t(w) + size_t(k)]) {
+        case Pair:
+            a.rowOfPhoto[size_t(i - 1)] = j - 1;
+            ++a.pairs;
+            --i;
+            --j;
+            break;
+        case SkipPhoto:
+            --i;
+            break;
+        case SkipRow:
+            --j;
+            break;
+        default:
+            // The end cannot be reached inside the band; nothing pairs.
+            std::fill(a.rowOfPhoto.begin(), a.rowOfPhoto.end(), -1);
+            a.pairs = 0;
+            a.cost = std::numeric_limits<double>::infinity();
+            return a;
+        }
+    }
+    refine(a);
+    return a;
+}
+
+void Aligner::refine(Alignment &a) const
+{
+    std::vector<double> e;
+    std::vector<double> t;
+    std::vector<bool> fine;
+    for (size_t i = 0; i < a.rowOfPhoto.size(); ++i) {
+        const int j = a.rowOfPhoto[i];
+        if (j < 0)
+            continue;
+        e.push_back(m_photo[i] - m_row[size_t(j)]);
+        t.push_back(m_row[size_t(j)]);
+        // Only pairs whose times both carry sub-seconds show the scatter of the clocks.
+        fine.push_back(m_photoHalf[i] + m_rowHalf[size_t(j)] < 0.025);
+    }
+    if (e.empty())
+        return;
+    const double count = double(e.size());
+    double meanT = 0.0;
+    double meanE = 0.0;
+    for (size_t k = 0; k < e.size(); ++k) {
+        meanT += t[k];
+        meanE += e[k];
+    }
+    meanT /= count;
+    meanE /= count;
+    double sxx = 0.0;
+    double sxy = 0.0;
+    double see = 0.0;
+    for (size_t k = 0; k < e.size(); ++k) {
+        sxx += (t[k] - meanT) * (t[k] - meanT);
+        sxy += (t[k] - meanT) * (e[k] - meanE);
+        see += (e[k] - meanE) * (e[k] - meanE);
+    }
+    a.meanOffset = meanE;
+    a.spread = std::sqrt(see / count);
+    Drift d;
+    d.tRef = meanT;
+    d.offset = meanE;
+    const auto span = std::minmax_element(t.begin(), t.end());
+    if (e.size() >= 10 && sxx > 0.0) {
+        d.rate = sxy / sxx;
+        if (std::abs(d.rate) * (*span.second - *span.first) < NegligibleDrift)
+            d.rate = 0.0;
+    }
+    a.drift = d;
+
+    std::vector<double> scatter;
+    for (size_t k = 0; k < e.size(); ++k) {
+        if (fine[k])
+            scatter.push_back(e[k] - d.at(t[k]));
+    }
+    if (scatter.size() < 5) {
+        a.tolerance = DefaultTolerance;
+        return;
+    }
+    const double centre = median(scatter);
+    for (double &v : scatter)
+        v = std::abs(v - centre);
+    const double sigma = 1.4826 * median(scatter);
+    a.tolerance = std::clamp(4.0 * sigma + 0.02, MinTolerance, LooseTolerance);
+}
+
+Alignment Aligner::fit(double offset, const Band &band) const
+{
+    Drift start;
+    start.offset = offset;
+    const Alignment loose = align(start, LooseTolerance, band);
+    if (loose.pairs == 0)
+        return loose;
+    const Alignment second = align(loose.drift, loose.tolerance, band);
+    if (second.pairs == 0)
+        return second;
+    // Once more with what the tighter pairs tell; the cost compared is this pass's.
+    return align(second.drift, second.tolerance, band);
+}
+
+std::optional<double> Aligner::shiftedOffset(const Alignment &a, int shift) const
+{
+    std::vector<double> d;
+    for (size_t i = 0; i < a.rowOfPhoto.size(); ++i) {
+        const int j = a.rowOfPhoto[i] + shift;
+        if (a.rowOfPhoto[i] >= 0 && j >= 0 && j < rows())
+            d.push_back(m_photo[i] - m_row[size_t(j)]);
+    }
+    if (d.empty())
+        return std::nullopt;
+    return median(d);
+}
+
+void Aligner::unclearItems(const Alignment &a, const Band &band, int *photo, int *row) const
+{
+    const int n = photos();
+    const int m = rows();
+    const int w = band.width();
+    std::vector<float> forward;
+    align(a.drift, a.tolerance, band, &forward);
+    const std::vector<double> target = targets(a.drift);
+    const double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> photoPaired(size_t(n), inf), photoAlone(size_t(n), inf);
+    std::vector<double> rowPaired(size_t(m), inf), rowAlone(size_t(m), inf);
+    std::vector<float> next(size_t(w), Infinite);
+    std::vector<float> cur(size_t(w), Infinite);
+    for (int i = n; i >= 0; --i) {
+        const float *f = forward.data() + size_t(i) * size_t(w);
+        for (int k = w - 1; k >= 0; --k) {
+            const int j = i + band.lo + k;
+            if (j < 0 || j > m) {
+                cur[size_t(k)] = Infinite;
+                continue;
+            }
+            if (i == n && j == m) {
+                cur[size_t(k)] = 0.0f;
+                continue;
+            }
+            double best = inf;
+            const double before = f[k];
+            if (i < n && j < m) {
+                const double c = pairCost(i, j, target, a.tolerance);
+                if (c < inf && next[size_t(k)] < Infinite) {
+                    best = std::min(best, next[size_t(k)] + c);
+                    const double through = before + c + next[size_t(k)];
+                    photoPaired[size_t(i)] = std::min(photoPaired[size_t(i)], through);
+                    rowPaired[size_t(j)] = std::min(rowPaired[size_t(j)], through);
+                }
+            }
+            if (i < n && k > 0 && next[size_t(k) - 1] < Infinite) {
+                best = std::min(best, next[size_t(k) - 1] + SkipCost);
+                photoAlone[size_t(i)] =
+                    std::min(photoAlone[size_t(i)], before + SkipCost + next[size_t(k) - 1]);
+            }
+            if (j < m && k + 1 < w && cur[size_t(k) + 1] < Infinite) {
+                best = std::min(best, cur[size_t(k) + 1] + SkipCost);
+                rowAlone[size_t(j)] =
+                    std::min(rowAlone[size_t(j)], before + SkipCost + cur[size_t(k) + 1]);
+            }
+            cur[size_t(k)] = float(best);
+        }
+        std::swap(next, cur);
+    }
+    *photo = -1;
+    *row = -1;
+    for (int i = 0; i < n; ++i) {
+        if (*photo < 0 && std::abs(photoPaired[size_t(i)] - photoAlone[size_t(i)]) < LocalMargin)
+            *photo = i;
+    }
+    for (int j = 0; j < m && *row < 0; ++j) {
+        if (std::abs(rowPaired[size_t(j)] - rowAlone[size_t(j)]) < LocalMargin)
+            *row = j;
+    }
+}
+
+} // namespace
+
+QList<int> PairingResult::unmatchedPhotoIndexes() const
+{
+    QList<int> indexes;
+    for (const PairingItem &item : photosWithoutRow)
+        indexes << item.index;
+    return indexes;
+}
+
+QList<int> PairingResult::unmatchedRowIndexes() const
+{
+    QList<int> indexes;
+    for (const PairingItem &item : rowsWithoutPhoto)
+        indexes << item.index;
+    return indexes;
+}
+
+PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<Stamp> &rows)
+{
+    PairingResult result;
+    result.photoCount = photos.size();
+    result.rowCount = rows.size();
+    const int n = photos.size();
+    const int m = rows.size();
+    if (n < MinItems || m < MinItems) {
+        result.verdict = PairingResult::Ambiguous;
+        result.reason = tr("too few photos or rows to compare their intervals");
+        return result;
+    }
+
+    const Aligner aligner(photos, rows);
+    int margin = 16 + (n + m) / 200;
+    Band band;
+    std::vector<Alignment> tried;
+    for (;;) {
+        band.lo = std::min(0, m - n) - margin;
+        band.hi = std::max(0, m - n) + margin;
+        tried.clear();
+        for (const double offset : aligner.voteCandidates(band))
+            tried.push_back(aligner.fit(offset, band));
+        auto cheapest = [&tried] {
+            return std::min_element(
+                tried.begin(), tried.end(),
+                [](const Alignment &a, const Alignment &b) { return a.cost < b.cost; });
+        };
+        if (!tried.empty() && cheapest()->pairs > 0) {
+            // A flight of nearly equal intervals fits itself shifted by a shot or two: those
+            // offsets are always weighed, even where the vote merged them with the best.
+            const Alignment best = *cheapest();
+            for (const int shift : {-2, -1, 1, 2}) {
+                if (const auto offset = aligner.shiftedOffset(best, shift))
+                    tried.push_back(aligner.fit(*offset, band));
+            }
+        }
+        const bool full = band.lo <= -n && band.hi >= m;
+        if (tried.empty() || !cheapest()->touchesEdge || full)
+            break;
+        // More items are left out than the band allows for: look wider.
+        margin *= 2;
+    }
+
+    const auto bestIt =
+        std::min_element(tried.begin(), tried.end(),
+                         [](const Alignment &a, const Alignment &b) { return a.cost < b.cost; });
+    if (bestIt == tried.end() || bestIt->pairs < std::max(MinItems, std::min(n, m) / 2)) {
+        result.verdict = PairingResult::Ambiguous;
+        result.reason = tr("the photo times and the row times do not fit together at any "
+                           "clock offset");
+        return result;
+    }
+    const Alignment &best = *bestIt;
+    result.pairs = best.pairs;
+    result.offset = best.meanOffset;
+    result.spread = best.spread;
+
+    double rival = std::numeric_limits<double>::infinity();
+    const double sameOffset = aligner.halfWidth(best.tolerance);
+    for (const Alignment &a : tried) {
+        if (&a == &best || a.pairs == 0)
+            continue;
+        const bool sameAlignment = a.rowOfPhoto == best.rowOfPhoto;
+        const bool sameClock =
+            std::abs(a.drift.at(best.drift.tRef) - best.drift.at(best.drift.tRef)) < sameOffset;
+        if (!sameAlignment && !sameClock)
+            rival = std::min(rival, a.cost);
+    }
+    if (rival - best.cost < GlobalMargin) {
+        result.verdict = PairingResult::Ambiguous;
+        result.reason = tr("the intervals are too regular to tell which photo belongs to "
+                           "which row");
+        return result;
+    }
+    int unclearPhoto = -1;
+    int unclearRow = -1;
+    aligner.unclearItems(best, band, &unclearPhoto, &unclearRow);
+    if (unclearPhoto >= 0 || unclearRow >= 0) {
+        result.verdict = PairingResult::Ambiguous;
+        result.reason =
+            unclearPhoto >= 0
+                ? tr("the times around photo %1 fit more than one pairing").arg(unclearPhoto + 1)
+                : tr("the times around row %1 fit more than one pairing").arg(unclearRow + 1);
+        return result;
+    }
+
+    std::vector<bool> rowPaired(size_t(m), false);
+    bool byIndex = n == m;
+    for (int i = 0; i < n; ++i) {
+        const int j = best.rowOfPhoto[size_t(i)];
+        result.rowOfPhoto << j;
+        if (j >= 0)
+            rowPaired[size_t(j)] = true;
+        else
+            result.photosWithoutRow << PairingItem{i, QString()};
+        byIndex = byIndex && j == i;
+    }
+    for (int j = 0; j < m; ++j) {
+        if (!rowPaired[size_t(j)])
+            result.rowsWithoutPhoto << PairingItem{j, QString()};
+    }
+    result.verdict = byIndex ? PairingResult::Matched : PairingResult::Unmatched;
+    return result;
+}
+
+PairingResult PairingCheck::check(const QList<CaptureTime> &photos, const QList<Line> &rows)
+{
+    PairingResult result;
+    result.photoCount = photos.size();
+    result.rowCount = rows.size();
+    result.verdict = PairingResult::NoDates;
+
+    QStringList texts;
+    bool anyText = false;
+    for (const Line &line : rows) {
+        texts << MarkTime::joined(line.date, line.dateTail);
+        anyText = anyText || !texts.last().isEmpty();
+    }
+    if (!rows.isEmpty() && !anyText) {
+        result.reason = tr("the timemark rows have no dates");
+        return result;
+    }
+    QVector<Stamp> rowStamps;
+    rowStamps.reserve(rows.size());
+    MarkTime::Scale scale = MarkTime::Absolute;
+    double dayShift = 0.0;
+    for (int j = 0; j < texts.size(); ++j) {
+        const auto t = MarkTime::parse(texts.at(j));
+        if (!t) {
+            result.reason = tr("row %1 has no date and time that can be read: \"%2\"")
+                                .arg(j + 1)
+                                .arg(texts.at(j));
+            return result;
+        }
+        if (j == 0)
+            scale = t->scale;
+        if (t->scale != scale) {
+            result.reason = tr("the rows' times are not all written in one form (row %1: \"%2\")")
+                                .arg(j + 1)
+                                .arg(texts.at(j));
+            return result;
+        }
+        double seconds = t->seconds;
+        if (scale == MarkTime::TimeOfDay) {
+            // A time of day that falls back by more than half a day is the next day's.
+            if (!rowStamps.isEmpty() && seconds + dayShift < rowStamps.last().seconds - 43200.0)
+                dayShift += 86400.0;
+            seconds += dayShift;
+        }
+        rowStamps << Stamp{seconds, t->resolution};
+    }
+
+    QVector<Stamp> photoStamps;
+    photoStamps.reserve(photos.size());
+    double photoDay = 0.0;
+    for (int i = 0; i < photos.size(); ++i) {
+        const CaptureTime &c = photos.at(i);
+        if (!c.isValid()) {
+            result.reason =
+                tr("photo %1 has no capture time (DateTimeOriginal or DateTime)").arg(i + 1);
+            return result;
+        }
+        double seconds = MarkTime::absoluteSeconds(c.time);
+        if (scale == MarkTime::TimeOfDay) {
+            // Rows that name no day are compared with the photos' times since the first
+            // photo's midnight.
+            if (i == 0)
+                photoDay = double(c.time.date().toJulianDay()) * 86400.0;
+            seconds -= photoDay;
+        }
+        photoStamps << Stamp{seconds, c.resolutionMs / 1000.0};
+    }
+
+    result = compare(photoStamps, rowStamps);
+    for (PairingItem &item : result.photosWithoutRow)
+        item.time = photos.at(item.index).text();
+    for (PairingItem &item : result.rowsWithoutPhoto)
+        item.time = texts.at(item.index);
+    return result;
+}
