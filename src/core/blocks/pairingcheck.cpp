@@ -29,7 +29,7 @@ constexpr double LocalMargin = 0.5;
 constexpr double LooseTolerance = 0.5;
 /// Tolerance beyond the resolutions when the photos give no sub-seconds to judge the scatter.
 constexpr double DefaultTolerance = 0.25;
-constexpr double MinTolerance = 0.05;
+constexpr double MinTolerance = 0.1;
 /// A drift that moves the offset less than this over the flight is left out.
 constexpr double NegligibleDrift = 0.05;
 constexpr int MaxVoteCandidates = 8;
@@ -107,8 +107,10 @@ public:
     /// The cheapest alignment for a drift; with @p forward, also every forward cost.
     Alignment align(const Drift &drift, double tolerance, const Band &band,
                     std::vector<float> *forward = nullptr) const;
-    /// Aligns from an offset of the vote: loosely first, then with what its pairs tell.
-    Alignment fit(double offset, const Band &band) const;
+    /// Aligns from @p start, then again with the drift the pairs tell.
+    Alignment fit(const Drift &start, double tolerance, const Band &band) const;
+    /// The tolerance of the clocks the pairs of @p a show, beyond their resolutions.
+    double clockTolerance(const Alignment &a) const;
     /// The offset that pairs the photos of @p a with the rows @p shift places further on.
     std::optional<double> shiftedOffset(const Alignment &a, int shift) const;
     /**
@@ -285,76 +287,122 @@ void Aligner::refine(Alignment &a) const
 {
     std::vector<double> e;
     std::vector<double> t;
-    std::vector<bool> fine;
+    std::vector<double> half;
     for (size_t i = 0; i < a.rowOfPhoto.size(); ++i) {
         const int j = a.rowOfPhoto[i];
         if (j < 0)
             continue;
         e.push_back(m_photo[i] - m_row[size_t(j)]);
         t.push_back(m_row[size_t(j)]);
-        // Only pairs whose times both carry sub-seconds show the scatter of the clocks.
-        fine.push_back(m_photoHalf[i] + m_rowHalf[size_t(j)] < 0.025);
+        half.push_back(m_photoHalf[i] + m_rowHalf[size_t(j)]);
     }
     if (e.empty())
         return;
-    const double count = double(e.size());
     double meanT = 0.0;
     double meanE = 0.0;
     for (size_t k = 0; k < e.size(); ++k) {
         meanT += t[k];
         meanE += e[k];
     }
-    meanT /= count;
-    meanE /= count;
-    double sxx = 0.0;
-    double sxy = 0.0;
+    meanT /= double(e.size());
+    meanE /= double(e.size());
     double see = 0.0;
-    for (size_t k = 0; k < e.size(); ++k) {
-        sxx += (t[k] - meanT) * (t[k] - meanT);
-        sxy += (t[k] - meanT) * (e[k] - meanE);
-        see += (e[k] - meanE) * (e[k] - meanE);
-    }
+    for (const double v : e)
+        see += (v - meanE) * (v - meanE);
     a.meanOffset = meanE;
-    a.spread = std::sqrt(see / count);
+    a.spread = std::sqrt(see / double(e.size()));
+
+    // A drift is read from pairs whose times both carry sub-seconds only: the error of a
+    // cut-off second follows the flight's rhythm (a sawtooth where the interval is close to
+    // whole seconds) and would pass for one.
     Drift d;
     d.tRef = meanT;
-    d.offset = meanE;
-    const auto span = std::minmax_element(t.begin(), t.end());
-    if (e.size() >= 10 && sxx > 0.0) {
-        d.rate = sxy / sxx;
-        if (std::abs(d.rate) * (*span.second - *span.first) < NegligibleDrift)
-            d.rate = 0.0;
+    std::vector<size_t> fine;
+    std::vector<size_t> coarse;
+    for (size_t k = 0; k < e.size(); ++k)
+        (half[k] < 0.025 ? fine : coarse).push_back(k);
+    if (fine.size() >= 10) {
+        double ft = 0.0;
+        double fe = 0.0;
+        for (const size_t k : fine) {
+            ft += t[k];
+            fe += e[k];
+        }
+        ft /= double(fine.size());
+        fe /= double(fine.size());
+        double sxx = 0.0;
+        double sxy = 0.0;
+        double syy = 0.0;
+        for (const size_t k : fine) {
+            sxx += (t[k] - ft) * (t[k] - ft);
+            sxy += (t[k] - ft) * (e[k] - fe);
+            syy += (e[k] - fe) * (e[k] - fe);
+        }
+        const auto span = std::minmax_element(t.begin(), t.end());
+        if (sxx > 0.0) {
+            // Only a drift the pairs show beyond their own scatter.
+            const double rate = sxy / sxx;
+            const double error =
+                std::sqrt(std::max(0.0, syy - rate * sxy) / (double(fine.size()) - 2.0) / sxx);
+            if (std::abs(rate) > 4.0 * error &&
+                std::abs(rate) * (*span.second - *span.first) >= NegligibleDrift)
+                d.rate = rate;
+        }
+        d.offset = fe + d.rate * (meanT - ft);
+    }
+    if (coarse.size() >= 2 && coarse.size() >= fine.size()) {
+        // Whole-second stamps scatter over a second: the middle of their range is the offset
+        // (every pair then lies within half a second of it), their mean is not. A stray pair
+        // at either end is left out.
+        std::vector<double> u;
+        for (const size_t k : coarse)
+            u.push_back(e[k] - d.rate * (t[k] - meanT));
+        std::sort(u.begin(), u.end());
+        const size_t cut = u.size() / 100;
+        d.offset = (u[cut] + u[u.size() - 1 - cut]) / 2.0;
+    } else if (fine.size() < 10) {
+        d.offset = meanE;
     }
     a.drift = d;
-
-    std::vector<double> scatter;
-    for (size_t k = 0; k < e.size(); ++k) {
-        if (fine[k])
-            scatter.push_back(e[k] - d.at(t[k]));
-    }
-    if (scatter.size() < 5) {
-        a.tolerance = DefaultTolerance;
-        return;
-    }
-    const double centre = median(scatter);
-    for (double &v : scatter)
-        v = std::abs(v - centre);
-    const double sigma = 1.4826 * median(scatter);
-    a.tolerance = std::clamp(4.0 * sigma + 0.02, MinTolerance, LooseTolerance);
 }
 
-Alignment Aligner::fit(double offset, const Band &band) const
+double Aligner::clockTolerance(const Alignment &a) const
 {
-    Drift start;
-    start.offset = offset;
-    const Alignment loose = align(start, LooseTolerance, band);
-    if (loose.pairs == 0)
-        return loose;
-    const Alignment second = align(loose.drift, loose.tolerance, band);
-    if (second.pairs == 0)
-        return second;
-    // Once more with what the tighter pairs tell; the cost compared is this pass's.
-    return align(second.drift, second.tolerance, band);
+    // How far pairs stray beyond what their resolutions allow: the scatter of the camera's
+    // release and of the clocks, with room. A pair the loose alignment got wrong must not
+    // widen it, so the scatter is read robustly.
+    std::vector<double> fine;
+    std::vector<double> excess;
+    for (size_t i = 0; i < a.rowOfPhoto.size(); ++i) {
+        const int j = a.rowOfPhoto[i];
+        if (j < 0)
+            continue;
+        const double half = m_photoHalf[i] + m_rowHalf[size_t(j)];
+        const double r = m_photo[i] - m_row[size_t(j)] - a.drift.at(m_row[size_t(j)]);
+        if (half < 0.025)
+            fine.push_back(r);
+        excess.push_back(std::abs(r) - half);
+    }
+    if (fine.size() >= 5 && fine.size() * 2 >= excess.size()) {
+        const double centre = median(fine);
+        for (double &v : fine)
+            v = std::abs(v - centre);
+        return std::clamp(5.0 * 1.4826 * median(fine) + 0.02, MinTolerance, LooseTolerance);
+    }
+    if (excess.size() < 5)
+        return DefaultTolerance;
+    std::sort(excess.begin(), excess.end());
+    const double high = excess[excess.size() - 1 - std::max<size_t>(1, excess.size() / 50)];
+    return std::clamp(1.5 * high + 0.03, MinTolerance, LooseTolerance);
+}
+
+Alignment Aligner::fit(const Drift &start, double tolerance, const Band &band) const
+{
+    const Alignment first = align(start, tolerance, band);
+    if (first.pairs == 0)
+        return first;
+    // Once more with the drift its pairs tell; the cost compared is this pass's.
+    return align(first.drift, tolerance, band);
 }
 
 std::optional<double> Aligner::shiftedOffset(const Alignment &a, int shift) const
@@ -464,39 +512,54 @@ PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<
     }
 
     const Aligner aligner(photos, rows);
-    int margin = 16 + (n + m) / 200;
+    const auto cheaper = [](const Alignment &a, const Alignment &b) { return a.cost < b.cost; };
+    // A narrow band first; it widens where the alignment runs along its edge.
+    int margin = 24 + (n + m) / 2000;
     Band band;
     std::vector<Alignment> tried;
+    double tolerance = DefaultTolerance;
     for (;;) {
         band.lo = std::min(0, m - n) - margin;
         band.hi = std::max(0, m - n) + margin;
+        // Loosely first: the vote knows each offset only roughly.
+        std::vector<Alignment> loose;
+        for (const double offset : aligner.voteCandidates(band)) {
+            Drift start;
+            start.offset = offset;
+            loose.push_back(aligner.align(start, LooseTolerance, band));
+        }
+        const auto bestLoose = std::min_element(loose.begin(), loose.end(), cheaper);
+        if (bestLoose == loose.end() || bestLoose->pairs == 0)
+            break;
+        // The clocks' scatter is one for the flight, whatever offset is tried: taken from the
+        // best, it holds for every rival.
+        tolerance = aligner.clockTolerance(*bestLoose);
         tried.clear();
-        for (const double offset : aligner.voteCandidates(band))
-            tried.push_back(aligner.fit(offset, band));
-        auto cheapest = [&tried] {
-            return std::min_element(
-                tried.begin(), tried.end(),
-                [](const Alignment &a, const Alignment &b) { return a.cost < b.cost; });
-        };
-        if (!tried.empty() && cheapest()->pairs > 0) {
-            // A flight of nearly equal intervals fits itself shifted by a shot or two: those
-            // offsets are always weighed, even where the vote merged them with the best.
-            const Alignment best = *cheapest();
-            for (const int shift : {-2, -1, 1, 2}) {
-                if (const auto offset = aligner.shiftedOffset(best, shift))
-                    tried.push_back(aligner.fit(*offset, band));
+        tried.push_back(aligner.fit(bestLoose->drift, tolerance, band));
+        // A tighter tolerance never makes an alignment cheaper: a rival that costs clearly
+        // more already with the loose one is no rival.
+        const double bar = tried.front().cost + GlobalMargin + 5.0;
+        for (auto it = loose.begin(); it != loose.end(); ++it) {
+            if (it != bestLoose && it->cost <= bar)
+                tried.push_back(aligner.fit(it->drift, tolerance, band));
+        }
+        // A flight of nearly equal intervals fits itself shifted by a shot or two: those
+        // offsets are always weighed, even where the vote merged them with the best.
+        for (const int shift : {-2, -1, 1, 2}) {
+            if (const auto offset = aligner.shiftedOffset(*bestLoose, shift)) {
+                Drift d = bestLoose->drift;
+                d.offset = *offset;
+                tried.push_back(aligner.fit(d, tolerance, band));
             }
         }
         const bool full = band.lo <= -n && band.hi >= m;
-        if (tried.empty() || !cheapest()->touchesEdge || full)
+        if (!std::min_element(tried.begin(), tried.end(), cheaper)->touchesEdge || full)
             break;
         // More items are left out than the band allows for: look wider.
         margin *= 2;
     }
 
-    const auto bestIt =
-        std::min_element(tried.begin(), tried.end(),
-                         [](const Alignment &a, const Alignment &b) { return a.cost < b.cost; });
+    const auto bestIt = std::min_element(tried.begin(), tried.end(), cheaper);
     if (bestIt == tried.end() || bestIt->pairs < std::max(MinItems, std::min(n, m) / 2)) {
         result.verdict = PairingResult::Ambiguous;
         result.reason = tr("the photo times and the row times do not fit together at any "
@@ -509,7 +572,7 @@ PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<
     result.spread = best.spread;
 
     double rival = std::numeric_limits<double>::infinity();
-    const double sameOffset = aligner.halfWidth(best.tolerance);
+    const double sameOffset = aligner.halfWidth(tolerance);
     for (const Alignment &a : tried) {
         if (&a == &best || a.pairs == 0)
             continue;
