@@ -3,6 +3,7 @@
 #include "app/logcategories.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/flydata.h"
+#include "clicheck.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
 #include "processing/coordinatefilewriter.h"
@@ -490,6 +491,10 @@ int CliRunner::run()
         m_err << tr("The task is canceled") << Qt::endl;
         return RunFailed;
     }
+    if (m_options.command == CliOptions::Command::Check)
+        return CliCheck::report(m_flys, m_out);
+    const QStringList leftOut =
+        m_options.dropUnmatched ? CliCheck::dropUnmatched(m_flys, m_err) : QStringList();
     {
         // Refused before anything is written, as the job itself would refuse it.
         QSettings s;
@@ -512,5 +517,8 @@ int CliRunner::run()
         return Refused;
     if (!passPreChecks())
         return Refused;
-    return process();
+    const int code = process();
+    for (const QString &line : leftOut)
+        m_out << line << Qt::endl;
+    return code;
 }
