@@ -4,7 +4,8 @@ set -euo pipefail
 KESTRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KESTRIX_PACKAGES=(cmake g++ make pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
     libqt5svg5-dev libqcustomplot-dev libexiv2-dev exiv2 libproj-dev proj-data proj-bin
-    libimage-exiftool-perl fonts-font-awesome xvfb)
+    libimage-exiftool-perl fonts-font-awesome fonts-open-sans xvfb qttranslations5-l10n
+    librsvg2-bin dpkg-dev appstream desktop-file-utils)
 
 kestrix_install_packages() {
     local missing=()

@@ -88,4 +88,15 @@
         <translation type="vanished">Verarbeitung</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Restart requires</source>
+        <translation>Neustart erforderlich</translation>
+    </message>
+    <message>
+        <source>To apply the language you must restart the App</source>
+        <translation>Starten Sie das Programm neu, um die Sprache zu wechseln</translation>
+    </message>
+</context>
 </TS>

@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
     StartupAttributes::apply(settings);
 
     QApplication app(argc, argv);
+    // Lets the desktop match the window to the menu entry and its icon (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvanta.kestrix"));
     Logger::setUp();
     TranslationLoader translations;
     translations.install();
@@ -32,8 +34,10 @@ int main(int argc, char *argv[])
     qCDebug(lcInfo) << "Reading arguments";
     window.applyCommandLine(CommandLine(QCoreApplication::arguments()));
 
-    // Both are optional: a missing font only changes how tool tips and icons look.
-    QFontDatabase::addApplicationFont(QStringLiteral("://Myriad-Pro.ttf"));
+    // All are optional: a missing font only changes how tool tips and icons look. Open Sans
+    // is the free interface font the tool-tip style names.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
 
     qCDebug(lcInfo) << "Show MainWindow";

@@ -61,7 +61,8 @@ void TestSettingsStore::emptyStoreGivesDefaults_data()
     row("autoCreate", OutputAutoCreate.name(), OutputAutoCreate.read(s), true);
     row("openDir", OutputOpenDir.name(), OutputOpenDir.read(s), true);
     row("clearFly", OutputClearFly.name(), OutputClearFly.read(s), false);
-    row("splitFoldersBlock", OutputSplitFoldersBlock.name(), OutputSplitFoldersBlock.read(s), false);
+    row("splitFoldersBlock", OutputSplitFoldersBlock.name(), OutputSplitFoldersBlock.read(s),
+        false);
     row("autoOutAsInp", OutputAutoOutAsInp.name(), OutputAutoOutAsInp.read(s), true);
     row("pix4dLabel", OutputPix4dLabel.name(), OutputPix4dLabel.read(s), false);
     row("separator", MetaSeparator.name(), MetaSeparator.read(s), 0);

@@ -63,13 +63,17 @@ void TestTranslationLoader::loadsCataloguesFromTheFolder_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("loaded");
     QTest::addColumn<QString>("ownLog");
+    QTest::addColumn<bool>("qtFolder"); // a system folder holding qt_de.qm and qtbase_de.qm
     QTest::newRow("code") << "de"
-                          << "fr_FR" << QStringList{"de"} << "ok";
+                          << "fr_FR" << QStringList{"de"} << "ok" << false;
     // The standard search cuts "_AT" and finds de.qm for the locale name.
     QTest::newRow("system locale") << "sys"
-                                   << "de_AT" << QStringList{"de_AT"} << "ok";
+                                   << "de_AT" << QStringList{"de_AT"} << "ok" << false;
     QTest::newRow("missing catalogue") << "xx"
-                                       << "de_AT" << QStringList() << "failed";
+                                       << "de_AT" << QStringList() << "failed" << true;
+    QTest::newRow("Qt catalogues from the system folder")
+        << "de"
+        << "fr_FR" << QStringList{"qt_de", "qtbase_de", "de"} << "ok" << true;
 }
 
 void TestTranslationLoader::loadsCataloguesFromTheFolder()
@@ -78,23 +82,28 @@ void TestTranslationLoader::loadsCataloguesFromTheFolder()
     QFETCH(QString, locale);
     QFETCH(QStringList, loaded);
     QFETCH(QString, ownLog);
+    QFETCH(bool, qtFolder);
     const QString built = QStringLiteral(KESTRIX_TRANSLATIONS_BUILD_DIR) + "/de.qm";
     if (!QFile::exists(built))
         QSKIP("the German catalogue has not been compiled");
     QTemporaryDir folder;
     QVERIFY(QFile::copy(built, folder.filePath("de.qm")));
+    QTemporaryDir system;
+    for (const char *name : {"qt_de.qm", "qtbase_de.qm"})
+        QVERIFY(QFile::copy(built, system.filePath(name)));
     QSettings settings;
     Keys::Translation.write(settings, stored);
 
     QTest::ignoreMessage(
         QtDebugMsg,
         qPrintable(QStringLiteral("Locale \"%1\", translation \"%2\"").arg(locale, stored)));
-    QTest::ignoreMessage(QtDebugMsg, "Loading Qt translation: failed");
-    QTest::ignoreMessage(QtDebugMsg, "Loading Qt Base translation: failed");
+    const QByteArray qtLog = loaded.contains("qt_de") ? "ok" : "failed";
+    QTest::ignoreMessage(QtDebugMsg, ("Loading Qt translation: " + qtLog).constData());
+    QTest::ignoreMessage(QtDebugMsg, ("Loading Qt Base translation: " + qtLog).constData());
     QTest::ignoreMessage(QtDebugMsg, qPrintable("Loading translation: " + ownLog));
     {
         TranslationLoader loader;
-        loader.install(folder.path(), locale);
+        loader.install(folder.path(), locale, qtFolder ? system.path() : QString());
         QCOMPARE(loader.loaded(), loaded);
         QCOMPARE(QCoreApplication::translate("MainWindow", "File"),
                  loaded.isEmpty() ? QStringLiteral("File") : QStringLiteral("Datei"));

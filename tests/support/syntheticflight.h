@@ -1,5 +1,6 @@
 #pragma once
 
+#include "blocks/line.h"
 #include "photos/capturetime.h"
 
 #include <QDateTime>
@@ -126,4 +127,8 @@ public:
                                         TimedFlight *written = nullptr);
     /// The file name writeTimedFlight() gives the timemarks in @p format.
     static QString timemarkFileName(Format format);
+    /// A survey flight as timemark rows: strips of @p perStrip marks 10 m apart, flown back
+    /// and forth 40 m apart, from (500000, 6000000) in UTM zone 35 north. lat/lon follow the
+    /// metres by a local approximation (good to a few metres here), enough for degree labels.
+    static QList<Line> surveyLines(int count, int perStrip = 25);
 };

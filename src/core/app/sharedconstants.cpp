@@ -9,7 +9,7 @@ const QString buttonStyleSheet = QStringLiteral(
     "QAbstractButton:hover { border: 1px solid #3daee9; background-color: #63e7aa; }");
 
 const QString toolTipStyleSheet = QStringLiteral(
-    "QToolTip { font-size: 11pt; font-family: \"Myriad Pro\"; "
+    "QToolTip { font-size: 11pt; font-family: \"Open Sans\"; "
     "/* color: #ffffff; background-color: #31363b; border: 1px solid #76797C; */ }");
 
 const QList<QStringList> separatorList = {

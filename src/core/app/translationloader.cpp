@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -46,12 +47,18 @@ QString TranslationLoader::translationsDirectory()
     return candidates.first();
 }
 
-void TranslationLoader::install()
+QString TranslationLoader::systemQtTranslationsDirectory()
 {
-    install(translationsDirectory(), QLocale::system().name());
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 }
 
-void TranslationLoader::install(const QString &directory, const QString &localeName)
+void TranslationLoader::install()
+{
+    install(translationsDirectory(), QLocale::system().name(), systemQtTranslationsDirectory());
+}
+
+void TranslationLoader::install(const QString &directory, const QString &localeName,
+                                const QString &qtDirectory)
 {
     removeAll();
     const QSettings settings;
@@ -63,7 +70,11 @@ void TranslationLoader::install(const QString &directory, const QString &localeN
                                     "Loading translation: %s"};
     for (int i = 0; i < names.size(); ++i) {
         auto translator = std::make_unique<QTranslator>();
-        const bool ok = translator->load(names.at(i), directory);
+        // Catalogues beside the program win, so a build can ship newer Qt texts than the system.
+        const bool qtCatalogue = i < 2;
+        const bool ok =
+            translator->load(names.at(i), directory) ||
+            (qtCatalogue && !qtDirectory.isEmpty() && translator->load(names.at(i), qtDirectory));
         qDebug(logLines[i], ok ? "ok" : "failed");
         if (ok)
             m_loaded << names.at(i);

@@ -34,12 +34,17 @@ public:
      * program), the share/kestrix/translations folder of the installation prefix.
      */
     static QString translationsDirectory();
+    /**
+     * Where the system keeps Qt's own catalogues (Debian: /usr/share/qt5/translations, from
+     * qttranslations5-l10n). Looked at for qt_ and qtbase_ when none lie in the program's folder.
+     */
+    static QString systemQtTranslationsDirectory();
 
     /// Reads main/translation, logs the choice and installs the catalogues found in
     /// translationsDirectory(). Missing catalogues only log "failed".
     void install();
-    /// The same from an explicit folder and locale name.
-    void install(const QString &directory, const QString &localeName);
+    /// The same from explicit folders and locale name; an empty @p qtDirectory has no fallback.
+    void install(const QString &directory, const QString &localeName, const QString &qtDirectory);
     /// The catalogue names that loaded, in installation order.
     QStringList loaded() const { return m_loaded; }
 

@@ -10,5 +10,9 @@ void GuiResources::initialize()
     std::call_once(once, [] {
         Q_INIT_RESOURCE(resources);
         Q_INIT_RESOURCE(fonts);
+        // Icons and pictures generated at build time from resources/pictures.txt.
+        Q_INIT_RESOURCE(pictures);
+        Q_INIT_RESOURCE(settings);
+        Q_INIT_RESOURCE(timemarks);
     });
 }

@@ -1,25 +1,73 @@
 #include "app/mainwindow.h"
 
+#include "app/aboutwindow.h"
 #include "app/appinfo.h"
 #include "app/commandline.h"
+#include "app/customtoolbutton.h"
 #include "app/logcategories.h"
+#include "app/logwindow.h"
+#include "app/notyficator.h"
 #include "app/sharedconstants.h"
+#include "app/userprompts.h"
+#include "blocks/customtablemodel.h"
+#include "blocks/fly.h"
+#include "blocks/flydata.h"
+#include "geo/geocalc.h"
+#include "photos/photomodel.h"
+#include "photos/viewphoto.h"
+#include "processing/fileswork.h"
 #include "settings/settingskeys.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QMenu>
 #include <QScreen>
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_ui(new Ui::MainWindow), m_volumeProbe(&PreCheck::inspect)
 {
     qCDebug(lcInfo) << "Starting the Kestrix interface";
     m_ui->setupUi(this);
     setStyleSheet(styleSheet() + QLatin1Char(' ') + toolTipStyleSheet);
-    setWindowTitle(AppInfo::titleWithVersion());
+
+    m_notifier = new Notyficator(this);
+    m_geoCalc = new GeoCalc(true, this);
+    m_errorWindow = new LogWindow(this);
+    // A window of its own, not a sheet inside this one; still deleted with it.
+    m_errorWindow->setWindowFlag(Qt::Window);
+    connect(m_geoCalc, &GeoCalc::PJ_Init_Error, m_errorWindow, &LogWindow::setErrors);
+    m_geoCalc->initialize();
+    m_geoCalc->updateSettings();
+
+    m_ui->linePhotoPrefix->setText(Keys::PhotoPrefix.read(m_settings));
+
+    connect(&m_outputDirTimer, &QTimer::timeout, this, &MainWindow::checkOutputDirTimeout);
+    connect(&m_photoTimer, &QTimer::timeout, this, &MainWindow::checkPhotosTimeout);
+    on_btn_addFly_clicked();
+    m_photoTimer.start(600);
+
+    m_job = new FilesWork(m_geoCalc);
+    m_job->moveToThread(&m_jobThread);
+    connect(&m_jobThread, &QThread::started, m_job, &FilesWork::doWork);
+    connect(m_job, &FilesWork::workFinished, this, &MainWindow::workFinished);
+    connect(m_job, &FilesWork::curProcess, m_ui->progressBar, &QProgressBar::setValue);
+    connect(m_job, &FilesWork::curProcessFile, m_ui->lbl_processStatus, &QLabel::setText);
+
+    m_ui->chkb_autoDir->setChecked(Keys::OutputAutoCreate.read(m_settings));
+    onOutputTimer();
+    connect(&m_outputTimer, &QTimer::timeout, this, &MainWindow::onOutputTimer);
+    m_outputTimer.start(800);
+
+    m_ui->progressBar->hide();
+    m_ui->lbl_logo->setPixmap(QPixmap(QStringLiteral("://img/Kestrix-min.png"))
+                                  .scaled(200, 35, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    setWindowTitle(tr("Kestrix %1").arg(AppInfo::version()));
     restoreWindowGeometry();
+    buildProcessingControl();
+    tellNotifierCorner();
     qCDebug(lcInfo) << "Interface initialized by Kestrix";
 }
 
@@ -27,14 +75,51 @@ MainWindow::~MainWindow()
 {
     qCDebug(lcInfo) << "Closing Kestrix";
     storeWindowGeometry();
+    stopJob();
+    delete m_job;
+    m_job = nullptr;
+    // The blocks go before the converter they share.
+    qDeleteAll(m_blocks);
+    m_blocks.clear();
+}
+
+void MainWindow::buildProcessingControl()
+{
+    auto *full = new QAction(QIcon(QStringLiteral(":/FontAwersome/play.svg")),
+                             tr("Photos and Timemarks"), this);
+    auto *timemarks = new QAction(QIcon(QStringLiteral(":/FontAwersome/file-alt.svg")),
+                                  tr("Only Timemarks"), this);
+    connect(full, &QAction::triggered, this, &MainWindow::on_fullProcessing);
+    connect(timemarks, &QAction::triggered, this, &MainWindow::on_timemarkProcessing);
+    auto *menu = new QMenu(this);
+    menu->addAction(full);
+    menu->addAction(timemarks);
+    m_processingButton = new CustomToolButton(this);
+    m_processingButton->setObjectName(QStringLiteral("processingControl"));
+    m_processingButton->setMenu(menu);
+    m_processingButton->setDefaultAction(full);
+    m_processingButton->setStyleSheet(buttonStyleSheet);
+    // After the default action, so the button starts with this text rather than the action's.
+    m_processingButton->setIcon(QIcon(QStringLiteral(":/FontAwersome/play.svg")));
+    m_processingButton->setText(tr("Processing"));
+    m_processingButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_processingButton->setMinimumHeight(47);
+    m_processingButton->setIconSize(QSize(13, 13));
+    m_ui->btn_processing->hide();
+    const int at = m_ui->bottomLayout->indexOf(m_ui->btn_processing);
+    m_ui->bottomLayout->insertWidget(at, m_processingButton);
 }
 
 void MainWindow::applyCommandLine(const CommandLine &commandLine)
 {
     for (int i = 0; i < commandLine.noCheckCount(); ++i)
         enableNoCheck();
-    if (commandLine.blocksNoCheck())
+    if (commandLine.blocksNoCheck()) {
         setBlocksNoCheck(true);
+        // The block made at start-up was made before the switch was read.
+        for (Fly *fly : qAsConst(m_blocks))
+            fly->setNoCheck(true);
+    }
 }
 
 void MainWindow::enableNoCheck()
@@ -43,11 +128,252 @@ void MainWindow::enableNoCheck()
     setWindowTitle(windowTitle() + tr(" - RUN MODE WITHOUT CHECKING"));
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
+void MainWindow::setVolumeProbe(std::function<PreCheckVolume(const QString &)> probe)
 {
-    // Stored here as well as at destruction, so the geometry survives a crash during shut-down.
-    storeWindowGeometry();
-    event->accept();
+    m_volumeProbe = std::move(probe);
+}
+
+void MainWindow::on_btn_addFly_clicked()
+{
+    qCDebug(lcInfo) << "Add block";
+    auto *fly = new Fly(m_blocks.size() + 1, m_geoCalc, m_ui->scrollAreaWidgetContents);
+    m_blocks.append(fly);
+    fly->setNotifier(m_notifier);
+    fly->setErrorWindow(m_errorWindow);
+    if (m_blocksNoCheck)
+        fly->setNoCheck(true);
+    connect(fly, &Fly::closing, this, &MainWindow::closeFly);
+    connect(fly, &Fly::changedPhotos, this, &MainWindow::checkSpace);
+    connect(fly, &Fly::changedMeta, this, &MainWindow::checkSpace);
+    connect(fly, &Fly::toViewPhoto, this, &MainWindow::on_openPhoto);
+    connect(fly, &Fly::slicedBlock, this, &MainWindow::onSlicedBlock);
+    m_ui->verticalLayout->addWidget(fly);
+    checkSpace();
+}
+
+void MainWindow::closeFly()
+{
+    auto *fly = qobject_cast<Fly *>(sender());
+    const int at = m_blocks.indexOf(fly);
+    if (at < 0)
+        return;
+    m_blocks.removeAt(at);
+    delete fly;
+    for (int i = at; i < m_blocks.size(); ++i)
+        m_blocks.at(i)->setBlockNumber(i + 1);
+    checkSpace();
+}
+
+void MainWindow::checkSpace()
+{
+    QList<PreCheckBlock> blocks;
+    bool everyBlockMatches = true;
+    for (Fly *fly : qAsConst(m_blocks)) {
+        FlyData *data = fly->data();
+        PreCheckBlock block;
+        block.photos = data->photos()->rowCount();
+        block.timemarks = data->timemarks()->rowCount();
+        block.bytes = data->photos()->totalVolume();
+        blocks.append(block);
+        // A block without photos and rows has nothing to pair: it does not match either.
+        everyBlockMatches = everyBlockMatches && data->countsMatch();
+        fly->setBlockChecked(data->countsMatch());
+        fly->setMultipleBlocks(m_blocks.size() > 1);
+    }
+    const PreCheckVolume volume = m_volumeProbe(m_ui->line_outputDir->text());
+    m_checks = PreCheck::evaluate(blocks, volume, m_ui->chkb_autoDir->isChecked(), m_checks);
+    m_checks.countOk = m_checks.countOk && everyBlockMatches;
+    if (volume.valid)
+        m_ui->lbl_diskStatus->setText(m_checks.diskStatus);
+    m_ui->lbl_freeSpace->setText(m_checks.freeSpace);
+
+    const QString tooMany = PreCheck::redForm(tr("You have selected more than 9999 files"));
+    if (m_checks.filesOk) {
+        if (m_ui->lbl_processStatus->text() == tooMany)
+            m_ui->lbl_processStatus->clear();
+    } else {
+        m_ui->lbl_processStatus->setText(tooMany);
+    }
+}
+
+void MainWindow::checkOutputDirTimeout()
+{
+    m_outputDirTimer.stop();
+    checkSpace();
+}
+
+void MainWindow::checkPhotosTimeout()
+{
+    if (m_photoCheckPaused)
+        return;
+    QStringList removed;
+    for (Fly *fly : qAsConst(m_blocks))
+        removed += fly->data()->removeMissing();
+    if (removed.isEmpty())
+        return;
+    qCDebug(lcWarning) << "Photos removed from the blocks because their files are gone:" << removed;
+    m_errorWindow->setRemovedPhotos(removed);
+    m_errorWindow->setModal(true);
+    m_errorWindow->show();
+}
+
+void MainWindow::onOutputTimer()
+{
+    const QString stored = Keys::OutputDir.read(m_settings);
+    if (m_ui->line_outputDir->text() != stored)
+        m_ui->line_outputDir->setText(stored);
+}
+
+void MainWindow::on_line_outputDir_textChanged(const QString &arg1)
+{
+    m_outputDirTimer.start(600);
+    if (Keys::OutputSaveDir.read(m_settings))
+        Keys::OutputDir.write(m_settings, arg1);
+}
+
+void MainWindow::on_btn_outputDir_clicked()
+{
+    const QString dir = UserPrompts::instance().existingDirectory(
+        this, tr("Select target directory"), m_ui->line_outputDir->text());
+    if (dir.isEmpty())
+        return;
+    m_ui->line_outputDir->setText(dir);
+    checkSpace();
+    m_outputDirTimer.stop();
+}
+
+void MainWindow::on_chkb_autoDir_clicked()
+{
+    checkSpace();
+}
+
+void MainWindow::on_linePhotoPrefix_textChanged(const QString &arg1)
+{
+    Keys::PhotoPrefix.write(m_settings, arg1);
+}
+
+void MainWindow::setWorkType(WorkType type)
+{
+    if (!m_jobThread.isRunning()) {
+        m_workType = type;
+        m_job->setWorkType(type);
+    }
+    on_btn_processing_clicked();
+}
+
+void MainWindow::on_fullProcessing()
+{
+    setWorkType(FullWork);
+}
+
+void MainWindow::on_timemarkProcessing()
+{
+    setWorkType(TimemarksOnly);
+}
+
+void MainWindow::on_photosProcessing()
+{
+    setWorkType(PhotosOnly);
+}
+
+void MainWindow::on_btn_processing_clicked()
+{
+    if (m_jobThread.isRunning()) {
+        qCDebug(lcInfo) << "The signal on the interrupt copying job and processing";
+        if (UserPrompts::instance().question(this, tr("Interrupt"), tr("Cancel the task?"),
+                                             QMessageBox::Yes | QMessageBox::No) !=
+            QMessageBox::Yes)
+            return;
+        qCDebug(lcInfo) << "Interrupting of the copying and processing task";
+        m_job->stop();
+        m_jobThread.quit();
+        swichInterface(true);
+        if (Keys::OutputOpenDir.read(m_settings))
+            UserPrompts::instance().openDirectory(m_job->outputDirectory());
+        m_ui->progressBar->hide();
+        m_ui->lbl_processStatus->setText(tr("The task is canceled"));
+        return;
+    }
+    checkSpace();
+    const QString refusal = PreCheck::refusal(m_checks);
+    if (!refusal.isEmpty()) {
+        qCDebug(lcInfo) << refusal;
+        m_ui->lbl_processStatus->setText(refusal);
+        if (!m_noCheck)
+            return;
+    }
+    // Starting the run from the window comes with the processing control's next step; until
+    // then a passed check is all a click shows.
+    if (refusal.isEmpty())
+        m_ui->lbl_processStatus->setText(tr("All checks passed"));
+}
+
+void MainWindow::swichInterface(bool enabled)
+{
+    m_ui->btn_addFly->setEnabled(enabled);
+    m_ui->btn_outputDir->setEnabled(enabled);
+    m_ui->line_outputDir->setEnabled(enabled);
+    m_ui->scrollArea->setEnabled(enabled);
+    m_ui->scrollAreaWidgetContents->setEnabled(enabled);
+    // A run reads the blocks' photo lists; the deleted-file check must not change them meanwhile.
+    setPhotoCheckPaused(!enabled);
+}
+
+void MainWindow::workFinished(int code)
+{
+    qCDebug(lcInfo) << "Copying and processing task completed:  " << code;
+    if (code == FilesWork::CoordinateFileOpenFailed)
+        m_ui->lbl_processStatus->setText(tr("Failed to open for writing a file fileData.txt"));
+    else if (code < 0)
+        m_ui->lbl_processStatus->setText(tr("Unknown error"));
+    swichInterface(true);
+    if (Keys::OutputOpenDir.read(m_settings))
+        UserPrompts::instance().openDirectory(m_job->outputDirectory());
+    if (Keys::OutputClearFly.read(m_settings)) {
+        while (!m_blocks.isEmpty())
+            delete m_blocks.takeLast();
+    }
+    m_ui->progressBar->hide();
+    m_jobThread.quit();
+}
+
+void MainWindow::onSlicedBlock(const QList<Line> &meta, const QStringList &photos,
+                               const QList<Adj> &adjCache, const QList<QDateTime> &dateCache,
+                               int colDate, int colSX, int colSY, int colSZ)
+{
+    const auto *source = qobject_cast<Fly *>(sender());
+    on_btn_addFly_clicked();
+    Fly *piece = m_blocks.last();
+    const QString delimiter = source ? source->data()->delimiter() : QString();
+    piece->fillFromSplit(meta, photos, adjCache, dateCache,
+                         BlockColumns{colDate, colSX, colSY, colSZ}, delimiter);
+    checkSpace();
+}
+
+void MainWindow::onChangedCoordinateSystem()
+{
+    if (m_blocks.size() == 1 && m_blocks.first()->data()->timemarks()->rowCount() > 0)
+        m_blocks.first()->reloadTimemarks();
+}
+
+void MainWindow::onSwichAutoResize() {}
+
+void MainWindow::on_openPhoto(const QString &path)
+{
+    if (!m_photoViewer)
+        m_photoViewer = std::make_unique<ViewPhoto>();
+    m_photoViewer->show();
+    m_photoViewer->raise();
+    m_photoViewer->activateWindow();
+    m_photoViewer->showPhoto(path);
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    auto *about = new AboutWindow(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setModal(true);
+    about->show();
 }
 
 void MainWindow::on_actionExit_triggered()
@@ -58,7 +384,56 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::on_action_aboutQt_triggered()
 {
-    QMessageBox::aboutQt(this);
+    UserPrompts::instance().aboutQt(this);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_jobThread.isRunning() &&
+        UserPrompts::instance().question(
+            this, tr("App exit"),
+            tr("Are you want to exit the App ? The task will be interrupted!"),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    // Stored here as well as at destruction, so the geometry survives a crash during shut-down.
+    storeWindowGeometry();
+    m_errorWindow->close();
+    // The viewer has no parent: left open it would keep the program running.
+    if (m_photoViewer)
+        m_photoViewer->close();
+    event->accept();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    tellNotifierCorner();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    tellNotifierCorner();
+}
+
+void MainWindow::tellNotifierCorner()
+{
+    if (m_notifier) {
+        const QRect g = geometry();
+        m_notifier->setAnchor(QPoint(g.x() + g.width(), g.y() + g.height()));
+    }
+}
+
+void MainWindow::stopJob()
+{
+    // The job may be copying a photo: it stops before the next one, and nothing it owns may go
+    // before its thread has returned.
+    if (m_job)
+        m_job->stop();
+    m_jobThread.quit();
+    m_jobThread.wait();
 }
 
 void MainWindow::restoreWindowGeometry()

@@ -115,9 +115,9 @@ void TableView::selectRows(const QList<int> &rows, bool clear)
         runStart = runEnd = row;
     }
     closeRun();
-    const QItemSelectionModel::SelectionFlags flags =
-        clear ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Select;
-    selectionModel()->select(selection, flags);
+    if (clear)
+        clearSelectionQuietly();
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 void TableView::invertSelection()
@@ -139,6 +139,9 @@ void TableView::invertSelection()
 
 void TableView::selectAll()
 {
+    // Only these modes select anything; the others keep their selection.
+    if (selectionMode() == MultiSelection || selectionMode() == ExtendedSelection)
+        clearSelectionQuietly();
     QTableView::selectAll();
     m_reportedRows = selectedRows();
     m_reportedKnown = true;
@@ -151,6 +154,15 @@ void TableView::clearSelection()
     m_reportedRows = selectedRows();
     m_reportedKnown = true;
     emit selectedRowsChanged(m_reportedRows);
+}
+
+void TableView::clearSelectionQuietly()
+{
+    // Replacing one selection of many ranges by another makes the selection model compare every
+    // old range with every new one (seconds for thousands of rows); against an empty selection
+    // it compares nothing.
+    if (selectionModel())
+        selectionModel()->clearSelection();
 }
 
 void TableView::reportSelection()

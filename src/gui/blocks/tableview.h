@@ -58,6 +58,8 @@ protected:
 
 private:
     void reportSelection();
+    /// Empties the selection without reporting it.
+    void clearSelectionQuietly();
     void forgetReported() { m_reportedKnown = false; }
     /// Distinct rows (or columns) of the selection ranges, in range order.
     QList<int> selectedLines(Qt::Orientation orientation) const;

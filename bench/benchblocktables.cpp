@@ -1,0 +1,98 @@
+// A block's tables with a long flight: 5 000 photos and rows handed to a block at once, the
+// columns fitted, the tables scrolled page by page to the end and every row selected. Goal: no
+// step keeps the window from answering for longer than 250 ms (the columns are fitted from a
+// sample of rows, never row by row).
+#include "app/guiresources.h"
+#include "blocks/fly.h"
+#include "blocks/tableview.h"
+#include "photos/photomodel.h"
+#include "testenv.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    TestEnv::isolate(dir);
+    GuiResources::initialize();
+    qInstallMessageHandler(silence);
+    constexpr int Rows = 5000;
+    constexpr double GoalMs = 250.0;
+
+    Fly fly(1, nullptr);
+    fly.resize(1300, 400);
+    fly.show();
+    QTest::qWaitForWindowExposed(&fly);
+    QStringList entries;
+    QList<Adj> adjs;
+    QList<QDateTime> dates;
+    QList<Line> rows;
+    for (int i = 0; i < Rows; ++i) {
+        entries.append(QStringLiteral("/survey/2024-05-17/flight-1/DJI_%1.JPG")
+                           .arg(i, 4, 10, QLatin1Char('0')));
+        adjs.append(Adj());
+        dates.append(QDateTime());
+        Line line;
+        line.date = QStringLiteral("2024/05/17 10:%1").arg(i);
+        line.y = 6000000.0 + i;
+        line.x = 500000.0 + i;
+        line.z = 100.0;
+        rows.append(line);
+    }
+
+    QTextStream out(stdout);
+    bool ok = true;
+    auto step = [&](const char *name, const std::function<void()> &work) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        QApplication::processEvents();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        ok = ok && ms <= GoalMs;
+        out << QStringLiteral("%1 %2 ms%3\n")
+                   .arg(QLatin1String(name), -32)
+                   .arg(ms, 8, 'f', 1)
+                   .arg(ms > GoalMs ? QStringLiteral("  over the goal") : QString());
+    };
+    out << Rows << " photos and rows, goal " << GoalMs << " ms per step\n";
+    step("hand over photos and rows", [&] {
+        fly.fillFromSplit(rows, entries, adjs, dates, BlockColumns{1, 0, 0, 0}, QString());
+    });
+    step("fit the columns", [&] { fly.autoResizeTable(); });
+    double worstPage = 0;
+    QScrollBar *bar = fly.tablePhotos()->verticalScrollBar();
+    QElapsedTimer all;
+    all.start();
+    int pages = 0;
+    while (bar->value() < bar->maximum() && pages < 2000) {
+        QElapsedTimer timer;
+        timer.start();
+        bar->setValue(bar->value() + bar->pageStep());
+        fly.repaint();
+        worstPage = qMax(worstPage, timer.nsecsElapsed() / 1e6);
+        ++pages;
+    }
+    ok = ok && worstPage <= GoalMs;
+    out << QStringLiteral("%1 %2 ms (slowest of %3 pages, %4 ms in all)\n")
+               .arg(QStringLiteral("scroll a page, three tables"), -32)
+               .arg(worstPage, 8, 'f', 1)
+               .arg(pages)
+               .arg(all.nsecsElapsed() / 1e6, 0, 'f', 0);
+    step("select all rows", [&] { fly.onSelectAllItems(); });
+    step("clear the selection", [&] { fly.onDeselectAllItems(); });
+    out << (ok ? "within the goal\n" : "OVER THE GOAL\n");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,54 @@
+#include "app/logwindow.h"
+
+#include "app/logcategories.h"
+#include "app/sharedconstants.h"
+#include "ui_logwindow.h"
+
+LogWindow::LogWindow(QWidget *parent) : QDialog(parent), m_ui(new Ui::LogWindow)
+{
+    m_ui->setupUi(this);
+    setStyleSheet(styleSheet() + QLatin1Char(' ') + toolTipStyleSheet);
+}
+
+LogWindow::~LogWindow() = default;
+
+void LogWindow::setErrors(const QString &text)
+{
+    qCDebug(lcWarning) << text;
+    setWindowTitle(tr("Error"));
+    // Escaped: an error may quote a path, and a path is not markup.
+    m_ui->textEdit->setHtml(QStringLiteral("<html>") + tr("<p>The following errors occurred:</p>") +
+                            text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
+    setModal(true);
+    show();
+}
+
+void LogWindow::setNoTagPhotos(const QStringList &files)
+{
+    setList(tr("There are missing files"),
+            tr("<p>The following files haven't been added because they don't contain Xmp "
+               "tags.drone-dj.Flight***Degree:</p>"),
+            files);
+}
+
+void LogWindow::setRemovedPhotos(const QStringList &files)
+{
+    setList(tr("There are removed files"),
+            tr("<p>The following files has removed from list because they don't exist:</p>"),
+            files);
+}
+
+QString LogWindow::html() const
+{
+    return m_ui->textEdit->toHtml();
+}
+
+void LogWindow::setList(const QString &title, const QString &heading, const QStringList &files)
+{
+    setWindowTitle(title);
+    QString content = QStringLiteral("<html>") + heading;
+    // A file name may hold "<" or "&"; it is shown as written, never read as markup.
+    for (const QString &file : files)
+        content += file.toHtmlEscaped() + QStringLiteral("<br>");
+    m_ui->textEdit->setHtml(content);
+}

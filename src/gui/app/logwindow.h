@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class LogWindow;
+}
+
+/**
+ * The error list window: converter errors, photos refused for lacking the drone's attitude
+ * tags and photos that vanished from disk. One instance is reused; each call replaces the
+ * title and the whole content.
+ */
+class LogWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit LogWindow(QWidget *parent = nullptr);
+    ~LogWindow() override;
+
+    /// Lists photos refused for lacking the attitude tags; the caller shows the window.
+    void setNoTagPhotos(const QStringList &files);
+    /// Lists photos dropped because their files are gone; the caller shows the window.
+    void setRemovedPhotos(const QStringList &files);
+    /// The content as rich text, as the operator sees it.
+    QString html() const;
+
+public slots:
+    /// Logs @p text, shows it as an error and opens the window modally.
+    void setErrors(const QString &text);
+
+private:
+    void setList(const QString &title, const QString &heading, const QStringList &files);
+
+    std::unique_ptr<Ui::LogWindow> m_ui;
+};

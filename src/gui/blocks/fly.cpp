@@ -1,0 +1,631 @@
+#include "blocks/fly.h"
+
+#include "app/logcategories.h"
+#include "app/logwindow.h"
+#include "app/notyficator.h"
+#include "app/sharedconstants.h"
+#include "app/userprompts.h"
+#include "blocks/columnfit.h"
+#include "blocks/customtablemodel.h"
+#include "blocks/linemetatype.h"
+#include "blocks/tableview.h"
+#include "photos/photometatypes.h"
+#include "photos/photomodel.h"
+#include "processing/previewtablemodel.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
+#include "settings/tablevaluesdelegate.h"
+#include "ui_fly.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+QString frameStyle(const QString &colour)
+{
+    return QStringLiteral("QFrame#FlyView { border: 2px solid %1; }").arg(colour);
+}
+
+} // namespace
+
+Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
+    : QWidget(parent), m_ui(new Ui::FlyForm), m_data(new FlyData(number, geoCalc, this))
+{
+    m_ui->setupUi(this);
+    setStyleSheet(styleSheet() + QLatin1Char(' ') + toolTipStyleSheet);
+    m_ui->btn_3dflyview->hide();
+
+    registerLineMetaTypes();
+    PhotoMetaTypes::registerAll();
+
+    auto *clearMarks = new QToolButton(this);
+    clearMarks->setObjectName(QStringLiteral("btn_clearMarks"));
+    clearMarks->setText(tr("Clear Timemarks"));
+    clearMarks->setToolTip(tr("Remove all timemarks from the block"));
+    clearMarks->setIcon(QIcon(QStringLiteral("://FontAwersome/eraser.svg")));
+    clearMarks->setIconSize(QSize(13, 13));
+    clearMarks->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_ui->buttonLayout->insertWidget(4, clearMarks);
+    connect(clearMarks, &QToolButton::clicked, this, &Fly::onBtnClearMarks_clicked);
+    setBlockNumber(number);
+
+    m_filterTimer.setInterval(100);
+    connect(&m_filterTimer, &QTimer::timeout, this, [this] { onFiltresEnded(); });
+    m_resizeTimer.setInterval(50);
+    connect(&m_resizeTimer, &QTimer::timeout, this, &Fly::autoResizeTable);
+    m_photoDialog = new QFileDialog(this, tr("Add photos"));
+    m_photoDialog->setViewMode(QFileDialog::Detail);
+    m_photoDialog->setOption(QFileDialog::ReadOnly);
+    m_photoDialog->setFileMode(QFileDialog::ExistingFiles);
+    m_photoDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    m_photoDialog->setNameFilter(tr("Photos (*.jpg *.jpeg);;All files (*.*)"));
+    m_photoDialog->setDirectory(SettingsStore::lastDir(m_settings));
+
+    m_ui->tablePhotos->setModel(m_data->photos());
+    m_ui->tableMeta->setModel(m_data->timemarks());
+    m_ui->tablePreview->setModel(m_data->preview());
+    for (int c = 1; c <= 6; ++c)
+        m_ui->tableMeta->setItemDelegateForColumn(c, new TableValuesDelegate(m_ui->tableMeta));
+    for (int c = 1; c <= 3; ++c)
+        m_ui->tablePreview->setItemDelegateForColumn(c,
+                                                     new TableValuesDelegate(m_ui->tablePreview));
+    for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()}) {
+        // Rows of one height in all three tables keep row i level across them, and a fixed
+        // height costs nothing per row on a long flight.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+        table->horizontalHeader()->setVisible(true);
+    }
+    restoreGeometries();
+
+    m_ui->lbl_status->hide();
+    const bool preview = Keys::FlyOutputPreview.read(m_settings);
+    m_ui->tablePreview->setVisible(preview);
+    m_ui->chkb_preview->setChecked(preview);
+
+    buildMenus();
+
+    PhotoModel *photos = m_data->photos();
+    connect(photos, &PhotoModel::photosAdded, this, &Fly::photosModelAdded);
+    connect(photos, &PhotoModel::filesNoAdded, this, &Fly::on_noFilesAdded);
+    connect(photos, &PhotoModel::addNoPhotos, this, &Fly::on_noPhotosAdded);
+    connect(photos, &PhotoModel::addProcess, m_ui->progressBar, &QProgressBar::setValue);
+    connect(photos, &PhotoModel::filterProcess, m_ui->progressBar, &QProgressBar::setValue);
+    connect(m_data->timemarks(), &CustomTableModel::distanceFilterProgress, m_ui->progressBar_2,
+            &QProgressBar::setValue);
+    connect(m_data, &FlyData::filterRowsFound, this, &Fly::onFiltresEnded);
+    connect(m_data, &FlyData::filtersFinished, this, [this] { onFiltresEnded(); });
+    connect(m_data, &FlyData::notification, this, &Fly::notify);
+    connect(m_data, &FlyData::slicedBlock, this, &Fly::slicedBlock);
+    connect(m_ui->tablePhotos, &QAbstractItemView::doubleClicked, this, &Fly::onViewPhotosItems);
+    connect(this, &Fly::toSetMetaLable, m_ui->lbl_meta, &QLabel::setText);
+
+    const QList<TableView *> tables{tablePhotos(), tableMeta(), tablePreview()};
+    for (TableView *table : tables) {
+        for (TableView *other : tables) {
+            if (other == table)
+                continue;
+            connect(table->verticalScrollBar(), &QScrollBar::valueChanged,
+                    other->verticalScrollBar(), &QScrollBar::setValue);
+            connect(table, &TableView::selectedRowsChanged, other,
+                    [other](const QList<int> &rows) { other->selectRows(rows); });
+        }
+        connect(table, &TableView::selectedRowsChanged, this, &Fly::selectionRows);
+    }
+    connect(m_ui->tableMeta, &TableView::deletingRows, this, &Fly::onDeletePhotosMetaItems);
+    connect(m_ui->tablePhotos, &TableView::deletingRows, this, &Fly::onDeletePhotosMetaItems);
+
+    // FlyData has already updated its labels and dropped the quarantine marks when these come.
+    connect(m_data, &FlyData::changedPhotos, this, [this] {
+        showLabels();
+        emit changedPhotos();
+    });
+    connect(m_data, &FlyData::changedMeta, this, [this] {
+        showLabels();
+        emit changedMeta();
+    });
+    m_ui->progressBar->hide();
+    m_ui->progressBar_2->hide();
+    showLabels();
+}
+
+Fly::~Fly()
+{
+    storeGeometries();
+}
+
+TableView *Fly::tablePhotos() const
+{
+    return m_ui->tablePhotos;
+}
+
+TableView *Fly::tableMeta() const
+{
+    return m_ui->tableMeta;
+}
+
+TableView *Fly::tablePreview() const
+{
+    return m_ui->tablePreview;
+}
+
+void Fly::buildMenus()
+{
+    auto action = [this](const QString &text, void (Fly::*slot)()) {
+        auto *a = new QAction(text, this);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    m_removePhotos = action(tr("Remove"), &Fly::onDeletePhotosItems);
+    m_removeMeta = action(tr("Remove"), &Fly::onDeleteMetaItems);
+    m_removePairs = action(tr("Remove Photo(s) and Timemark(s)"), &Fly::onDeletePhotosMetaItems);
+    m_removePairs->setToolTip(tr("Available, if count of Photos and Timemarks is equal"));
+    QAction *preview = action(tr("Preview"), &Fly::onViewPhotosItems);
+    QAction *selectAll = action(tr("Select All"), &Fly::onSelectAllItems);
+    QAction *deselectAll = action(tr("Deselect All"), &Fly::onDeselectAllItems);
+    QAction *invert = action(tr("Invert Selection"), &Fly::onInvertSelection);
+    m_addQuarantine = action(tr("Add to Quarantine"), &Fly::onAddQuarantine);
+    m_removeQuarantine = action(tr("Remove from Quarantine"), &Fly::onRemoveQuarantine);
+
+    auto *filters = new QMenu(tr("Select filter"), this);
+    filters->setIcon(QIcon(QStringLiteral(":/FontAwersome/filter.svg")));
+    const QStringList names{tr("by distance"), tr("by GimbalPitchDegree"), tr("by ExposureTime")};
+    for (int i = 0; i < names.size(); ++i) {
+        QAction *a = action(names.at(i), &Fly::filterMetaSelected);
+        a->setCheckable(true);
+        a->setData(i + 1);
+        filters->addAction(a);
+        m_filterActions.append(a);
+    }
+
+    m_photoMenu = new QMenu(this);
+    m_photoMenu->addActions({preview, m_removePhotos, m_removePairs});
+    m_photoMenu->addSeparator();
+    m_photoMenu->addActions({m_addQuarantine, m_removeQuarantine});
+    m_photoMenu->addSeparator();
+    m_photoMenu->addActions({selectAll, deselectAll, invert});
+    m_photoMenu->addMenu(filters);
+
+    m_metaMenu = new QMenu(this);
+    m_metaMenu->addActions({m_removeMeta, m_removePairs});
+    m_metaMenu->addSeparator();
+    m_metaMenu->addActions({m_addQuarantine, m_removeQuarantine});
+    m_metaMenu->addSeparator();
+    m_metaMenu->addActions({selectAll, deselectAll, invert});
+    m_metaMenu->addMenu(filters);
+}
+
+void Fly::setNoCheck(bool noCheck)
+{
+    m_data->setNoCheck(noCheck);
+    showLabels();
+}
+
+bool Fly::updateLabels()
+{
+    m_data->updateLabels();
+    showLabels();
+    return m_data->countsMatch();
+}
+
+void Fly::showLabels()
+{
+    m_ui->lbl_photos->setText(m_data->photosLabel());
+    m_ui->lbl_meta->setText(m_data->metaLabel());
+    m_ui->lbl_status->setText(m_data->statusLabel());
+    m_removePairs->setEnabled(m_data->pairEditingAllowed());
+    m_ui->tableMeta->setEditTriggers(m_data->pairEditingAllowed()
+                                         ? QAbstractItemView::DoubleClicked |
+                                               QAbstractItemView::EditKeyPressed |
+                                               QAbstractItemView::AnyKeyPressed
+                                         : QAbstractItemView::NoEditTriggers);
+    m_resizeTimer.start();
+}
+
+void Fly::setBlockNumber(int number)
+{
+    m_data->setNumber(number);
+    m_ui->lbl_block->setText(tr("Block #%1").arg(number));
+}
+
+void Fly::setBlockChecked(bool checked)
+{
+    m_ui->btn_trySplit->setEnabled(checked);
+    m_ui->FlyView->setStyleSheet(
+        frameStyle(checked ? QStringLiteral("#03a158") : QStringLiteral("#df031d")));
+}
+
+void Fly::setMetaColumns(int colDate, int colSX, int colSY, int colSZ)
+{
+    m_ui->tableMeta->setColumnHidden(0, colDate == 0);
+    m_ui->tableMeta->setColumnHidden(4, colSX == 0);
+    m_ui->tableMeta->setColumnHidden(5, colSY == 0);
+    m_ui->tableMeta->setColumnHidden(6, colSZ == 0);
+    m_data->setColumns(BlockColumns{colDate, colSX, colSY, colSZ});
+}
+
+void Fly::reloadTimemarks()
+{
+    // The rows can only be read again from the import that made them; it comes with the
+    // timemark import dialog.
+    notify(tr("Failed to update data"));
+}
+
+bool Fly::fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
+                        const QList<QDateTime> &dates, const BlockColumns &columns,
+                        const QString &delimiter)
+{
+    if (!m_data->fillFromSplit(rows, photos, adjs, dates, columns, delimiter))
+        return false;
+    setMetaColumns(columns.date, columns.sdN, columns.sdE, columns.sdH);
+    autoResizeTable();
+    return true;
+}
+
+void Fly::notify(const QString &text)
+{
+    qCDebug(lcInfo).noquote() << QStringLiteral("Block %1: %2").arg(number()).arg(text);
+    if (m_notifier)
+        m_notifier->notify(text);
+}
+
+LogWindow *Fly::errorWindow()
+{
+    if (m_errorWindow)
+        return m_errorWindow;
+    if (!m_ownErrorWindow) {
+        m_ownErrorWindow = new LogWindow(this);
+        m_ownErrorWindow->setWindowFlag(Qt::Window);
+    }
+    return m_ownErrorWindow;
+}
+
+void Fly::on_btn_addPhotos_clicked()
+{
+    m_photoDialog->setDirectory(SettingsStore::lastDir(m_settings));
+    const QStringList files = UserPrompts::instance().runFileDialog(*m_photoDialog);
+    if (files.isEmpty())
+        return;
+    const QString folder = QFileInfo(files.first()).absolutePath();
+    Keys::LastDir.write(m_settings, folder);
+    if (Keys::OutputAutoOutAsInp.read(m_settings))
+        Keys::OutputDir.write(m_settings, folder);
+    m_settings.sync();
+    addPhotoEntries(files);
+}
+
+void Fly::addPhotoEntries(const QStringList &entries)
+{
+    if (entries.isEmpty())
+        return;
+    m_ui->progressBar->setValue(0);
+    m_ui->progressBar->show();
+    setEnabled(false);
+    if (!m_data->addPhotos(entries)) {
+        // A batch is still being read; its end enables the block again.
+        qCDebug(lcWarning) << "Photos not added: the block is still reading photos";
+    }
+}
+
+void Fly::photosModelAdded()
+{
+    m_ui->progressBar->hide();
+    setEnabled(true);
+    autoResizeTable();
+    selectInTables(m_selection, true);
+}
+
+void Fly::on_noPhotosAdded()
+{
+    UserPrompts::instance().warning(this, tr("Warning"),
+                                    tr("All files haven't been added because they don't contain "
+                                       "Xmp tags.drone-dj.Flight***Degree"));
+}
+
+void Fly::on_noFilesAdded(const QStringList &files)
+{
+    LogWindow *window = errorWindow();
+    window->setNoTagPhotos(files);
+    window->setModal(true);
+    window->show();
+}
+
+void Fly::on_btn_clearPhotos_clicked()
+{
+    m_data->clearPhotos();
+}
+
+void Fly::onBtnClearMarks_clicked()
+{
+    m_data->clearTimemarks();
+}
+
+void Fly::on_btn_closeFly_clicked()
+{
+    emit closing();
+}
+
+void Fly::onDeletePhotosItems()
+{
+    m_data->removePhotos(m_ui->tablePhotos->selectedRows());
+}
+
+void Fly::onDeleteMetaItems()
+{
+    m_data->removeTimemarks(m_ui->tableMeta->selectedRows());
+}
+
+void Fly::onDeletePhotosMetaItems()
+{
+    if (!m_data->pairEditingAllowed())
+        return;
+    QList<int> rows = m_ui->tablePhotos->selectedRows();
+    if (rows.isEmpty())
+        rows = m_ui->tableMeta->selectedRows();
+    m_data->removePairs(rows);
+}
+
+void Fly::onViewPhotosItems()
+{
+    const QModelIndex current = m_ui->tablePhotos->currentIndex();
+    if (current.isValid())
+        emit toViewPhoto(m_data->photos()->entry(current.row()));
+}
+
+void Fly::showMenu(QMenu *menu, TableView *table, const QPoint &pos)
+{
+    if (table->model()->rowCount() == 0 || !table->currentIndex().isValid())
+        return;
+    const bool equal = m_data->photos()->rowCount() == m_data->timemarks()->rowCount();
+    m_addQuarantine->setEnabled(equal);
+    m_removeQuarantine->setEnabled(equal);
+    m_removePhotos->setEnabled(!m_data->photos()->isQuarantined());
+    m_removeMeta->setEnabled(!m_data->timemarks()->isQuarantined());
+    m_removePairs->setEnabled(m_data->pairEditingAllowed());
+    for (int i = 0; i < m_filterActions.size(); ++i)
+        m_filterActions.at(i)->setChecked(m_data->isFilterEnabled(FlyData::Filter(i)));
+    UserPrompts::instance().execMenu(*menu, table->viewport()->mapToGlobal(pos));
+}
+
+void Fly::on_tablePhotos_customContextMenuRequested(const QPoint &pos)
+{
+    showMenu(m_photoMenu, m_ui->tablePhotos, pos);
+}
+
+void Fly::on_tableMeta_customContextMenuRequested(const QPoint &pos)
+{
+    showMenu(m_metaMenu, m_ui->tableMeta, pos);
+}
+
+void Fly::selectInTables(const QList<int> &rows, bool clear)
+{
+    for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()})
+        table->selectRows(rows, clear);
+}
+
+void Fly::clearTableSelections()
+{
+    selectInTables(QList<int>(), true);
+}
+
+void Fly::selectionRows(const QList<int> &rows)
+{
+    if (rows == m_selection)
+        return;
+    m_selection = rows;
+    emit onSelected(m_selection);
+}
+
+void Fly::selectRows(const QList<int> &rows)
+{
+    if (rows == m_selection)
+        return;
+    m_selection = rows;
+    selectInTables(rows, true);
+    emit onSelected(m_selection);
+}
+
+void Fly::onGraphSelectDeselect(int index, double North, double East)
+{
+    Q_UNUSED(North)
+    Q_UNUSED(East)
+    if (index < 0)
+        return;
+    if (m_selection.contains(index))
+        m_selection.removeAll(index);
+    else
+        m_selection.append(index);
+    selectInTables(m_selection, true);
+}
+
+void Fly::onSelectAllItems()
+{
+    m_ui->tablePhotos->selectAll();
+    m_ui->tableMeta->selectAll();
+}
+
+void Fly::onDeselectAllItems()
+{
+    m_ui->tablePhotos->clearSelection();
+    m_ui->tableMeta->clearSelection();
+}
+
+void Fly::onInvertSelection()
+{
+    if (m_data->timemarks()->rowCount() > m_data->photos()->rowCount())
+        m_ui->tableMeta->invertSelection();
+    else
+        m_ui->tablePhotos->invertSelection();
+}
+
+void Fly::onAddQuarantine()
+{
+    if (!m_data->addQuarantine(m_ui->tableMeta->selectedRows()))
+        return;
+    clearTableSelections();
+    m_selection.clear();
+    emit onSelected(m_selection);
+    m_quarantine = m_data->quarantinedRows();
+    emit onQurantined(m_quarantine);
+}
+
+void Fly::onRemoveQuarantine()
+{
+    if (!m_data->removeQuarantine(m_ui->tableMeta->selectedRows()))
+        return;
+    clearTableSelections();
+    m_selection.clear();
+    emit onSelected(m_selection);
+    m_quarantine = m_data->quarantinedRows();
+    emit onQurantined(m_quarantine);
+}
+
+void Fly::onClearQuarantine()
+{
+    if (!m_data->clearQuarantine())
+        return;
+    m_quarantine.clear();
+    emit onQurantined(m_quarantine);
+}
+
+void Fly::swichEnabledFilter(int index, bool on)
+{
+    if (index >= 0 && index < 3)
+        m_data->setFilterEnabled(FlyData::Filter(index), on);
+}
+
+void Fly::filterMetaSelected()
+{
+    const auto *a = qobject_cast<QAction *>(sender());
+    if (!a)
+        return;
+    const auto filter = FlyData::Filter(a->data().toInt() - 1);
+    m_data->setFilterEnabled(filter, !m_data->isFilterEnabled(filter));
+    activateFiltres();
+}
+
+void Fly::activateFiltres()
+{
+    clearTableSelections();
+    if (m_data->runFilters())
+        setFiltering(true);
+}
+
+void Fly::deactivateFiltres()
+{
+    for (int i = 0; i < 3; ++i)
+        m_data->setFilterEnabled(FlyData::Filter(i), false);
+    clearTableSelections();
+    m_selection.clear();
+    emit onSelected(m_selection);
+}
+
+void Fly::setFiltering(bool on)
+{
+    for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()})
+        table->setEnabled(!on);
+    m_ui->FlyView->setEnabled(!on);
+    m_ui->progressBar->setVisible(on);
+    m_ui->progressBar_2->setVisible(on);
+    if (on)
+        m_filterTimer.start();
+    else
+        m_filterTimer.stop();
+}
+
+void Fly::onFiltresEnded(const QList<int> &rows)
+{
+    if (!m_data->isFiltering() && m_filterTimer.isActive())
+        setFiltering(false);
+    if (rows.isEmpty())
+        return;
+    selectInTables(rows, false);
+    m_selection += rows;
+    emit onSelected(m_selection);
+}
+
+void Fly::autoResizeTable()
+{
+    m_resizeTimer.stop();
+    for (TableView *table : {tableMeta(), tablePreview(), tablePhotos()})
+        ColumnFit::fit(table);
+}
+
+void Fly::updateFly() {}
+
+void Fly::on_btn_3dflyview_clicked() {}
+
+void Fly::on_chkb_preview_clicked()
+{
+    const bool on = m_ui->chkb_preview->isChecked();
+    Keys::FlyOutputPreview.write(m_settings, on);
+    m_settings.sync();
+    m_ui->tablePreview->setVisible(on);
+    if (on)
+        autoResizeTable();
+}
+
+QStringList Fly::photoUrls(const QMimeData *mime)
+{
+    QStringList entries;
+    if (!mime || !mime->hasUrls())
+        return entries;
+    for (const QUrl &url : mime->urls()) {
+        // Cameras write ".JPG": the suffix is matched in any letter case.
+        const QString text = url.toString();
+        const QString lower = text.toLower();
+        if (lower.contains(QLatin1String(".jpg")) || lower.contains(QLatin1String(".jpeg")) ||
+            lower.contains(QLatin1String(".png")))
+            entries.append(text);
+    }
+    return entries;
+}
+
+void Fly::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!photoUrls(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Fly::dropEvent(QDropEvent *event)
+{
+    const QStringList entries = photoUrls(event->mimeData());
+    if (entries.isEmpty())
+        return;
+    event->acceptProposedAction();
+    addPhotoEntries(entries);
+}
+
+void Fly::restoreGeometries()
+{
+    const QList<QPair<QWidget *, QString>> tables{
+        {m_ui->tablePhotos, Keys::FlyTablePhotosGeometry},
+        {m_ui->tableMeta, Keys::FlyTableMetaGeometry},
+        {m_ui->tablePreview, Keys::FlyTablePreviewGeometry}};
+    for (const auto &t : tables)
+        t.first->setGeometry(m_settings.value(t.second, t.first->geometry()).toRect());
+    // Until the operator sets the split, the numbers get more room than the photo paths.
+    m_ui->splitter->setSizes({400, 600, 600});
+    const QByteArray splitter = m_settings.value(Keys::FlySplitter).toByteArray();
+    if (!splitter.isEmpty())
+        m_ui->splitter->restoreState(splitter);
+}
+
+void Fly::storeGeometries()
+{
+    m_settings.setValue(Keys::FlyTablePhotosGeometry, m_ui->tablePhotos->geometry());
+    m_settings.setValue(Keys::FlyTableMetaGeometry, m_ui->tableMeta->geometry());
+    m_settings.setValue(Keys::FlyTablePreviewGeometry, m_ui->tablePreview->geometry());
+    m_settings.setValue(Keys::FlySplitter, m_ui->splitter->saveState());
+}

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "blocks/flydata.h"
+#include "blocks/line.h"
+#include "photos/adj.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSettings>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class GeoCalc;
+class LogWindow;
+class Notyficator;
+class QAction;
+class QFileDialog;
+class QMenu;
+class QMimeData;
+class TableView;
+
+namespace Ui {
+class FlyForm;
+}
+
+/**
+ * One block on the main window: the photos, timemark rows and output preview of one flight in
+ * three tables that scroll and select as one. The block's data and rules live in FlyData; this
+ * widget shows them and forwards the operator's commands.
+ */
+class Fly : public QWidget
+{
+    Q_OBJECT
+public:
+    Fly(int number, GeoCalc *geoCalc, QWidget *parent = nullptr);
+    /// Stores the tables' and splitter's geometry.
+    ~Fly() override;
+
+    FlyData *data() const { return m_data; }
+    int number() const { return m_data->number(); }
+    bool countsMatch() const { return m_data->countsMatch(); }
+    TableView *tablePhotos() const;
+    TableView *tableMeta() const;
+    TableView *tablePreview() const;
+    /// The rows selected in the block, kept in step with the flight graph.
+    const QList<int> &selection() const { return m_selection; }
+
+    /// Where one-line messages go; without one they are only logged.
+    void setNotifier(Notyficator *notifier) { m_notifier = notifier; }
+    /// The window that lists refused photos; without one the block makes its own.
+    void setErrorWindow(LogWindow *window) { m_errorWindow = window; }
+    void setNoCheck(bool noCheck);
+    void setMultipleBlocks(bool multiple) { m_data->setMultipleBlocks(multiple); }
+
+    /// Shows the labels of the current photos and rows; returns whether their counts match.
+    bool updateLabels();
+    /// Hides the date and accuracy columns the timemark file lacks (column numbers, 0 = none).
+    void setMetaColumns(int colDate, int colSX, int colSY, int colSZ);
+    /// Re-reads the timemarks after a change of coordinate system.
+    void reloadTimemarks();
+    /// Fills a block made by a split (see FlyData::fillFromSplit).
+    bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
+                       const QList<QDateTime> &dates, const BlockColumns &columns,
+                       const QString &delimiter);
+
+    /// The kept photo file dialog (tests look at its start folder).
+    QFileDialog *photoDialog() const { return m_photoDialog; }
+    /// The two context menus, built once.
+    QMenu *photoMenu() const { return m_photoMenu; }
+    QMenu *metaMenu() const { return m_metaMenu; }
+    /// Hands photo entries (paths or file URLs) to the reader, as the dialog and a drop do.
+    void addPhotoEntries(const QStringList &entries);
+
+signals:
+    void changedPhotos();
+    void changedMeta();
+    void closing();
+    void toViewPhoto(const QString &path);
+    void toSetMetaLable(const QString &text);
+    void onSelected(const QList<int> &rows);
+    void onQurantined(const QList<int> &rows);
+    void slicedBlock(const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjCache,
+                     const QList<QDateTime> &dateCache, int colDate, int colSX, int colSY,
+                     int colSZ);
+
+public slots:
+    void setBlockNumber(int number);
+    /// Frames the block green when its counts match, red otherwise.
+    void setBlockChecked(bool checked);
+    void activateFiltres();
+    void deactivateFiltres();
+    /// Fits the columns of the three tables to a sample of their rows and their headers.
+    void autoResizeTable();
+    void updateFly();
+    /// From the graph: selects exactly @p rows in the three tables.
+    void selectRows(const QList<int> &rows);
+    void on_btn_addPhotos_clicked();
+    void on_btn_clearPhotos_clicked();
+    void on_btn_closeFly_clicked();
+    void onDeletePhotosItems();
+    void onDeletePhotosMetaItems();
+    void onDeleteMetaItems();
+    void onViewPhotosItems();
+    void photosModelAdded();
+    void on_tablePhotos_customContextMenuRequested(const QPoint &pos);
+    void on_tableMeta_customContextMenuRequested(const QPoint &pos);
+    void selectionRows(const QList<int> &rows);
+    void on_chkb_preview_clicked();
+    void onSelectAllItems();
+    void onDeselectAllItems();
+    void onInvertSelection();
+    void filterMetaSelected();
+    void onAddQuarantine();
+    void onRemoveQuarantine();
+    void onClearQuarantine();
+    void onFiltresEnded(const QList<int> &rows = QList<int>());
+    void swichEnabledFilter(int index, bool on);
+    void on_btn_3dflyview_clicked();
+    void onGraphSelectDeselect(int index, double North, double East);
+    void onBtnClearMarks_clicked();
+
+public:
+    /// Photo reader results; not form objects, so connected explicitly.
+    void on_noPhotosAdded();
+    void on_noFilesAdded(const QStringList &files);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildMenus();
+    void showLabels();
+    void notify(const QString &text);
+    void selectInTables(const QList<int> &rows, bool clear);
+    void clearTableSelections();
+    void setFiltering(bool on);
+    void showMenu(QMenu *menu, TableView *table, const QPoint &pos);
+    void restoreGeometries();
+    void storeGeometries();
+    LogWindow *errorWindow();
+    /// Photo entries among dropped URLs, in drop order.
+    static QStringList photoUrls(const QMimeData *mime);
+
+    std::unique_ptr<Ui::FlyForm> m_ui;
+    FlyData *m_data;
+    Notyficator *m_notifier = nullptr;
+    LogWindow *m_errorWindow = nullptr;
+    LogWindow *m_ownErrorWindow = nullptr;
+    QList<int> m_selection;
+    QList<int> m_quarantine;
+    QTimer m_filterTimer;
+    QTimer m_resizeTimer;
+    QFileDialog *m_photoDialog = nullptr;
+    QMenu *m_photoMenu = nullptr;
+    QMenu *m_metaMenu = nullptr;
+    QAction *m_removePhotos = nullptr;
+    QAction *m_removeMeta = nullptr;
+    QAction *m_removePairs = nullptr;
+    QAction *m_addQuarantine = nullptr;
+    QAction *m_removeQuarantine = nullptr;
+    QList<QAction *> m_filterActions;
+    QSettings m_settings;
+};

@@ -1,0 +1,130 @@
+// Makes the README's picture of the main window: two blocks filled from synthetic flights, the
+// window grabbed into a PNG. Drives the window through its own interface, like a test, so the
+// program itself needs no switch for it. Run through tools/screenshots.sh.
+
+#include "app/aboutwindow.h"
+#include "app/appinfo.h"
+#include "app/guiresources.h"
+#include "app/mainwindow.h"
+#include "blocks/fly.h"
+#include "blocks/flydata.h"
+#include "photos/exivsetup.h"
+#include "photos/photomodel.h"
+#include "settings/settingskeys.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFontDatabase>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QList<Line> linesOf(const QList<TimemarkRow> &rows)
+{
+    QList<Line> lines;
+    for (const TimemarkRow &row : rows) {
+        Line line;
+        line.date = row.date;
+        line.y = row.north;
+        line.x = row.east;
+        line.z = row.height;
+        line.sy = row.sdN;
+        line.sx = row.sdE;
+        line.sz = row.sdH;
+        lines.append(line);
+    }
+    return lines;
+}
+
+bool fillBlock(Fly *fly, const QString &dir, int photos, int rows)
+{
+    QList<TimemarkRow> marks;
+    const QStringList files = SyntheticFlight::writeFlight(dir, photos, &marks, QSize(320, 240));
+    if (files.size() != photos)
+        return false;
+    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
+    fly->addPhotoEntries(files);
+    if (!added.wait(30000))
+        return false;
+    fly->data()->setTimemarkFileName(QDir(dir).filePath(QStringLiteral("timemarks.csv")));
+    fly->data()->addTimemarks(linesOf(marks).mid(0, rows), false);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    AppInfo::apply();
+    ExivSetup::initialize();
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption(
+        {QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("size"),
+                      QStringLiteral("Window size, WxH (default 1300x760)."),
+                      QStringLiteral("size"), QStringLiteral("1300x760")});
+    parser.addOption({QStringLiteral("about"),
+                      QStringLiteral("Also write the about box into this PNG file."),
+                      QStringLiteral("file")});
+    parser.process(app);
+    if (!parser.isSet(QStringLiteral("out"))) {
+        std::fprintf(stderr, "--out is required\n");
+        return 2;
+    }
+    const QStringList wh = parser.value(QStringLiteral("size")).split(QLatin1Char('x'));
+
+    // A settings store of its own: the picture shows defaults, and the user's settings stay.
+    QTemporaryDir work;
+    TestEnv::isolate(work);
+    GuiResources::initialize();
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
+    // A fixed folder, so the paths in the picture do not change from one refresh to the next.
+    const QString demo = QDir::temp().filePath(QStringLiteral("kestrix-demo"));
+    QDir(demo).removeRecursively();
+    const QString survey = demo + QStringLiteral("/Survey 2024-05-17");
+    QDir().mkpath(survey + QStringLiteral("/output"));
+    {
+        QSettings settings;
+        Keys::OutputDir.write(settings, survey + QStringLiteral("/output"));
+        Keys::OutputAutoOutAsInp.write(settings, false);
+    }
+
+    MainWindow window;
+    window.resize(wh.value(0).toInt(), wh.value(1).toInt());
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.on_btn_addFly_clicked();
+    // The second flight lacks one timemark row, as when the receiver missed a release.
+    if (!fillBlock(window.blocks().at(0), survey + QStringLiteral("/flight-1"), 20, 20) ||
+        !fillBlock(window.blocks().at(1), survey + QStringLiteral("/flight-2"), 12, 11)) {
+        std::fprintf(stderr, "the synthetic flights could not be read\n");
+        return 1;
+    }
+    window.checkSpace();
+    QTest::qWait(300); // the column fit and the repaint
+    if (parser.isSet(QStringLiteral("about"))) {
+        AboutWindow about(&window);
+        about.show();
+        if (!QTest::qWaitForWindowExposed(&about) ||
+            !about.grab().save(parser.value(QStringLiteral("about")), "PNG"))
+            return 1;
+    }
+    const bool saved = window.grab().save(parser.value(QStringLiteral("out")), "PNG");
+    QDir(demo).removeRecursively();
+    if (!saved) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(parser.value(QStringLiteral("out"))));
+        return 1;
+    }
+    return 0;
+}
