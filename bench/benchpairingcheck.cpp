@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -59,16 +60,35 @@ QList<Case> cases()
     FlightTiming regular = survey;
     regular.turnEvery = 0;
     regular.jitter = 0.0;
-    return {{"whole seconds, 3 photos lost", survey},
-            {"sub-seconds, 3 photos lost", fine},
-            {"53 photos and 50 rows lost", many},
-            {"one line, constant interval", regular}};
+    // 45 photos in a row and later 42 rows in a row lost: the band must widen.
+    FlightTiming runs = survey;
+    runs.shots = 10045;
+    runs.randomPhotoDrops = 0;
+    for (int k = 0; k < 45; ++k)
+        runs.droppedPhotos << 2000 + k;
+    for (int k = 0; k < 42; ++k)
+        runs.droppedEvents << 7000 + k;
+    // Rows of another flight: nothing fits, and the alignment must not widen for it.
+    FlightTiming other = survey;
+    other.seed = 12;
+    other.interval = 2.5;
+    other.turnEvery = 31;
+    return {{"whole seconds, 3 photos lost", survey}, {"sub-seconds, 3 photos lost", fine},
+            {"53 photos and 50 rows lost", many},     {"one line, constant interval", regular},
+            {"45 photos, later 42 rows lost", runs},  {"rows of another flight", other}};
 }
 
 int runCase(int index)
 {
     const Case c = cases().value(index);
-    const TimedFlight flight = SyntheticFlight::timing(c.timing);
+    TimedFlight flight = SyntheticFlight::timing(c.timing);
+    if (index == 5) {
+        FlightTiming first = c.timing;
+        first.interval = 2.0;
+        first.turnEvery = 25;
+        first.seed = 11;
+        flight.photoTimes = SyntheticFlight::timing(first).photoTimes;
+    }
     QList<Line> rows;
     for (const QString &date : flight.rowDates) {
         Line line;
@@ -78,12 +98,14 @@ int runCase(int index)
     const double before = peakMegabytes();
     QElapsedTimer timer;
     timer.start();
+    const std::clock_t cpu = std::clock();
     const PairingResult r = PairingCheck::check(flight.photoTimes, rows);
     const qint64 ns = timer.nsecsElapsed();
+    const double cpuMs = 1000.0 * double(std::clock() - cpu) / CLOCKS_PER_SEC;
     const bool exact = r.unmatchedPhotoIndexes() == flight.photosWithoutRow &&
                        r.unmatchedRowIndexes() == flight.rowsWithoutPhoto;
-    std::printf("%d %d %.1f %.1f %.1f %d %d\n", flight.photoTimes.size(), rows.size(), ns / 1e6,
-                peakMegabytes(), before, int(r.verdict), exact ? 1 : 0);
+    std::printf("%d %d %.1f %.1f %.1f %d %d %.1f\n", flight.photoTimes.size(), rows.size(),
+                ns / 1e6, peakMegabytes(), before, int(r.verdict), exact ? 1 : 0, cpuMs);
     return 0;
 }
 
@@ -99,8 +121,8 @@ int main(int argc, char **argv)
     constexpr int Runs = 3;
     const char *verdicts[] = {"matched", "unmatched", "ambiguous", "no dates"};
     std::printf("%d runs per case (median time, largest peak)\n\n", Runs);
-    std::printf("%-30s %6s %6s %8s %8s %8s  %s\n", "case", "photos", "rows", "ms", "peakMB",
-                "startMB", "verdict");
+    std::printf("%-30s %6s %6s %8s %8s %8s %8s  %s\n", "case", "photos", "rows", "ms", "cpuMs",
+                "peakMB", "startMB", "verdict");
     int failures = 0;
     for (int i = 0; i < cases().size(); ++i) {
         QList<QList<double>> results;
@@ -110,7 +132,7 @@ int main(int argc, char **argv)
             child.start(app.applicationFilePath(), {QStringLiteral("--case"), QString::number(i)});
             child.waitForFinished(-1);
             const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-            if (child.exitStatus() != QProcess::NormalExit || fields.size() != 7) {
+            if (child.exitStatus() != QProcess::NormalExit || fields.size() != 8) {
                 ++failures;
                 break;
             }
@@ -129,11 +151,11 @@ int main(int argc, char **argv)
         double peak = 0.0;
         for (const QList<double> &r : results)
             peak = std::max(peak, r[3]);
-        std::printf("%-30s %6.0f %6.0f %8.1f %8.1f %8.1f  %s%s\n", cases().at(i).name, median[0],
-                    median[1], median[2], peak, median[4], verdicts[int(median[5])],
-                    median[6] > 0 ? ", the lost items named" : "");
+        std::printf("%-30s %6.0f %6.0f %8.1f %8.1f %8.1f %8.1f  %s%s\n", cases().at(i).name,
+                    median[0], median[1], median[2], median[7], peak, median[4],
+                    verdicts[int(median[5])], median[6] > 0 ? ", the lost items named" : "");
     }
-    std::printf("\nms: the check alone; peakMB = VmHWM of the case process, startMB = VmHWM\n"
-                "before the check (Qt and the generated flight).\n");
+    std::printf("\nms: the check alone, wall clock; cpuMs: its processor time; peakMB = VmHWM\n"
+                "of the case process, startMB = VmHWM before the check (Qt and the flight).\n");
     return failures == 0 ? 0 : 1;
 }

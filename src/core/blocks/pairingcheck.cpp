@@ -35,7 +35,9 @@ constexpr double NegligibleDrift = 0.05;
 constexpr int MaxVoteCandidates = 8;
 constexpr int MinItems = 3;
 /// Differences collected for the vote at most; the lists are sampled beyond that.
-constexpr qint64 MaxVotes = 300000;
+constexpr qint64 MaxVotes = 100000;
+/// Cells of an alignment at most: a byte for its path and a float for the sweep of each.
+constexpr qint64 MaxCells = 8000000;
 
 enum Step : std::uint8_t
 {
@@ -128,13 +130,17 @@ public:
 private:
     double window() const;
     void refine(Alignment &a) const;
+    /// Within their resolutions two times fit equally well wherever they lie; beyond them a
+    /// pair costs more the further it strays, up to the tolerance.
     double pairCost(int i, int j, const std::vector<double> &target, double tolerance) const
     {
-        const double r = m_photo[size_t(i)] - target[size_t(j)];
-        const double h = m_photoHalf[size_t(i)] + m_rowHalf[size_t(j)] + tolerance;
-        if (std::abs(r) > h)
+        const double beyond = std::abs(m_photo[size_t(i)] - target[size_t(j)]) -
+                              m_photoHalf[size_t(i)] - m_rowHalf[size_t(j)];
+        if (beyond > tolerance)
             return Infinite;
-        return MatchWeight * (r / h) * (r / h);
+        if (beyond <= 0.0)
+            return 0.0;
+        return MatchWeight * (beyond / tolerance) * (beyond / tolerance);
     }
     std::vector<double> targets(const Drift &drift) const
     {
@@ -205,45 +211,55 @@ Alignment Aligner::align(const Drift &drift, double tolerance, const Band &band,
     const int w = band.width();
     const std::vector<double> target = targets(drift);
     std::vector<std::uint8_t> step(size_t(n + 1) * size_t(w), None);
-    std::vector<float> prev(size_t(w), Infinite);
-    std::vector<float> cur(size_t(w), Infinite);
+    // One cell of room on either side, always infinite, spares the bounds checks.
+    std::vector<float> prevRow(size_t(w) + 2, Infinite);
+    std::vector<float> curRow(size_t(w) + 2, Infinite);
     if (forward)
         forward->assign(size_t(n + 1) * size_t(w), Infinite);
+    const float skip = float(SkipCost);
     for (int i = 0; i <= n; ++i) {
+        float *prev = prevRow.data() + 1;
+        float *cur = curRow.data() + 1;
+        std::fill(curRow.begin(), curRow.end(), Infinite);
         std::uint8_t *steps = step.data() + size_t(i) * size_t(w);
-        for (int k = 0; k < w; ++k) {
-            const int j = i + band.lo + k;
-            float best = Infinite;
-            std::uint8_t how = None;
-            if (j < 0 || j > m) {
-                cur[size_t(k)] = Infinite;
-                continue;
+        const int base = i + band.lo; // row j of cell k is base + k
+        const int kLo = std::max(0, -base);
+        const int kHi = std::min(w - 1, m - base);
+        if (i == 0) {
+            for (int k = kLo; k <= kHi; ++k) {
+                cur[k] = base + k == 0 ? 0.0f : cur[k - 1] + skip;
+                steps[k] = base + k == 0 ? None : SkipRow;
             }
-            if (i == 0 && j == 0) {
-                best = 0.0f;
-            } else {
-                if (i > 0 && j > 0 && prev[size_t(k)] < Infinite) {
-                    const double c = pairCost(i - 1, j - 1, target, tolerance);
-                    if (c < Infinite) {
-                        best = float(prev[size_t(k)] + c);
-                        how = Pair;
-                    }
-                }
-                if (i > 0 && k + 1 < w && prev[size_t(k) + 1] + float(SkipCost) < best) {
-                    best = prev[size_t(k) + 1] + float(SkipCost);
-                    how = SkipPhoto;
-                }
-                if (j > 0 && k > 0 && cur[size_t(k) - 1] + float(SkipCost) < best) {
-                    best = cur[size_t(k) - 1] + float(SkipCost);
+        } else {
+            const double photo = m_photo[size_t(i - 1)];
+            const double photoHalf = m_photoHalf[size_t(i - 1)];
+            const int kPair = std::max(kLo, 1 - base);
+            for (int k = kLo; k <= kHi; ++k) {
+                float best = prev[k + 1] + skip;
+                std::uint8_t how = SkipPhoto;
+                if (cur[k - 1] + skip < best) {
+                    best = cur[k - 1] + skip;
                     how = SkipRow;
                 }
+                if (k >= kPair && prev[k] < Infinite) {
+                    const size_t j = size_t(base - 1 + k);
+                    const double beyond = std::abs(photo - target[j]) - photoHalf - m_rowHalf[j];
+                    if (beyond <= tolerance) {
+                        const double r = beyond > 0.0 ? beyond / tolerance : 0.0;
+                        const float cost = prev[k] + float(MatchWeight * r * r);
+                        if (cost <= best) {
+                            best = cost;
+                            how = Pair;
+                        }
+                    }
+                }
+                cur[k] = best;
+                steps[k] = best < Infinite ? how : None;
             }
-            cur[size_t(k)] = best;
-            steps[k] = how;
         }
         if (forward)
-            std::copy(cur.begin(), cur.end(), forward->begin() + long(size_t(i) * size_t(w)));
-        std::swap(prev, cur);
+            std::copy(cur, cur + w, forward->begin() + long(size_t(i) * size_t(w)));
+        std::swap(prevRow, curRow);
     }
 
     Alignment a;
@@ -251,7 +267,7 @@ Alignment Aligner::align(const Drift &drift, double tolerance, const Band &band,
     a.tolerance = tolerance;
     a.rowOfPhoto.assign(size_t(n), -1);
     const int end = m - n - band.lo;
-    a.cost = prev[size_t(end)];
+    a.cost = prevRow[size_t(end) + 1];
     int i = n;
     int j = m;
     while (i > 0 || j > 0) {
@@ -515,13 +531,19 @@ PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<
     const auto cheaper = [](const Alignment &a, const Alignment &b) { return a.cost < b.cost; };
     // A narrow band first; it widens where the alignment runs along its edge.
     int margin = 24 + (n + m) / 2000;
+    if (qint64(n + 1) * (std::abs(m - n) + 2 * margin + 1) > MaxCells) {
+        result.verdict = PairingResult::Ambiguous;
+        result.reason = tr("the numbers of photos and rows differ too much to compare them");
+        return result;
+    }
     Band band;
+    band.lo = std::min(0, m - n) - margin;
+    band.hi = std::max(0, m - n) + margin;
     std::vector<Alignment> tried;
     double tolerance = DefaultTolerance;
     for (;;) {
-        band.lo = std::min(0, m - n) - margin;
-        band.hi = std::max(0, m - n) + margin;
-        // Loosely first: the vote knows each offset only roughly.
+        // Loosely first: the vote knows each offset only roughly. A wider band votes again:
+        // beyond a long run of losses the true pairs lay outside the narrower one.
         std::vector<Alignment> loose;
         for (const double offset : aligner.voteCandidates(band)) {
             Drift start;
@@ -546,17 +568,32 @@ PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<
         // A flight of nearly equal intervals fits itself shifted by a shot or two: those
         // offsets are always weighed, even where the vote merged them with the best.
         for (const int shift : {-2, -1, 1, 2}) {
-            if (const auto offset = aligner.shiftedOffset(*bestLoose, shift)) {
-                Drift d = bestLoose->drift;
+            if (const auto offset = aligner.shiftedOffset(tried.front(), shift)) {
+                Drift d = tried.front().drift;
                 d.offset = *offset;
                 tried.push_back(aligner.fit(d, tolerance, band));
             }
         }
+        // An alignment outside the band leaves more than the margin unpaired: while the best
+        // inside leaves clearly fewer, none outside can compete with it. A best that pairs
+        // less than half the items is no flight to widen the search for.
+        const Alignment &best = *std::min_element(tried.begin(), tried.end(), cheaper);
         const bool full = band.lo <= -n && band.hi >= m;
-        if (!std::min_element(tried.begin(), tried.end(), cheaper)->touchesEdge || full)
+        const int unpaired = n + m - 2 * best.pairs;
+        const bool settled = !best.touchesEdge && unpaired + GlobalMargin < margin;
+        if (settled || full || best.pairs < std::max(MinItems, std::min(n, m) / 2))
             break;
-        // More items are left out than the band allows for: look wider.
-        margin *= 2;
+        // More items may be left out than the band allows for: look as wide as those left out
+        // now suggest, at least twice as wide, within what the memory for it may cost.
+        const int next = std::max(2 * margin, std::min(unpaired + 16, 8 * margin));
+        if (qint64(n + 1) * (std::abs(m - n) + 2 * next + 1) > MaxCells) {
+            result.verdict = PairingResult::Ambiguous;
+            result.reason = tr("too many photos or rows have no partner to tell the pairing");
+            return result;
+        }
+        margin = next;
+        band.lo = std::min(0, m - n) - margin;
+        band.hi = std::max(0, m - n) + margin;
     }
 
     const auto bestIt = std::min_element(tried.begin(), tried.end(), cheaper);
