@@ -254,7 +254,7 @@ Alignment Aligner::align(const Drift &drift, double tolerance, const Band &band,
                     }
                 }
                 cur[k] = best;
-                steps[k] = best < Infinite ? how : None;
+                steps[k] = best < Infinite ? how : std::uint8_t(None);
             }
         }
         if (forward)
@@ -367,15 +367,30 @@ void Aligner::refine(Alignment &a) const
         d.offset = fe + d.rate * (meanT - ft);
     }
     if (coarse.size() >= 2 && coarse.size() >= fine.size()) {
-        // Whole-second stamps scatter over a second: the middle of their range is the offset
-        // (every pair then lies within half a second of it), their mean is not. A stray pair
-        // at either end is left out.
+        // Whole-second stamps scatter evenly over a second: the middle of their range is the
+        // offset (every pair then lies within half a second of it), their mean is not. The
+        // range is that of the second holding the most pairs, so that a wrong pair beside it
+        // cannot pull the offset away from the true ones.
         std::vector<double> u;
-        for (const size_t k : coarse)
+        std::vector<double> halves;
+        for (const size_t k : coarse) {
             u.push_back(e[k] - d.rate * (t[k] - meanT));
+            halves.push_back(half[k]);
+        }
         std::sort(u.begin(), u.end());
-        const size_t cut = u.size() / 100;
-        d.offset = (u[cut] + u[u.size() - 1 - cut]) / 2.0;
+        const double width = 2.0 * median(halves) + 0.02;
+        size_t from = 0;
+        size_t to = 0;
+        for (size_t s = 0, e = 0; s < u.size(); ++s) {
+            e = std::max(e, s);
+            while (e < u.size() && u[e] <= u[s] + width)
+                ++e;
+            if (e - s > to - from) {
+                from = s;
+                to = e;
+            }
+        }
+        d.offset = (u[from] + u[to - 1]) / 2.0;
     } else if (fine.size() < 10) {
         d.offset = meanE;
     }
