@@ -598,9 +598,12 @@ PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<
         const bool settled = !best.touchesEdge && unpaired + GlobalMargin < margin;
         if (settled || full || best.pairs < std::max(MinItems, std::min(n, m) / 2))
             break;
-        // More items may be left out than the band allows for: look as wide as those left out
-        // now suggest, at least twice as wide, within what the memory for it may cost.
-        const int next = std::max(2 * margin, std::min(unpaired + 16, 8 * margin));
+        // More items may be left out than the band allows for: look twice as wide, or as wide
+        // as the items left out suggest where the band did not hem the alignment in, within
+        // what the memory for it may cost.
+        const int next = best.touchesEdge
+                             ? 2 * margin
+                             : std::max(2 * margin, std::min(unpaired + 16, 4 * margin));
         if (qint64(n + 1) * (std::abs(m - n) + 2 * next + 1) > MaxCells) {
             result.verdict = PairingResult::Ambiguous;
             result.reason = tr("too many photos or rows have no partner to tell the pairing");
