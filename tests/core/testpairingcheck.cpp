@@ -7,12 +7,14 @@
 #include "timemarks/openttimemarktablemodel.h"
 #include "timemarks/timemarkfile.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
 #include <random>
 
 Q_DECLARE_METATYPE(FlightTiming)
@@ -71,6 +73,8 @@ private slots:
     void cannotRun_data();
     void cannotRun();
     void rtklibDateColumn();
+    void realRtklibTimes_data();
+    void realRtklibTimes();
 
 private:
     QTemporaryDir m_dir;
@@ -363,6 +367,52 @@ void TestPairingCheck::rtklibDateColumn()
     QCOMPARE(r.verdict, PairingResult::Unmatched);
     QCOMPARE(r.unmatchedRowIndexes(), QList<int>{17});
     QCOMPARE(r.rowsWithoutPhoto.first().time, f.rowDates.at(17));
+}
+
+void TestPairingCheck::realRtklibTimes_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("interval");
+    QTest::newRow("GPST dates") << "demo5_b34f_f.pos" << 1.0;
+    QTest::newRow("GPS week and seconds") << "py_0315f.pos" << 1.0;
+    QTest::newRow("week and seconds at 5 Hz") << "kinematic_rover_rtk.pos" << 0.2;
+    QTest::newRow("UTC dates") << "lla__lla_utc_111_dd.pos" << 14400.0;
+    QTest::newRow("CR LF line ends") << "Rover-dynamic_RTK_GPS-GAL_Forward_FixAndHold.pos" << 1.0;
+}
+
+void TestPairingCheck::realRtklibTimes()
+{
+    QFETCH(QString, file);
+    QFETCH(double, interval);
+    const QString path = TestEnv::testDataDir() + QStringLiteral("/pos/") + file;
+    if (TestEnv::testDataDir().isEmpty() || !QFileInfo::exists(path))
+        QSKIP("the real-world samples are not there");
+    OpentTimeMarkTableModel table(nullptr);
+    TimemarkFile reader(&table);
+    reader.setRemembersChoices(false);
+    reader.setFileName(path);
+    reader.setSeparatorIndex(3);
+    QVERIFY(reader.loadTable());
+    int header = 0;
+    while (table.rowCells(header).value(0).startsWith('%'))
+        ++header;
+    table.setColDate(1);
+    table.setFirstRow(header + 1);
+    const QList<Line> rows = table.toLines();
+    QVERIFY(rows.size() >= 2);
+    std::vector<double> steps;
+    double previous = 0.0;
+    for (int r = 0; r < rows.size(); ++r) {
+        const auto t = MarkTime::parse(MarkTime::joined(rows.at(r).date, rows.at(r).dateTail));
+        QVERIFY2(t && t->scale == MarkTime::Absolute, qPrintable(rows.at(r).date));
+        if (r > 0)
+            steps.push_back(t->seconds - previous);
+        previous = t->seconds;
+    }
+    std::sort(steps.begin(), steps.end());
+    QVERIFY(steps.front() > 0.0);
+    QVERIFY2(std::abs(steps.at(steps.size() / 2) - interval) < 1e-3,
+             qPrintable(QString::number(steps.at(steps.size() / 2))));
 }
 
 QTEST_GUILESS_MAIN(TestPairingCheck)

@@ -27,7 +27,7 @@ constexpr double GlobalMargin = 2.5;
 constexpr double LocalMargin = 0.5;
 /// Tolerance beyond the resolutions while the offset is only known from the vote.
 constexpr double LooseTolerance = 0.5;
-/// Tolerance beyond the resolutions when the photos give no sub-seconds to judge the scatter.
+/// Tolerance beyond the resolutions where too few pairs tell the clocks' scatter.
 constexpr double DefaultTolerance = 0.25;
 constexpr double MinTolerance = 0.1;
 /// A drift that moves the offset less than this over the flight is left out.

@@ -16,8 +16,10 @@
  * seconds only, so the times cannot be compared as they are; the rhythm of the flight can.
  * Candidate offsets come from a vote over the differences of times near the diagonal of the
  * two lists; for each, an alignment by dynamic programming in a band around the diagonal
- * pairs photos with rows (a pair costs by how far its offset is from the candidate, an
- * unpaired photo or row costs one) and refines the offset and a slow drift from its pairs.
+ * pairs photos with rows (a pair costs nothing while its times agree within their
+ * resolutions and more the further it strays beyond, an unpaired photo or row costs one) and
+ * refines the offset and a slow drift from its pairs. The band widens where the items left
+ * out may not fit into it.
  *
  * The cheapest alignment is only reported as clear when every other offset costs clearly
  * more (a flight of constant intervals fits every shift of itself nearly as well) and no
