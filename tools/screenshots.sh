@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Refreshes the README's pictures of the main window (docs/mainwindow.png) and of the flight
-# graph (docs/graph.png) from synthetic flights, drawn on a virtual X display (xvfb-run) or,
-# without one, off screen.
+# Refreshes the README's pictures of the main window (docs/mainwindow.png), of the flight
+# graph (docs/graph.png) and of a block beside its graph (docs/flyview.png, only on a virtual
+# X display) from synthetic flights, drawn on a virtual X display (xvfb-run) or, without one,
+# off screen.
 #   tools/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -10,7 +11,7 @@ cmake --build "$build" --target kestrix-screenshot kestrix-graphshot
 mkdir -p "$root/docs"
 run() {
     if command -v xvfb-run >/dev/null 2>&1; then
-        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1000x24" "$@"
+        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 ${SCREEN:-1600x1000}x24" "$@"
     else
         QT_QPA_PLATFORM=offscreen "$@"
     fi
@@ -31,3 +32,9 @@ shots="$(mktemp -d)"
 trap 'rm -rf "$shots"' EXIT
 run "$build/bin/kestrix-graphshot" "$shots"
 store "$shots/graph-metric.png" "$root/docs/graph.png"
+# Two windows side by side, grabbed from the screen: only a real (virtual) display has one.
+if command -v xvfb-run >/dev/null 2>&1; then
+    SCREEN=2000x1000 run "$build/bin/kestrix-screenshot" --out "$shots/main.png" --size 1100x780 \
+        --fly-view "$shots/flyview.png"
+    store "$shots/flyview.png" "$root/docs/flyview.png"
+fi

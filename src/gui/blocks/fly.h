@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class FlyGraph;
 class GeoCalc;
 class LogWindow;
 class Notyficator;
@@ -47,6 +48,8 @@ public:
     TableView *tablePreview() const;
     /// The rows selected in the block, kept in step with the flight graph.
     const QList<int> &selection() const { return m_selection; }
+    /// The flight graph once "Fly view" has been used, else null; owned by the block.
+    FlyGraph *graph() const { return m_graph; }
 
     /// Where one-line messages go; without one they are only logged.
     void setNotifier(Notyficator *notifier) { m_notifier = notifier; }
@@ -107,6 +110,8 @@ public slots:
     void photosModelAdded();
     void on_tablePhotos_customContextMenuRequested(const QPoint &pos);
     void on_tableMeta_customContextMenuRequested(const QPoint &pos);
+    /// Opens the block's flight graph, made on first use; later it is redrawn and raised.
+    void on_btn_flyView_clicked();
     void selectionRows(const QList<int> &rows);
     void on_chkb_preview_clicked();
     void onSelectAllItems();
@@ -137,6 +142,9 @@ private:
     void notify(const QString &text);
     void selectInTables(const QList<int> &rows, bool clear);
     void clearTableSelections();
+    void createGraph();
+    /// Brings the first of @p rows into view; the other tables scroll with tableMeta.
+    void scrollToRow(const QList<int> &rows);
     void setFiltering(bool on);
     void showMenu(QMenu *menu, TableView *table, const QPoint &pos);
     void restoreGeometries();
@@ -150,6 +158,7 @@ private:
     Notyficator *m_notifier = nullptr;
     LogWindow *m_errorWindow = nullptr;
     LogWindow *m_ownErrorWindow = nullptr;
+    FlyGraph *m_graph = nullptr;
     QList<int> m_selection;
     QList<int> m_quarantine;
     QTimer m_filterTimer;
