@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QDateTime;
+
 /**
  * The time of a timemark row, read from its date text. The reader keeps that text as it
  * stands; only the pairing check needs it as a time, and receivers write it in many forms:
@@ -32,7 +34,7 @@ struct MarkTime
      * A date and time on the Absolute scale, read as a wall clock without zone (the same
      * clock the photos' capture times are read on).
      */
-    static double absoluteSeconds(const class QDateTime &wallClock);
+    static double absoluteSeconds(const QDateTime &wallClock);
     /**
      * The text of @p nextCell when @p dateCell holds only a calendar date or a GPS week and
      * @p nextCell the time that completes it (files split by blanks, such as RTKLIB's, put
