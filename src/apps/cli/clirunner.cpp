@@ -381,12 +381,12 @@ void CliRunner::splitBlocks()
         connect(fly, &FlyData::slicedBlock, this,
                 [this, fly](const QList<Line> &meta, const QStringList &photos,
                             const QList<Adj> &adjs, const QList<QDateTime> &dates, int colDate,
-                            int colSX, int colSY, int colSZ) {
+                            int colSX, int colSY, int colSZ, const QList<CaptureTime> &captures) {
                     auto *piece = new FlyData(m_flys.size() + 1, m_geoCalc.get());
                     m_flys << piece;
                     piece->fillFromSplit(meta, photos, adjs, dates,
                                          BlockColumns{colDate, colSX, colSY, colSZ},
-                                         fly->delimiter());
+                                         fly->delimiter(), captures);
                 });
         fly->split();
     }
