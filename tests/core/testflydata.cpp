@@ -97,6 +97,8 @@ private slots:
     void snapshot();
     void reloadReadsKeptImports_data();
     void reloadReadsKeptImports();
+    void removeUnmatched_data();
+    void removeUnmatched();
 
 private:
     /// Appends @p photos photos (small files of 100 bytes; photo i has yaw i and is taken
@@ -229,7 +231,10 @@ void TestFlyData::collectPieces(FlyData &fly, QList<Piece> *pieces)
     QObject::connect(&fly, &FlyData::slicedBlock, &fly,
                      [pieces](const QList<Line> &meta, const QStringList &photos,
                               const QList<Adj> &adjs, const QList<QDateTime> &dates, int colDate,
-                              int colSX, int colSY, int colSZ) {
+                              int colSX, int colSY, int colSZ, const QList<CaptureTime> &captures) {
+                         // Capture times travel with their photos into the piece.
+                         if (captures.size() != photos.size())
+                             return;
                          pieces->append(Piece{origins(meta), photos, origins(adjs), dates,
                                               BlockColumns{colDate, colSX, colSY, colSZ}});
                      });
@@ -768,6 +773,79 @@ void TestFlyData::snapshot()
     fly.setColumns(BlockColumns{1, 0, 0, 0});
     QCOMPARE(fly.snapshot().hasDateColumn, true);
     QVERIFY(fly.snapshot().entries.isEmpty());
+}
+
+void TestFlyData::removeUnmatched_data()
+{
+    QTest::addColumn<bool>("changeBeforeRemoval");
+    QTest::addColumn<bool>("changeBeforeRestore");
+    QTest::newRow("removed and restored") << false << false;
+    QTest::newRow("changed since the check") << true << false;
+    QTest::newRow("changed since the removal") << false << true;
+}
+
+void TestFlyData::removeUnmatched()
+{
+    QFETCH(bool, changeBeforeRemoval);
+    QFETCH(bool, changeBeforeRestore);
+    FlightTiming timing;
+    timing.shots = 40;
+    timing.turnEvery = 8;
+    timing.jitter = 0.2;
+    timing.droppedPhotos = {10};
+    timing.droppedEvents = {25};
+    const TimedFlight f = SyntheticFlight::timing(timing);
+    FlyData fly(1, &m_geo);
+    QStringList entries;
+    QList<Adj> adjs;
+    for (const int shot : f.photoShots) {
+        entries << QStringLiteral("/nowhere/shot%1.jpg").arg(shot);
+        Adj adj;
+        adj.yaw = shot;
+        adjs << adj;
+    }
+    QVERIFY(fly.photos()->appendPhotos(entries, adjs, QVector<QDateTime>(adjs.size()).toList(),
+                                       f.photoTimes));
+    QList<Line> rows;
+    for (int r = 0; r < f.rowShots.size(); ++r) {
+        Line line = rowOf(f.rowShots.at(r));
+        line.date = f.rowDates.at(r);
+        rows << line;
+    }
+    fly.addTimemarks(rows, false);
+    const QList<int> photoShots = origins(fly.photos()->adjs(0, 99));
+    const QList<int> rowShots = origins(fly.timemarks()->rows());
+
+    const PairingResult r = fly.checkPairing();
+    QCOMPARE(r.verdict, PairingResult::Unmatched);
+    QCOMPARE(r.unmatchedRowIndexes(), f.rowsWithoutPhoto);
+    QCOMPARE(r.unmatchedPhotoIndexes(), f.photosWithoutRow);
+    if (changeBeforeRemoval) {
+        fly.removeTimemarks({0});
+        QVERIFY(!fly.removeUnmatched());
+        QCOMPARE(fly.timemarks()->rowCount(), rows.size() - 1);
+        return;
+    }
+    QVERIFY(fly.removeUnmatched());
+    QVERIFY(fly.countsMatch());
+    // What is left pairs shot with shot.
+    QCOMPARE(origins(fly.photos()->adjs(0, 99)), origins(fly.timemarks()->rows()));
+    QCOMPARE(fly.photos()->captureTimes().size(), fly.photos()->rowCount());
+    QVERIFY(fly.canRestoreUnmatched());
+    if (changeBeforeRestore) {
+        QVERIFY(fly.removePairs({0}));
+        QVERIFY(!fly.canRestoreUnmatched());
+        QVERIFY(!fly.restoreUnmatched());
+        return;
+    }
+    QVERIFY(fly.restoreUnmatched());
+    QCOMPARE(origins(fly.photos()->adjs(0, 99)), photoShots);
+    QCOMPARE(origins(fly.timemarks()->rows()), rowShots);
+    QCOMPARE(fly.photos()->entries(), entries);
+    // The lists are those the check saw: its removal may be asked for again.
+    QVERIFY(fly.isPairingCurrent());
+    QVERIFY(!fly.canRestoreUnmatched());
+    QVERIFY(fly.removeUnmatched());
 }
 
 QTEST_GUILESS_MAIN(TestFlyData)

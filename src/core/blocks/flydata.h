@@ -1,7 +1,10 @@
 #pragma once
 
 #include "blocks/line.h"
+#include "blocks/pairingresult.h"
 #include "photos/adj.h"
+#include "photos/capturetime.h"
+#include "photos/photomodel.h"
 #include "processing/blocksnapshot.h"
 
 #include <QDateTime>
@@ -130,7 +133,7 @@ public:
      */
     bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                        const QList<QDateTime> &dates, const BlockColumns &columns,
-                       const QString &delimiter);
+                       const QString &delimiter, const QList<CaptureTime> &captures = {});
     void removePhotos(const QList<int> &rows);
     void removeTimemarks(const QList<int> &rows);
     /// Drops the photos whose files are gone from disk; returns their entries in list order.
@@ -164,6 +167,25 @@ public:
     /// What a processing run reads of this block, copied.
     BlockSnapshot snapshot() const;
 
+    /**
+     * Checks by time whether the photos and timemark rows pair one to one (PairingCheck). The
+     * result is kept: removeUnmatched() acts on it while the block stays unchanged.
+     */
+    PairingResult checkPairing();
+    /// The result of the last checkPairing(), and whether the block is unchanged since.
+    const PairingResult &lastPairing() const { return m_pairing; }
+    bool isPairingCurrent() const;
+    /**
+     * Takes the photos and rows the last check named unmatched out of the lists (the files
+     * stay where they are). False, and nothing changed, unless that check was clear, named
+     * something, and the block is unchanged since.
+     */
+    bool removeUnmatched();
+    /// restoreUnmatched() would bring the removed items back: the block is unchanged since.
+    bool canRestoreUnmatched() const;
+    /// Puts what removeUnmatched() took back at its places; the last check holds again.
+    bool restoreUnmatched();
+
 signals:
     void changedPhotos();
     void changedMeta();
@@ -173,7 +195,7 @@ signals:
     void filtersFinished();
     void slicedBlock(const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjCache,
                      const QList<QDateTime> &dateCache, int colDate, int colSX, int colSY,
-                     int colSZ);
+                     int colSZ, const QList<CaptureTime> &captureCache);
 
 private:
     void dropImports();
@@ -210,4 +232,13 @@ private:
     bool m_distancePending = false;
     bool m_photoPending = false;
     QSettings m_settings;
+    /// Counts every change of either list, so that a check or a removal can tell it is stale.
+    quint64 m_revision = 0;
+    PairingResult m_pairing;
+    quint64 m_pairingRevision = 0;
+    bool m_pairingKept = false;
+    QList<PhotoModel::Row> m_takenPhotos;
+    QList<QPair<int, Line>> m_takenRows;
+    quint64 m_takenRevision = 0;
+    bool m_canRestore = false;
 };

@@ -3,6 +3,7 @@
 #include "geo/geocalc.h"
 #include "settings/settingsstore.h"
 #include "timemarks/lineconversionreport.h"
+#include "timemarks/marktime.h"
 #include "timemarks/positionlimits.h"
 #include "timemarks/timemarknumber.h"
 
@@ -404,6 +405,8 @@ QList<Line> OpentTimeMarkTableModel::toLines(LineConversionReport *report) const
         CellReader cells(row);
         Line line;
         line.date = cells.text(m_colDate);
+        if (m_colDate > 0)
+            line.dateTail = MarkTime::dateTail(line.date, cells.text(m_colDate + 1));
         const double north = cells.number(m_colX, degrees);
         const double east = cells.number(m_colY, degrees);
         line.z = cells.number(m_colZ);
