@@ -156,66 +156,71 @@
     </message>
 </context>
 <context>
-    <name>CliOptions</name>
+    <name>CliCheck</name>
     <message>
-        <source>Usage: kestrix-cli process [options] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
-       kestrix-cli --version | --help
-
-Each --timemarks FILE opens a block; the photos after it (files, or folders whose
-*.jpg/*.jpeg files are taken in name order) belong to it. Options override the stored
-settings for this run only.
-
-  --out DIR                 output folder (created when missing)
-  --subdir, --no-subdir     create a Kestrix_&lt;time&gt; subfolder, or not
-  --prefix TEXT             photo name prefix
-  --mode full|timemarks|photos
-  --coords utm|wgs84        coordinate system of timemarks and output
-  --utm-zone N              UTM zone of metric rows (1..60 north, -1..-60 south)
-  --delimiter auto|tab|semicolon|comma|whitespace
-  --columns D,N,E,H[,SDN,SDE,SDH]  1-based file columns, 0 = none
-  --first-row N|auto        first data row: its line number in the file, or auto
-  --offset A,B,Z            antenna offset in millimetres
-  --lever-arm aircraft|design  turn the offset by the drone&apos;s attitude (default), or
-                            by the earlier formula, to reproduce earlier results
-  --split-folders           one photo folder and coordinate file per block
-  --pix4d                   Pix4D column order and file names
-  --out-delimiter first|last|tab|semicolon|comma|whitespace
-  --split-gap SECONDS       split blocks at time gaps between photos
-  --quarantine-filter distance[=M],gimbal[=DEG],exposure
-  --no-check                run although the pre-checks fail
-
-Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
-</source>
-        <extracomment>Keep the option names, their values (full, utm, auto, ...) and the upper-case placeholders (DIR, FILE, PHOTO, N, TEXT, M, DEG) as they are.</extracomment>
-        <translation>Aufruf: kestrix-cli process [Optionen] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
-        kestrix-cli --version | --help
-
-Jedes --timemarks FILE beginnt einen Block; die Fotos danach (Dateien oder Ordner, deren
-*.jpg/*.jpeg-Dateien nach Namen geordnet übernommen werden) gehören zu ihm. Optionen
-ersetzen die gespeicherten Einstellungen nur für diesen Lauf.
-
-  --out DIR                 Ausgabeordner (wird angelegt, wenn er fehlt)
-  --subdir, --no-subdir     einen Unterordner Kestrix_&lt;time&gt; anlegen oder nicht
-  --prefix TEXT             Präfix der Fotonamen
-  --mode full|timemarks|photos
-  --coords utm|wgs84        Koordinatensystem der Zeitmarken und der Ausgabe
-  --utm-zone N              UTM-Zone metrischer Zeilen (1..60 Nord, -1..-60 Süd)
-  --delimiter auto|tab|semicolon|comma|whitespace
-  --columns D,N,E,H[,SDN,SDE,SDH]  Spalten der Datei, ab 1 gezählt, 0 = keine
-  --first-row N|auto        erste Datenzeile: ihre Zeilennummer in der Datei, oder auto
-  --offset A,B,Z            Antennenversatz in Millimetern
-  --lever-arm aircraft|design  den Versatz nach der Fluglage der Drohne drehen (Standard)
-                            oder nach der früheren Formel, um frühere Ergebnisse nachzubilden
-  --split-folders           ein Fotoordner und eine Koordinatendatei je Block
-  --pix4d                   Spaltenfolge und Dateinamen für Pix4D
-  --out-delimiter first|last|tab|semicolon|comma|whitespace
-  --split-gap SECONDS       Blöcke an Zeitlücken zwischen den Fotos teilen
-  --quarantine-filter distance[=M],gimbal[=DEG],exposure
-  --no-check                auch dann ausführen, wenn die Vorprüfungen scheitern
-
-Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 Lauf gescheitert.
-</translation>
+        <source>photo %1 %2 (%3)</source>
+        <translation>Foto %1 %2 (%3)</translation>
     </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Block %1: unmatched: photos without a row: %2, rows without a photo: %3, pairs by time: %4 (photo clock %5 against the receiver&apos;s, spread %6)</source>
+        <translation>Block %1: nicht zugeordnet: Fotos ohne Zeile: %2, Zeilen ohne Foto: %3, Paare nach Zeit: %4 (Kamerauhr %5 gegenüber der des Empfängers, Streuung %6)</translation>
+    </message>
+    <message>
+        <source>without a row: %1</source>
+        <translation>ohne Zeile: %1</translation>
+    </message>
+    <message>
+        <source>without a photo: %1</source>
+        <translation>ohne Foto: %1</translation>
+    </message>
+    <message>
+        <source>Block %1: ambiguous: %2</source>
+        <translation>Block %1: nicht eindeutig: %2</translation>
+    </message>
+    <message>
+        <source>Block %1: no dates: %2</source>
+        <translation>Block %1: ohne Datum: %2</translation>
+    </message>
+    <message>
+        <source>(nothing left out)</source>
+        <translation>(nichts weggelassen)</translation>
+    </message>
+    <message>
+        <source>Block %1: left out for want of a partner by time: photos: %2, rows: %3</source>
+        <translation>Block %1: mangels zeitlichen Partners weggelassen: Fotos: %2, Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>Left out of block %1 (no partner by time, source files untouched):</source>
+        <translation>Aus Block %1 weggelassen (kein zeitlicher Partner, Quelldateien unverändert):</translation>
+    </message>
+    <message>
+        <source>Block %1: matched: %2 and %3 pair one to one by time (photo clock %4 against the receiver&apos;s, spread %5)</source>
+        <extracomment>%2 is &quot;40 photos&quot;, %3 &quot;40 rows&quot;</extracomment>
+        <translation>Block %1: zugeordnet: %2 und %3 passen zeitlich eins zu eins (Kamerauhr %4 gegenüber der des Empfängers, Streuung %5)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n Foto</numerusform>
+            <numerusform>%n Fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
     <message>
         <source>No command given</source>
         <translation>Kein Befehl angegeben</translation>
@@ -295,6 +300,87 @@ Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 L
     <message>
         <source>At least one --timemarks FILE with photos is required</source>
         <translation>Mindestens ein --timemarks FILE mit Fotos ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Usage: kestrix-cli process [options] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+       kestrix-cli check [options] --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+       kestrix-cli --version | --help
+
+Each --timemarks FILE opens a block; the photos after it (files, or folders whose
+*.jpg/*.jpeg files are taken in name order) belong to it. Options override the stored
+settings for this run only.
+
+  --out DIR                 output folder (created when missing)
+  --subdir, --no-subdir     create a Kestrix_&lt;time&gt; subfolder, or not
+  --prefix TEXT             photo name prefix
+  --mode full|timemarks|photos
+  --coords utm|wgs84        coordinate system of timemarks and output
+  --utm-zone N              UTM zone of metric rows (1..60 north, -1..-60 south)
+  --delimiter auto|tab|semicolon|comma|whitespace
+  --columns D,N,E,H[,SDN,SDE,SDH]  1-based file columns, 0 = none
+  --first-row N|auto        first data row: its line number in the file, or auto
+  --offset A,B,Z            antenna offset in millimetres
+  --lever-arm aircraft|design  turn the offset by the drone&apos;s attitude (default), or
+                            by the earlier formula, to reproduce earlier results
+  --split-folders           one photo folder and coordinate file per block
+  --pix4d                   Pix4D column order and file names
+  --out-delimiter first|last|tab|semicolon|comma|whitespace
+  --split-gap SECONDS       split blocks at time gaps between photos
+  --quarantine-filter distance[=M],gimbal[=DEG],exposure
+  --no-check                run although the pre-checks fail
+  --drop-unmatched          leave out the photos and rows that the pairing check
+                            clearly finds without a partner by time
+
+check compares the photos&apos; capture times with the timemark rows&apos; times, block by
+block, and names the photos and rows that have no partner. It takes the block
+options above; --out is not needed.
+
+Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
+check: 0 every block pairs one to one by time, 4 unmatched photos or rows found,
+5 a block cannot be told (too regular, or without dates), 1 refused input.
+</source>
+        <extracomment>Keep the option names, their values (full, utm, auto, ...) and the upper-case placeholders (DIR, FILE, PHOTO, N, TEXT, M, DEG) as they are.</extracomment>
+        <translation>Aufruf: kestrix-cli process [Optionen] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+        kestrix-cli check [Optionen] --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+        kestrix-cli --version | --help
+
+Jedes --timemarks FILE beginnt einen Block; die Fotos danach (Dateien oder Ordner, deren
+*.jpg/*.jpeg-Dateien nach Namen geordnet übernommen werden) gehören zu ihm. Optionen
+ersetzen die gespeicherten Einstellungen nur für diesen Lauf.
+
+  --out DIR                 Ausgabeordner (wird angelegt, wenn er fehlt)
+  --subdir, --no-subdir     einen Unterordner Kestrix_&lt;time&gt; anlegen oder nicht
+  --prefix TEXT             Präfix der Fotonamen
+  --mode full|timemarks|photos
+  --coords utm|wgs84        Koordinatensystem der Zeitmarken und der Ausgabe
+  --utm-zone N              UTM-Zone metrischer Zeilen (1..60 Nord, -1..-60 Süd)
+  --delimiter auto|tab|semicolon|comma|whitespace
+  --columns D,N,E,H[,SDN,SDE,SDH]  Spalten der Datei, ab 1 gezählt, 0 = keine
+  --first-row N|auto        erste Datenzeile: ihre Zeilennummer in der Datei, oder auto
+  --offset A,B,Z            Antennenversatz in Millimetern
+  --lever-arm aircraft|design  den Versatz nach der Fluglage der Drohne drehen (Standard)
+                            oder nach der früheren Formel, um frühere Ergebnisse nachzubilden
+  --split-folders           ein Fotoordner und eine Koordinatendatei je Block
+  --pix4d                   Spaltenfolge und Dateinamen für Pix4D
+  --out-delimiter first|last|tab|semicolon|comma|whitespace
+  --split-gap SECONDS       Blöcke an Zeitlücken zwischen den Fotos teilen
+  --quarantine-filter distance[=M],gimbal[=DEG],exposure
+  --no-check                auch dann ausführen, wenn die Vorprüfungen scheitern
+  --drop-unmatched          Fotos und Zeilen weglassen, für die die Zuordnungsprüfung
+                            eindeutig keinen zeitlichen Partner findet
+
+check vergleicht die Aufnahmezeiten der Fotos blockweise mit den Zeiten der
+Zeitmarkenzeilen und nennt die Fotos und Zeilen ohne Partner. Es nimmt die
+Block-Optionen oben an; --out ist nicht nötig.
+
+Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 Lauf gescheitert.
+check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partner gefunden,
+5 ein Block ist nicht zu beurteilen (zu gleichmäßig oder ohne Datum), 1 Eingabe abgelehnt.
+</translation>
+    </message>
+    <message>
+        <source>--drop-unmatched is an option of process</source>
+        <translation>--drop-unmatched ist eine Option von process</translation>
     </message>
 </context>
 <context>
@@ -798,6 +884,14 @@ Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 L
     <message>
         <source>All files haven&apos;t been added because they don&apos;t contain Xmp tags.drone-dj.Flight***Degree</source>
         <translation>Nicht alle Dateien wurden hinzugefügt, da sie keine XMP-Tags drone-dj.Flight***Degree enthalten</translation>
+    </message>
+    <message>
+        <source>The timemarks of %1 were not read again in the new coordinate system; the block keeps them as they were read.</source>
+        <translation>Die Zeitmarken aus %1 wurden nicht im neuen Koordinatensystem neu eingelesen; der Block behält sie, wie sie gelesen wurden.</translation>
+    </message>
+    <message>
+        <source>The timemarks were not added.</source>
+        <translation>Die Zeitmarken wurden nicht hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1606,53 @@ Exit-Codes: 0 fertig, 1 abgelehnt (Vorprüfung, Eingabe), 2 falscher Aufruf, 3 L
     <message>
         <source>Lon (E)</source>
         <translation>Länge (E)</translation>
+    </message>
+</context>
+<context>
+    <name>PairingCheck</name>
+    <message>
+        <source>too few photos or rows to compare their intervals</source>
+        <translation>zu wenige Fotos oder Zeilen, um ihre Abstände zu vergleichen</translation>
+    </message>
+    <message>
+        <source>the numbers of photos and rows differ too much to compare them</source>
+        <translation>die Anzahlen der Fotos und Zeilen weichen zu stark ab, um sie zu vergleichen</translation>
+    </message>
+    <message>
+        <source>too many photos or rows have no partner to tell the pairing</source>
+        <translation>zu viele Fotos oder Zeilen ohne Partner, um die Zuordnung zu bestimmen</translation>
+    </message>
+    <message>
+        <source>the photo times and the row times do not fit together at any clock offset</source>
+        <translation>die Zeiten der Fotos und der Zeilen passen bei keinem Uhrenversatz zusammen</translation>
+    </message>
+    <message>
+        <source>the intervals are too regular to tell which photo belongs to which row</source>
+        <translation>die Abstände sind zu gleichmäßig, um zu erkennen, welches Foto zu welcher Zeile gehört</translation>
+    </message>
+    <message>
+        <source>the times around photo %1 fit more than one pairing</source>
+        <translation>die Zeiten um Foto %1 passen zu mehr als einer Zuordnung</translation>
+    </message>
+    <message>
+        <source>the times around row %1 fit more than one pairing</source>
+        <translation>die Zeiten um Zeile %1 passen zu mehr als einer Zuordnung</translation>
+    </message>
+    <message>
+        <source>the timemark rows have no dates</source>
+        <translation>die Zeitmarkenzeilen haben kein Datum</translation>
+    </message>
+    <message>
+        <source>row %1 has no date and time that can be read: &quot;%2&quot;</source>
+        <translation>Zeile %1 hat kein lesbares Datum mit Uhrzeit: „%2“</translation>
+    </message>
+    <message>
+        <source>the rows&apos; times are not all written in one form (row %1: &quot;%2&quot;)</source>
+        <translation>die Zeiten der Zeilen sind nicht alle in derselben Form geschrieben (Zeile %1: „%2“)</translation>
+    </message>
+    <message>
+        <source>photo %1 has no capture time (DateTimeOriginal or DateTime)</source>
+        <translation>Foto %1 hat keine Aufnahmezeit (DateTimeOriginal oder DateTime)</translation>
     </message>
 </context>
 <context>

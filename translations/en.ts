@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CliCheck</name>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n photo</numerusform>
+            <numerusform>%n photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CliRunner</name>
     <message numerus="yes">
         <source>%n photos</source>

@@ -156,67 +156,73 @@
     </message>
 </context>
 <context>
-    <name>CliOptions</name>
+    <name>CliCheck</name>
     <message>
-        <source>Usage: kestrix-cli process [options] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
-       kestrix-cli --version | --help
-
-Each --timemarks FILE opens a block; the photos after it (files, or folders whose
-*.jpg/*.jpeg files are taken in name order) belong to it. Options override the stored
-settings for this run only.
-
-  --out DIR                 output folder (created when missing)
-  --subdir, --no-subdir     create a Kestrix_&lt;time&gt; subfolder, or not
-  --prefix TEXT             photo name prefix
-  --mode full|timemarks|photos
-  --coords utm|wgs84        coordinate system of timemarks and output
-  --utm-zone N              UTM zone of metric rows (1..60 north, -1..-60 south)
-  --delimiter auto|tab|semicolon|comma|whitespace
-  --columns D,N,E,H[,SDN,SDE,SDH]  1-based file columns, 0 = none
-  --first-row N|auto        first data row: its line number in the file, or auto
-  --offset A,B,Z            antenna offset in millimetres
-  --lever-arm aircraft|design  turn the offset by the drone&apos;s attitude (default), or
-                            by the earlier formula, to reproduce earlier results
-  --split-folders           one photo folder and coordinate file per block
-  --pix4d                   Pix4D column order and file names
-  --out-delimiter first|last|tab|semicolon|comma|whitespace
-  --split-gap SECONDS       split blocks at time gaps between photos
-  --quarantine-filter distance[=M],gimbal[=DEG],exposure
-  --no-check                run although the pre-checks fail
-
-Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
-</source>
-        <extracomment>Keep the option names, their values (full, utm, auto, ...) and the upper-case placeholders (DIR, FILE, PHOTO, N, TEXT, M, DEG) as they are.</extracomment>
-        <translation>Использование: kestrix-cli process [параметры] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
-               kestrix-cli --version | --help
-
-Каждый --timemarks FILE открывает блок; фотографии после него (файлы или папки, файлы
-*.jpg/*.jpeg из которых берутся в порядке имён) относятся к этому блоку. Параметры заменяют
-сохранённые настройки только для этого запуска.
-
-  --out DIR                 папка результатов (создаётся, если её нет)
-  --subdir, --no-subdir     создавать подпапку Kestrix_&lt;time&gt; или нет
-  --prefix TEXT             префикс имён фотографий
-  --mode full|timemarks|photos
-  --coords utm|wgs84        система координат меток времени и результатов
-  --utm-zone N              зона UTM метрических строк (1..60 север, -1..-60 юг)
-  --delimiter auto|tab|semicolon|comma|whitespace
-  --columns D,N,E,H[,SDN,SDE,SDH]  столбцы файла, считая с 1; 0 — столбца нет
-  --first-row N|auto        первая строка данных: её номер строки в файле или auto
-  --offset A,B,Z            смещение антенны в миллиметрах
-  --lever-arm aircraft|design  поворачивать смещение по ориентации дрона (по умолчанию)
-                            или по прежней формуле, чтобы повторить прежние результаты
-  --split-folders           своя папка фотографий и свой файл координат для каждого блока
-  --pix4d                   порядок столбцов и имена файлов для Pix4D
-  --out-delimiter first|last|tab|semicolon|comma|whitespace
-  --split-gap SECONDS       делить блоки по перерывам во времени между снимками
-  --quarantine-filter distance[=M],gimbal[=DEG],exposure
-  --no-check                запускать, даже если предварительные проверки не пройдены
-
-Коды завершения: 0 — готово, 1 — отказ (проверка, входные данные), 2 — ошибка вызова,
-3 — сбой обработки.
-</translation>
+        <source>photo %1 %2 (%3)</source>
+        <translation>фото %1 %2 (%3)</translation>
     </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>строка %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Block %1: unmatched: photos without a row: %2, rows without a photo: %3, pairs by time: %4 (photo clock %5 against the receiver&apos;s, spread %6)</source>
+        <translation>Блок %1: не сопоставлено: фотографий без строки: %2, строк без фотографии: %3, пар по времени: %4 (часы камеры %5 относительно часов приёмника, разброс %6)</translation>
+    </message>
+    <message>
+        <source>without a row: %1</source>
+        <translation>без строки: %1</translation>
+    </message>
+    <message>
+        <source>without a photo: %1</source>
+        <translation>без фотографии: %1</translation>
+    </message>
+    <message>
+        <source>Block %1: ambiguous: %2</source>
+        <translation>Блок %1: неоднозначно: %2</translation>
+    </message>
+    <message>
+        <source>Block %1: no dates: %2</source>
+        <translation>Блок %1: нет дат: %2</translation>
+    </message>
+    <message>
+        <source>(nothing left out)</source>
+        <translation>(ничего не исключено)</translation>
+    </message>
+    <message>
+        <source>Block %1: left out for want of a partner by time: photos: %2, rows: %3</source>
+        <translation>Блок %1: исключено из-за отсутствия пары по времени: фотографий: %2, строк: %3</translation>
+    </message>
+    <message>
+        <source>Left out of block %1 (no partner by time, source files untouched):</source>
+        <translation>Исключено из блока %1 (нет пары по времени, исходные файлы не тронуты):</translation>
+    </message>
+    <message>
+        <source>Block %1: matched: %2 and %3 pair one to one by time (photo clock %4 against the receiver&apos;s, spread %5)</source>
+        <extracomment>%2 is &quot;40 photos&quot;, %3 &quot;40 rows&quot;</extracomment>
+        <translation>Блок %1: сопоставлено: %2 и %3 образуют пары по времени один к одному (часы камеры %4 относительно часов приёмника, разброс %5)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n фотография</numerusform>
+            <numerusform>%n фотографии</numerusform>
+            <numerusform>%n фотографий</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n строка</numerusform>
+            <numerusform>%n строки</numerusform>
+            <numerusform>%n строк</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
     <message>
         <source>No command given</source>
         <translation>Команда не указана</translation>
@@ -296,6 +302,89 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     <message>
         <source>At least one --timemarks FILE with photos is required</source>
         <translation>Требуется хотя бы один --timemarks FILE с фотографиями</translation>
+    </message>
+    <message>
+        <source>Usage: kestrix-cli process [options] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+       kestrix-cli check [options] --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+       kestrix-cli --version | --help
+
+Each --timemarks FILE opens a block; the photos after it (files, or folders whose
+*.jpg/*.jpeg files are taken in name order) belong to it. Options override the stored
+settings for this run only.
+
+  --out DIR                 output folder (created when missing)
+  --subdir, --no-subdir     create a Kestrix_&lt;time&gt; subfolder, or not
+  --prefix TEXT             photo name prefix
+  --mode full|timemarks|photos
+  --coords utm|wgs84        coordinate system of timemarks and output
+  --utm-zone N              UTM zone of metric rows (1..60 north, -1..-60 south)
+  --delimiter auto|tab|semicolon|comma|whitespace
+  --columns D,N,E,H[,SDN,SDE,SDH]  1-based file columns, 0 = none
+  --first-row N|auto        first data row: its line number in the file, or auto
+  --offset A,B,Z            antenna offset in millimetres
+  --lever-arm aircraft|design  turn the offset by the drone&apos;s attitude (default), or
+                            by the earlier formula, to reproduce earlier results
+  --split-folders           one photo folder and coordinate file per block
+  --pix4d                   Pix4D column order and file names
+  --out-delimiter first|last|tab|semicolon|comma|whitespace
+  --split-gap SECONDS       split blocks at time gaps between photos
+  --quarantine-filter distance[=M],gimbal[=DEG],exposure
+  --no-check                run although the pre-checks fail
+  --drop-unmatched          leave out the photos and rows that the pairing check
+                            clearly finds without a partner by time
+
+check compares the photos&apos; capture times with the timemark rows&apos; times, block by
+block, and names the photos and rows that have no partner. It takes the block
+options above; --out is not needed.
+
+Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
+check: 0 every block pairs one to one by time, 4 unmatched photos or rows found,
+5 a block cannot be told (too regular, or without dates), 1 refused input.
+</source>
+        <extracomment>Keep the option names, their values (full, utm, auto, ...) and the upper-case placeholders (DIR, FILE, PHOTO, N, TEXT, M, DEG) as they are.</extracomment>
+        <translation>Использование: kestrix-cli process [параметры] --out DIR --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+               kestrix-cli check [параметры] --timemarks FILE PHOTO... [--timemarks FILE PHOTO...]...
+               kestrix-cli --version | --help
+
+Каждый --timemarks FILE открывает блок; фотографии после него (файлы или папки, файлы
+*.jpg/*.jpeg из которых берутся в порядке имён) относятся к этому блоку. Параметры заменяют
+сохранённые настройки только для этого запуска.
+
+  --out DIR                 папка результатов (создаётся, если её нет)
+  --subdir, --no-subdir     создавать подпапку Kestrix_&lt;time&gt; или нет
+  --prefix TEXT             префикс имён фотографий
+  --mode full|timemarks|photos
+  --coords utm|wgs84        система координат меток времени и результатов
+  --utm-zone N              зона UTM метрических строк (1..60 север, -1..-60 юг)
+  --delimiter auto|tab|semicolon|comma|whitespace
+  --columns D,N,E,H[,SDN,SDE,SDH]  столбцы файла, считая с 1; 0 — столбца нет
+  --first-row N|auto        первая строка данных: её номер строки в файле или auto
+  --offset A,B,Z            смещение антенны в миллиметрах
+  --lever-arm aircraft|design  поворачивать смещение по ориентации дрона (по умолчанию)
+                            или по прежней формуле, чтобы повторить прежние результаты
+  --split-folders           своя папка фотографий и свой файл координат для каждого блока
+  --pix4d                   порядок столбцов и имена файлов для Pix4D
+  --out-delimiter first|last|tab|semicolon|comma|whitespace
+  --split-gap SECONDS       делить блоки по перерывам во времени между снимками
+  --quarantine-filter distance[=M],gimbal[=DEG],exposure
+  --no-check                запускать, даже если предварительные проверки не пройдены
+  --drop-unmatched          исключить фотографии и строки, для которых проверка пар
+                            однозначно не находит партнёра по времени
+
+check сравнивает время съёмки фотографий со временем строк меток времени, блок за
+блоком, и называет фотографии и строки без пары. Принимает параметры блоков,
+перечисленные выше; --out не нужен.
+
+Коды завершения: 0 — готово, 1 — отказ (проверка, входные данные), 2 — ошибка вызова,
+3 — сбой обработки.
+check: 0 — каждый блок сопоставлен по времени один к одному, 4 — найдены фотографии
+или строки без пары, 5 — блок нельзя оценить (слишком равномерно или без дат),
+1 — входные данные отклонены.
+</translation>
+    </message>
+    <message>
+        <source>--drop-unmatched is an option of process</source>
+        <translation>--drop-unmatched — параметр команды process</translation>
     </message>
 </context>
 <context>
@@ -813,6 +902,14 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     <message>
         <source>All files haven&apos;t been added because they don&apos;t contain Xmp tags.drone-dj.Flight***Degree</source>
         <translation>Добавлены не все файлы: в них нет тегов XMP drone-dj.Flight***Degree</translation>
+    </message>
+    <message>
+        <source>The timemarks of %1 were not read again in the new coordinate system; the block keeps them as they were read.</source>
+        <translation>Метки времени из %1 не перечитаны в новой системе координат; блок сохраняет их в прежнем виде.</translation>
+    </message>
+    <message>
+        <source>The timemarks were not added.</source>
+        <translation>Метки времени не добавлены.</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1628,53 @@ Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.
     <message>
         <source>Lon (E)</source>
         <translation>Долгота (E)</translation>
+    </message>
+</context>
+<context>
+    <name>PairingCheck</name>
+    <message>
+        <source>too few photos or rows to compare their intervals</source>
+        <translation>слишком мало фотографий или строк, чтобы сравнить интервалы</translation>
+    </message>
+    <message>
+        <source>the numbers of photos and rows differ too much to compare them</source>
+        <translation>число фотографий и строк различается слишком сильно для сравнения</translation>
+    </message>
+    <message>
+        <source>too many photos or rows have no partner to tell the pairing</source>
+        <translation>слишком много фотографий или строк без пары, чтобы определить сопоставление</translation>
+    </message>
+    <message>
+        <source>the photo times and the row times do not fit together at any clock offset</source>
+        <translation>время фотографий и строк не совпадает ни при каком сдвиге часов</translation>
+    </message>
+    <message>
+        <source>the intervals are too regular to tell which photo belongs to which row</source>
+        <translation>интервалы слишком равномерны, чтобы определить, какая фотография к какой строке относится</translation>
+    </message>
+    <message>
+        <source>the times around photo %1 fit more than one pairing</source>
+        <translation>время вокруг фотографии %1 допускает несколько сопоставлений</translation>
+    </message>
+    <message>
+        <source>the times around row %1 fit more than one pairing</source>
+        <translation>время вокруг строки %1 допускает несколько сопоставлений</translation>
+    </message>
+    <message>
+        <source>the timemark rows have no dates</source>
+        <translation>у строк меток времени нет дат</translation>
+    </message>
+    <message>
+        <source>row %1 has no date and time that can be read: &quot;%2&quot;</source>
+        <translation>в строке %1 нет читаемых даты и времени: «%2»</translation>
+    </message>
+    <message>
+        <source>the rows&apos; times are not all written in one form (row %1: &quot;%2&quot;)</source>
+        <translation>время в строках записано не в одном формате (строка %1: «%2»)</translation>
+    </message>
+    <message>
+        <source>photo %1 has no capture time (DateTimeOriginal or DateTime)</source>
+        <translation>у фотографии %1 нет времени съёмки (DateTimeOriginal или DateTime)</translation>
     </message>
 </context>
 <context>
