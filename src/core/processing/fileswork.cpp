@@ -578,7 +578,10 @@ void FilesWork::doWork()
                 continue;
             }
             ++report.copied;
-            report.notGeotagged += p.positionMissing ? 1 : 0;
+            if (p.positionMissing) {
+                ++report.notGeotagged;
+                report.notGeotaggedPhotos << source;
+            }
         }
         if (!p.metadataError.isEmpty()) {
             ++report.metadataFailed;

@@ -16,6 +16,8 @@ struct ProcessingReport
     int withoutLine = 0;     //!< photos handled that have no line in the coordinate file
     int notReached = 0;      //!< photos never handled because the run broke off
     int seconds = 0;
+    /// Source paths of the copies whose latitude and longitude could not be written.
+    QStringList notGeotaggedPhotos;
     QString outputDir; //!< the run's folder, automatic subdirectory included
     QStringList coordinateFiles;
     QStringList notCopied;        //!< source paths of the skipped photos

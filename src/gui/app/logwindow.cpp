@@ -38,6 +38,14 @@ void LogWindow::setRemovedPhotos(const QStringList &files)
             files);
 }
 
+void LogWindow::setRunProblems(const QStringList &lines)
+{
+    setList(tr("Processing report"),
+            tr("<p>Not every photo came out as planned. The output folder holds the others; "
+               "these need attention:</p>"),
+            lines);
+}
+
 QString LogWindow::html() const
 {
     return m_ui->textEdit->toHtml();

@@ -25,6 +25,9 @@ public:
     void setNoTagPhotos(const QStringList &files);
     /// Lists photos dropped because their files are gone; the caller shows the window.
     void setRemovedPhotos(const QStringList &files);
+    /// Lists what became of the photos of a run that did not come out as planned, one line
+    /// each; the caller shows the window.
+    void setRunProblems(const QStringList &lines);
     /// The content as rich text, as the operator sees it.
     QString html() const;
 

@@ -60,8 +60,6 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     connect(clearMarks, &QToolButton::clicked, this, &Fly::onBtnClearMarks_clicked);
     setBlockNumber(number);
 
-    m_filterTimer.setInterval(100);
-    connect(&m_filterTimer, &QTimer::timeout, this, [this] { onFiltresEnded(); });
     m_resizeTimer.setInterval(50);
     connect(&m_resizeTimer, &QTimer::timeout, this, &Fly::autoResizeTable);
     m_photoDialog = new QFileDialog(this, tr("Add photos"));
@@ -104,6 +102,8 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     connect(photos, &PhotoModel::filterProcess, m_ui->progressBar, &QProgressBar::setValue);
     connect(m_data->timemarks(), &CustomTableModel::distanceFilterProgress, m_ui->progressBar_2,
             &QProgressBar::setValue);
+    // The block's data says when every pass it started has reported, which is when a poll
+    // of the two filter threads would find them stopped.
     connect(m_data, &FlyData::filterRowsFound, this, &Fly::onFiltresEnded);
     connect(m_data, &FlyData::filtersFinished, this, [this] { onFiltresEnded(); });
     connect(m_data, &FlyData::notification, this, &Fly::notify);
@@ -356,6 +356,11 @@ void Fly::on_btn_closeFly_clicked()
     emit closing();
 }
 
+void Fly::on_btn_trySplit_clicked()
+{
+    m_data->split();
+}
+
 void Fly::onDeletePhotosItems()
 {
     m_data->removePhotos(m_ui->tablePhotos->selectedRows());
@@ -536,17 +541,20 @@ void Fly::setFiltering(bool on)
     for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()})
         table->setEnabled(!on);
     m_ui->FlyView->setEnabled(!on);
-    m_ui->progressBar->setVisible(on);
-    m_ui->progressBar_2->setVisible(on);
-    if (on)
-        m_filterTimer.start();
-    else
-        m_filterTimer.stop();
+    // One bar per pass that runs: a bar standing still at 0 would look like a pass that hangs.
+    const bool photoPass = m_data->isFilterEnabled(FlyData::ByGimbalPitch) ||
+                           m_data->isFilterEnabled(FlyData::ByExposureTime);
+    const bool distancePass = m_data->isFilterEnabled(FlyData::ByDistance);
+    m_ui->progressBar->setValue(0);
+    m_ui->progressBar_2->setValue(0);
+    m_ui->progressBar->setVisible(on && photoPass);
+    m_ui->progressBar_2->setVisible(on && distancePass);
+    m_filtering = on;
 }
 
 void Fly::onFiltresEnded(const QList<int> &rows)
 {
-    if (!m_data->isFiltering() && m_filterTimer.isActive())
+    if (!m_data->isFiltering() && m_filtering)
         setFiltering(false);
     if (rows.isEmpty())
         return;

@@ -47,6 +47,8 @@ public:
     TableView *tablePreview() const;
     /// The rows selected in the block, kept in step with the flight graph.
     const QList<int> &selection() const { return m_selection; }
+    /// A filter pass is running: the tables and the frame are disabled meanwhile.
+    bool isFiltering() const { return m_filtering; }
 
     /// Where one-line messages go; without one they are only logged.
     void setNotifier(Notyficator *notifier) { m_notifier = notifier; }
@@ -100,6 +102,8 @@ public slots:
     void on_btn_addPhotos_clicked();
     void on_btn_clearPhotos_clicked();
     void on_btn_closeFly_clicked();
+    /// Cuts the block at time gaps; the main window makes a block of every piece.
+    void on_btn_trySplit_clicked();
     void onDeletePhotosItems();
     void onDeletePhotosMetaItems();
     void onDeleteMetaItems();
@@ -152,7 +156,7 @@ private:
     LogWindow *m_ownErrorWindow = nullptr;
     QList<int> m_selection;
     QList<int> m_quarantine;
-    QTimer m_filterTimer;
+    bool m_filtering = false; // a filter pass started here has not ended yet
     QTimer m_resizeTimer;
     QFileDialog *m_photoDialog = nullptr;
     QMenu *m_photoMenu = nullptr;
