@@ -157,6 +157,7 @@ private:
     QList<int> m_selection;
     QList<int> m_quarantine;
     bool m_filtering = false; // a filter pass started here has not ended yet
+    QList<int> m_foundRows;   // rows found while the pass still runs, in order of arrival
     QTimer m_resizeTimer;
     QFileDialog *m_photoDialog = nullptr;
     QMenu *m_photoMenu = nullptr;
