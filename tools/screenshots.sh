@@ -1,22 +1,40 @@
 #!/usr/bin/env bash
-# Refreshes the README's picture of the main window (docs/mainwindow.png) from synthetic
-# flights, drawn on a virtual X display (xvfb-run) or, without one, off screen.
+# Refreshes the README's pictures of the main window (docs/mainwindow.png), of the flight
+# graph (docs/graph.png) and of a block beside its graph (docs/flyview.png, only on a virtual
+# X display) from synthetic flights, drawn on a virtual X display (xvfb-run) or, without one,
+# off screen.
 #   tools/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
-cmake --build "$build" --target kestrix-screenshot
+cmake --build "$build" --target kestrix-screenshot kestrix-graphshot
 mkdir -p "$root/docs"
+run() {
+    if command -v xvfb-run >/dev/null 2>&1; then
+        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 ${SCREEN:-1600x1000}x24" "$@"
+    else
+        QT_QPA_PLATFORM=offscreen "$@"
+    fi
+}
+# Fewer colours keep a picture small; the windows have few of them anyway.
+store() {
+    if command -v convert >/dev/null 2>&1; then
+        convert "$1" -colors 128 -strip "PNG8:$1"
+    fi
+    mv "$1" "$2"
+    echo "wrote $2 ($(stat -c %s "$2") bytes)"
+}
 out="$root/docs/mainwindow.png"
-shot=("$build/bin/kestrix-screenshot" --out "$out.tmp" --size 1400x800)
+run "$build/bin/kestrix-screenshot" --out "$out.tmp" --size 1400x800
+store "$out.tmp" "$out"
+# The graph's driver also writes the WGS 84 view, the bubbles and the menus for review.
+shots="$(mktemp -d)"
+trap 'rm -rf "$shots"' EXIT
+run "$build/bin/kestrix-graphshot" "$shots"
+store "$shots/graph-metric.png" "$root/docs/graph.png"
+# Two windows side by side, grabbed from the screen: only a real (virtual) display has one.
 if command -v xvfb-run >/dev/null 2>&1; then
-    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1000x24" "${shot[@]}"
-else
-    QT_QPA_PLATFORM=offscreen "${shot[@]}"
+    SCREEN=2000x1000 run "$build/bin/kestrix-screenshot" --out "$shots/main.png" --size 1100x780 \
+        --fly-view "$shots/flyview.png"
+    store "$shots/flyview.png" "$root/docs/flyview.png"
 fi
-# Fewer colours keep the picture small; the window has few of them anyway.
-if command -v convert >/dev/null 2>&1; then
-    convert "$out.tmp" -colors 128 -strip "PNG8:$out.tmp"
-fi
-mv "$out.tmp" "$out"
-echo "wrote $out ($(stat -c %s "$out") bytes)"

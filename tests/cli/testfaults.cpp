@@ -243,20 +243,30 @@ void TestFaults::killedMidRun()
     const QStringList photos = photosIn(out + "/IMG");
     QVERIFY(photos.size() >= 3 && photos.size() < 60);
     verifyCompleteCopies(out + "/IMG");
+    // The coordinate file never took its final name: only its temporary, named so, remains.
+    QVERIFY(!QFileInfo::exists(out + "/fileData.txt"));
+    const QStringList unfinished =
+        QDir(out).entryList({QStringLiteral("fileData.txt.*.partial")}, QDir::Files);
+    QCOMPARE(unfinished.size(), 1);
     // Lines are written after their photo is in place: each names a complete photo.
-    const QStringList lines = readLines(out + "/fileData.txt");
+    const QStringList lines = readLines(out + "/" + unfinished.first());
     QVERIFY(lines.size() - 1 == photos.size() || lines.size() - 1 == photos.size() - 1);
     const QStringList reference = readLines(m_reference + "/fileData.txt");
     QCOMPARE(lines, reference.mid(0, lines.size()));
-    QVERIFY(readAll(out + "/fileData.txt").endsWith('\n'));
+    QVERIFY(readAll(out + "/" + unfinished.first()).endsWith('\n'));
 
-    // The next run into that folder clears what the killed one left unfinished and
-    // replaces nothing.
+    // The next run into that folder clears what the killed one left unfinished, takes over
+    // its stale marker, reports the unfinished coordinate file and replaces nothing.
     const QByteArray before = checksumOfTree(out + "/IMG");
     const CliResult again = cli(runArgs(out, {"--mode", "photos", "--no-check"}));
     QCOMPARE(again.code, 3);
     QVERIFY2(again.err.contains("Not copied: " + m_flight + "/photos/DJI_0001.JPG ("),
              qPrintable(again.err));
+    QVERIFY2(again.err.contains(QStringLiteral("The output folder holds %1, the unfinished "
+                                               "coordinate file of a run that did not end")
+                                    .arg(unfinished.first())),
+             qPrintable(again.err));
+    QCOMPARE(readLines(out + "/" + unfinished.first()), lines);
     QCOMPARE(temporariesBelow(out), QStringList());
     const QStringList after = photosIn(out + "/IMG");
     QCOMPARE(after, photos);
@@ -380,15 +390,15 @@ void TestFaults::readOnlyOutputFolder()
     m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
     ::chmod(QFile::encodeName(m_dir.path()).constData(), 0700);
 
+    // The run's marker is the first thing it makes in the folder.
     QCOMPARE(full.code, 3);
-    QVERIFY2(full.err.contains(
-                 QStringLiteral("Cannot write into the folder %1/IMG: %2").arg(out, reason)),
-             qPrintable(full.err));
+    QVERIFY2(
+        full.err.contains(QStringLiteral("Cannot write into the folder %1: %2").arg(out, reason)),
+        qPrintable(full.err));
     QCOMPARE(lines.code, 3);
-    QVERIFY2(lines.err.contains(QStringLiteral("Failed to open for writing a file fileData.txt (%1/"
-                                               ": %2)")
-                                    .arg(out, reason)),
-             qPrintable(lines.err));
+    QVERIFY2(
+        lines.err.contains(QStringLiteral("Cannot write into the folder %1: %2").arg(out, reason)),
+        qPrintable(lines.err));
     QCOMPARE(filesBelow(out), QStringList());
 }
 

@@ -60,6 +60,7 @@ private slots:
     void outSeparatorFiveWritesTabs();
     void numbersIgnoreLocale();
     void linesAreFlushed();
+    void finalNameTakenDuringTheRun();
 
     void existingFileIsRefused_data();
     void existingFileIsRefused();
@@ -303,10 +304,39 @@ void TestCoordinateFileWriter::linesAreFlushed()
     OutputLabelModel labels;
     CoordinateFileWriter writer(labels, Utm, false, "\t", false, false);
     QVERIFY(writer.open(m_out, 1));
-    const QString path = QDir(m_out).filePath("fileData.txt");
+    // Under a temporary name while the run goes: a killed run leaves no file that looks done.
+    const QString final = QDir(m_out).filePath("fileData.txt");
+    QCOMPARE(
+        writer.temporaryPaths(),
+        QStringList{
+            QStringLiteral("%1.%2.partial").arg(final).arg(QCoreApplication::applicationPid())});
+    const QString path = writer.temporaryPaths().first();
+    QVERIFY(!QFileInfo::exists(final));
+    QCOMPARE(CoordinateFileWriter::unfinishedFiles(m_out), QStringList{QFileInfo(path).fileName()});
     QCOMPARE(readFile(path).count('\n'), 1);
     QVERIFY(writer.writeLine(0, firstPhoto()));
     QVERIFY(readFile(path).endsWith("0.035\n")); // on disk while the file is still open
+    QVERIFY(writer.close());
+    QCOMPARE(QDir(m_out).entryList(QDir::Files | QDir::Hidden), QStringList{"fileData.txt"});
+}
+
+void TestCoordinateFileWriter::finalNameTakenDuringTheRun()
+{
+    OutputLabelModel labels;
+    CoordinateFileWriter writer(labels, Utm, false, "\t", false, false);
+    QVERIFY(writer.open(m_out, 1));
+    QVERIFY(writer.writeLine(0, firstPhoto()));
+    const QString final = QDir(m_out).filePath("fileData.txt");
+    {
+        QFile other(final);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("another program's file\n");
+    }
+    const QString temporary = writer.temporaryPaths().first();
+    QVERIFY(!writer.close());
+    QCOMPARE(readFile(final), QStringLiteral("another program's file\n"));
+    QVERIFY(readFile(temporary).endsWith("0.035\n"));
+    QVERIFY2(writer.errorText().contains(temporary), qPrintable(writer.errorText()));
 }
 
 void TestCoordinateFileWriter::existingFileIsRefused_data()

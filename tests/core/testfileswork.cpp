@@ -1,6 +1,7 @@
 #include "geo/geocalc.h"
 #include "processing/fileswork.h"
 #include "processing/photocopier.h"
+#include "processing/runmarker.h"
 #include "referencegeometry.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QUrl>
 #include <QtTest>
 
 #include <exiv2/exiv2.hpp>
@@ -43,6 +45,11 @@ private slots:
     void photosOnlySecondRunSkipsEveryPhoto();
     void timemarksOnlyTouchesNothing();
     void morePhotosThanRows();
+    void refusedBeforeAnythingIsMade_data();
+    void refusedBeforeAnythingIsMade();
+    void photosWithoutPosition_data();
+    void photosWithoutPosition();
+    void automaticSubdirectoryIsNew();
     void lastProgressValue_data();
     void lastProgressValue();
     void stopRequestMidRun_data();
@@ -292,16 +299,152 @@ void TestFilesWork::timemarksOnlyTouchesNothing()
 
 void TestFilesWork::morePhotosThanRows()
 {
+    // A photo without a row has no position: it is copied as the camera made it, has no
+    // line, and is named.
     const QString out = freshDir("more");
+    const BlockSnapshot block = makeBlock("x", 3, 2);
     FilesWork job(m_geo);
-    QVERIFY(run(job, out, {makeBlock("x", 3, 2)}) >= 0);
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QVERIFY(run(job, out, {block}) >= 0);
     const QStringList lines = readLines(out + "/fileData.txt");
-    QCOMPARE(lines.size(), 4);
-    const QStringList extra = lines.at(3).split('\t');
-    // position 0 corrected by the offset only; accuracies -1
-    QVERIFY(std::abs(extra.at(1).toDouble()) < 1.0);
-    QVERIFY(std::abs(extra.at(2).toDouble()) < 1.0);
-    QCOMPARE(extra.mid(4), QStringList({"-1.000", "-1.000", "-1.000"}));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.at(2).startsWith("KES_1_00002.JPG\t"));
+    QCOMPARE(checksum({out + "/IMG/KES_1_00003.JPG"}), checksum({block.entries.at(2)}));
+    const auto r = report.first().first().value<ProcessingReport>();
+    QCOMPARE(r.withoutPosition, 1);
+    QCOMPARE(r.withoutPositionPhotos, QStringList{block.entries.at(2)});
+    QCOMPARE(r.withoutPositionReasons, QStringList{"has no timemark row (2 rows for 3 photos)"});
+    QCOMPARE(r.withoutLinePhotos, QStringList{block.entries.at(2)});
+    QCOMPARE(r.copied, 3);
+}
+
+void TestFilesWork::refusedBeforeAnythingIsMade_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a photo in two blocks")
+        << "twice" << int(FilesWork::DuplicatePhotos)
+        << "is given twice: as photo 2 of block 1 and as photo 1 of block 2";
+    QTest::newRow("a date with the delimiter")
+        << "date" << int(FilesWork::DateHoldsSeparator)
+        << "The date \"17.05.2024\\t10:00:02\" of timemark row 2 of block 1 holds the output "
+           "delimiter \"tab\"";
+    QTest::newRow("another run holds the folder")
+        << "busy" << int(FilesWork::OutputDirBusy)
+        << QStringLiteral("Another Kestrix run (process %1) is writing into the folder")
+               .arg(QCoreApplication::applicationPid());
+}
+
+void TestFilesWork::refusedBeforeAnythingIsMade()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    const QString out = freshDir("refused");
+    QList<BlockSnapshot> blocks{makeBlock("refused", 3)};
+    blocks[0].hasDateColumn = true;
+    RunMarker other;
+    if (kind == "twice") {
+        BlockSnapshot second = blocks.first();
+        second.entries = QStringList{QUrl::fromLocalFile(blocks[0].entries.at(1)).toString()};
+        blocks << second;
+    } else if (kind == "date") {
+        blocks[0].rows[1].date = QStringLiteral("17.05.2024\t10:00:02");
+    } else {
+        QVERIFY(other.acquire(out));
+        other.recordProcessId();
+    }
+    FilesWork job(m_geo);
+    QSignalSpy text(&job, &FilesWork::curProcessFile);
+    QCOMPARE(run(job, out, blocks), code);
+    QVERIFY2(text.last().first().toString().contains(message),
+             qPrintable(text.last().first().toString()));
+    QCOMPARE(filesBelow(out), other.isHeld() ? QStringList{RunMarker::fileName()} : QStringList());
+}
+
+void TestFilesWork::photosWithoutPosition_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("wgs84");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a row without a position")
+        << "zero" << false << "has a timemark row without a position";
+    QTest::newRow("a row without a zone, in degrees")
+        << "zone" << true
+        << "has a timemark row without a UTM zone, so its latitude and longitude are unknown";
+    QTest::newRow("yaw 1e38") << "yaw" << false
+                              << "has a drone attitude out of range (pitch 0, yaw 1e+38, roll 0";
+    QTest::newRow("pitch 999999") << "pitch" << true
+                                  << "has a drone attitude out of range (pitch 999999";
+    QTest::newRow("an attitude that is no number")
+        << "nan" << false << "has a drone attitude that is not a number";
+}
+
+void TestFilesWork::photosWithoutPosition()
+{
+    // Such a photo is copied as the camera made it, has no line, and is named with why.
+    QFETCH(QString, kind);
+    QFETCH(bool, wgs84);
+    QFETCH(QString, reason);
+    QSettings s;
+    Keys::CoordinateType.write(s, wgs84 ? Keys::CoordinateTypeWgs84 : 0);
+    s.sync();
+    BlockSnapshot block = makeBlock("nopos-" + kind, 3);
+    const QString victim = block.entries.at(1);
+    if (kind == "zero") {
+        block.rows[1].x = block.rows[1].y = 0.0;
+    } else if (kind == "zone") {
+        block.rows[1].zone = 0;
+    } else {
+        PhotoSpec spec;
+        spec.pitch = kind == "pitch" ? 999999.0 : 0.0;
+        spec.yaw = kind == "yaw" ? 1e38 : 0.0;
+        QVERIFY(SyntheticFlight::writePhoto(victim, spec));
+        if (kind == "nan") {
+            auto image = Exiv2::ImageFactory::open(QFile::encodeName(victim).toStdString());
+            image->readMetadata();
+            image->xmpData()["Xmp.drone-dji.FlightRollDegree"] = std::string("level");
+            image->writeMetadata();
+        }
+        block.sizes[1] = QFileInfo(victim).size();
+    }
+    const QString out = freshDir("nopos");
+    FilesWork job(m_geo);
+    QSignalSpy report(&job, &FilesWork::reportReady);
+    QVERIFY(run(job, out, {block}) >= 0);
+    const auto r = report.first().first().value<ProcessingReport>();
+    QCOMPARE(r.withoutPositionPhotos, QStringList{victim});
+    QVERIFY2(r.withoutPositionReasons.value(0).startsWith(reason),
+             qPrintable(r.withoutPositionReasons.value(0)));
+    QCOMPARE(r.withoutLinePhotos, QStringList{victim});
+    QCOMPARE(checksum({out + "/IMG/KES_1_00002.JPG"}), checksum({victim}));
+    QStringList names;
+    for (const QString &line : readLines(out + "/fileData.txt").mid(1))
+        names << line.section('\t', 0, 0);
+    QCOMPARE(names, QStringList({"KES_1_00001.JPG", "KES_1_00003.JPG"}));
+}
+
+void TestFilesWork::automaticSubdirectoryIsNew()
+{
+    // Runs in the same second: the second one's folder gets a number, never the first's.
+    const QString out = freshDir("auto-new");
+    FilesWork job(m_geo);
+    const BlockSnapshot block = makeBlock("auto-new", 1);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        QVERIFY(run(job, out, {block}, FullWork, true) >= 0);
+        const QString first = job.outputDirectory();
+        QVERIFY(run(job, out, {block}, FullWork, true) >= 0);
+        const QString second = job.outputDirectory();
+        QVERIFY(second != first);
+        QCOMPARE(filesBelow(first), QStringList({"IMG/KES_1_00001.JPG", "fileData.txt"}));
+        QCOMPARE(filesBelow(second), QStringList({"IMG/KES_1_00001.JPG", "fileData.txt"}));
+        if (second == first.chopped(1) + "_2/")
+            return;
+    }
+    QSKIP("The two runs never started in the same second");
 }
 
 void TestFilesWork::lastProgressValue_data()
@@ -537,8 +680,7 @@ void TestFilesWork::photoChangedAfterAdding_data()
     QTest::addColumn<bool>("listed");    // whether it has its line
     for (int type : {int(FullWork), int(PhotosOnly)}) {
         const char *mode = type == FullWork ? "full" : "photos only";
-        QTest::addRow("deleted, %s", mode)
-            << "delete" << type << "No such file or directory" << false;
+        QTest::addRow("deleted, %s", mode) << "delete" << type << "does not exist" << false;
         QTest::addRow("cut short, %s", mode)
             << "truncate" << type << "the photo changed after it was added" << false;
         QTest::addRow("emptied, %s", mode) << "empty" << type << "(0 bytes," << false;

@@ -5,6 +5,7 @@
 #include "testenv.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -13,6 +14,9 @@
 #include <QtTest>
 
 #include <exiv2/exiv2.hpp>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +29,8 @@ struct Batch
     QList<Adj> adjs;
     QList<QDateTime> dates;
     QList<int> progress;
+    QStringList refused;
+    QStringList reasons;
 };
 
 // Runs the worker in the calling thread: its signals arrive directly.
@@ -42,6 +48,11 @@ Batch readBatch(const QStringList &entries)
                          batch.dates = d;
                      });
     QObject::connect(&worker, &FileWorker::addFinishedFail, [&] { batch.failed = true; });
+    QObject::connect(&worker, &FileWorker::addRefused,
+                     [&](const QStringList &entries, const QStringList &reasons) {
+                         batch.refused = entries;
+                         batch.reasons = reasons;
+                     });
     QObject::connect(&worker, &FileWorker::addProcess, [&](int p) { batch.progress << p; });
     worker.setFileList(entries);
     worker.addWork();
@@ -64,6 +75,8 @@ private slots:
     void realPhotos();
     void realPhotosInAnyOrder();
     void rejectedAndUnreadable();
+    void hostilePhotosAreNamed_data();
+    void hostilePhotosAreNamed();
     void nothingAccepted();
     void emptyList();
     void progressValues();
@@ -226,11 +239,103 @@ void TestFileWorker::rejectedAndUnreadable()
     QVERIFY(log.contains(
         QStringLiteral("Warning: %1 does not contain Xmp.drone-dj.Flight* data").arg(b)));
     const QStringList critical = log.lines(QStringLiteral("Critical"));
-    QCOMPARE(critical.size(), 2); // the text file and the missing one
-    for (const QString &line : critical)
-        QVERIFY2(
-            QRegularExpression(QStringLiteral("^Exiv2 ERROR: \\d+ - .+")).match(line).hasMatch(),
-            qPrintable(line));
+    QCOMPARE(critical.size(), 1); // the text file; the missing one never reaches Exiv2
+    QVERIFY2(QRegularExpression(QStringLiteral("^Exiv2 ERROR: \\d+ - .+"))
+                 .match(critical.first())
+                 .hasMatch(),
+             qPrintable(critical.first()));
+    // Every photo not taken is named with its reason, in batch order.
+    QCOMPARE(batch.refused, (QStringList{b, text, missing, nan}));
+    QCOMPARE(batch.reasons.value(0), QStringLiteral("has no drone attitude (Xmp.drone-dji."
+                                                    "FlightPitchDegree, FlightYawDegree, "
+                                                    "FlightRollDegree) in its XMP"));
+    QCOMPARE(batch.reasons.value(1), QStringLiteral("is not a JPEG photo"));
+    QCOMPARE(batch.reasons.value(2), QStringLiteral("does not exist"));
+    QCOMPARE(batch.reasons.value(3), QStringLiteral("has a drone attitude that is not a number"));
+}
+
+void TestFileWorker::hostilePhotosAreNamed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // the start of the reason given
+    QTest::newRow("zero bytes") << "empty"
+                                << "is empty (0 bytes)";
+    QTest::newRow("cut short in its metadata") << "truncated"
+                                               << "is cut short or damaged";
+    QTest::newRow("not a JPEG") << "text"
+                                << "is not a JPEG photo";
+    QTest::newRow("damaged segments") << "damaged"
+                                      << "is cut short or damaged";
+    QTest::newRow("a folder") << "folder"
+                              << "is a folder";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "is a FIFO (named pipe), not a file";
+    QTest::newRow("a link loop") << "loop"
+                                 << "is a symbolic link that leads in a circle";
+    QTest::newRow("no permission") << "unreadable"
+                                   << "cannot be opened (Permission denied)";
+    QTest::newRow("yaw 1e38") << "yaw"
+                              << "has a drone attitude out of range (pitch 0, yaw 1e+38";
+    QTest::newRow("pitch 999999") << "pitch"
+                                  << "has a drone attitude out of range (pitch 999999";
+    QTest::newRow("roll -180.5") << "roll"
+                                 << "has a drone attitude out of range";
+}
+
+void TestFileWorker::hostilePhotosAreNamed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString good = photo("h_good.jpg", PhotoSpec());
+    const QString path = m_dir.filePath("h_" + kind + ".jpg");
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    const QByteArray bytes = [&] {
+        QFile f(good);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    auto write = [&](const QByteArray &content) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    };
+    PhotoSpec spec;
+    if (kind == "empty") {
+        write(QByteArray());
+    } else if (kind == "truncated") {
+        write(bytes.left(bytes.indexOf("http://ns.adobe.com/xap/1.0/") + 40));
+    } else if (kind == "text") {
+        write("Date;North;East\n");
+    } else if (kind == "damaged") {
+        QByteArray damaged = bytes;
+        damaged[4] = char(0xff); // the first segment claims more bytes than the file has
+        damaged[5] = char(0xf0);
+        write(damaged.left(30000));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == "loop") {
+        QVERIFY(QFile::link(path, path));
+    } else if (kind == "unreadable") {
+        if (::geteuid() == 0)
+            QSKIP("root reads files whatever their permissions");
+        write(bytes);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    } else {
+        spec.pitch = kind == "pitch" ? 999999.0 : 0.0;
+        spec.yaw = kind == "yaw" ? 1e38 : 0.0;
+        spec.roll = kind == "roll" ? -180.5 : 0.0;
+        QVERIFY(SyntheticFlight::writePhoto(path, spec));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const Batch batch = readBatch({good, path});
+    QVERIFY(timer.elapsed() < 10000); // a FIFO is never waited on
+    QCOMPARE(batch.accepted, QStringList{good});
+    QCOMPARE(batch.refused, QStringList{path});
+    QVERIFY2(batch.reasons.value(0).startsWith(reason), qPrintable(batch.reasons.value(0)));
 }
 
 void TestFileWorker::nothingAccepted()

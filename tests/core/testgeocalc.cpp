@@ -379,7 +379,7 @@ void TestGeoCalc::zoneOf_data()
     QTest::newRow("-6.5") << -6.5 << 29;
     QTest::newRow("-180") << -180.0 << 1;
     QTest::newRow("179.99") << 179.99 << 60;
-    QTest::newRow("180") << 180.0 << 61;
+    QTest::newRow("180, the meridian of -180") << 180.0 << 60;
     QTest::newRow("0") << 0.0 << 31;
     QTest::newRow("-180.5") << -180.5 << 0;
     QTest::newRow("nan") << qQNaN() << 0;
@@ -402,7 +402,7 @@ void TestGeoCalc::geoToUtmZoneRule_data()
     QTest::newRow("-6.5") << -6.5 << 29;
     QTest::newRow("-180") << -180.0 << 1;
     QTest::newRow("179.99") << 179.99 << 60;
-    QTest::newRow("180 refused") << 180.0 << 0;
+    QTest::newRow("180, the meridian of -180") << 180.0 << 60;
     QTest::newRow("-181 refused") << -181.0 << 0;
 }
 
@@ -419,7 +419,7 @@ void TestGeoCalc::geoToUtmZoneRule()
     QCOMPARE(p.z, 123.456); // the height never enters PROJ
     QVERIFY(p.x > 160000.0 && p.x < 840000.0);
     const GeoPoint back = m_geo->utmToGeo(p);
-    QVERIFY(std::abs(back.lon - lon) < 1e-9);
+    QVERIFY(std::abs(std::remainder(back.lon - lon, 360.0)) < 1e-9); // 180 may come back as -180
     QVERIFY(std::abs(back.lat - 47.0) < 1e-9);
     QCOMPARE(back.h, 123.456);
 }

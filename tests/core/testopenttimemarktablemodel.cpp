@@ -64,6 +64,11 @@ private slots:
     void toLinesFirstRowAndModes_data();
     void toLinesFirstRowAndModes();
     void toLinesReportsNonNumbers();
+    void rowsThatAreNoPosition_data();
+    void rowsThatAreNoPosition();
+    void rowsAcrossTheAntimeridian();
+    void firstDataRow_data();
+    void firstDataRow();
     void degreesWithoutConverter();
     void degreesWithConverter();
     void modeIsReadWhenConverting();
@@ -386,8 +391,8 @@ void TestOpentTimeMarkTableModel::toLinesFirstRowAndModes()
 void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
 {
     OpentTimeMarkTableModel model(m_geo.get());
-    fill(model,
-         {"d0|10|20|30|1", "d1|1,234.5|20|30|1", "d2|1 234,5|20|30|1", "d3|10|20", "d4|10|x|30|"});
+    fill(model, {"d0|6000010|500020|30|1", "d1|1,234.5|500020|30|1", "d2|6 001 234,5|500020|30|1",
+                 "d3|6000010|500020", "d4|6000010|x|30|"});
     model.setColDate(1);
     model.setColX(2);
     model.setColY(3);
@@ -403,7 +408,7 @@ void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
     lines = model.toLines(&report);
     QCOMPARE(lines.size(), 5); // every row stays: pairing is by index
     QCOMPARE(lines.at(1).y, 0.0);
-    QCOMPARE(lines.at(2).y, 1234.5);
+    QCOMPARE(lines.at(2).y, 6001234.5);
     QCOMPARE(lines.at(3).z, 0.0);
     QCOMPARE(lines.at(3).sy, 0.0);
     QCOMPARE(lines.at(4).x, 0.0);
@@ -413,13 +418,140 @@ void TestOpentTimeMarkTableModel::toLinesReportsNonNumbers()
     QCOMPARE(report.firstInvalidRow, 2);
     QCOMPARE(report.firstInvalidColumn, 2);
     QCOMPARE(report.firstInvalidText, QStringLiteral("1,234.5"));
-    QVERIFY(report.warningText().startsWith(QStringLiteral("3 timemark row(s)")));
-    QVERIFY(report.warningText().contains(QStringLiteral("\"1,234.5\"")));
+    QCOMPARE(report.firstReason,
+             QStringLiteral("column 2 holds \"1,234.5\", which is not a number"));
+    QVERIFY(report.warningText().startsWith(
+        QStringLiteral("Timemark rows that are no usable position: 3. The file is refused")));
+    QVERIFY(report.warningText().contains(QStringLiteral("(first: row 2: column 2 holds")));
 
     model.removeRows(QList<int>{1, 3, 4});
     lines = model.toLines(&report);
     QVERIFY(!report.hasProblems());
     QVERIFY(report.warningText().isEmpty());
+}
+
+void TestOpentTimeMarkTableModel::rowsThatAreNoPosition_data()
+{
+    QTest::addColumn<bool>("degrees");
+    QTest::addColumn<QString>("middle"); // north|east|height of the second of three rows
+    QTest::addColumn<QString>("reason"); // of the second row; empty: every row is a position
+    QTest::newRow("metres") << false << "6000010|500010|100"
+                            << "";
+    QTest::newRow("quoted metres") << false << "\"6000010.0\"|\"500010\"|\"100\""
+                                   << "";
+    QTest::newRow("degrees as metres")
+        << false << "54.1|10.5|100"
+        << "easting 10.5 m is outside 100 000 to 900 000 m: the values look like degrees, or "
+           "metres in the wrong columns";
+    QTest::newRow("easting 5 000 000") << false << "6000010|5000000|100"
+                                       << "easting 5000000 m is outside 100 000 to 900 000 m";
+    QTest::newRow("northing 1e20") << false << "1e20|500000|100"
+                                   << "northing 1e+20 m is outside -10 000 000 to 10 000 000 m";
+    QTest::newRow("height 1e20") << false << "6000010|500000|1e20"
+                                 << "height 1e+20 m is outside -11 000 to 100 000 m";
+    QTest::newRow("height -11 001") << false << "6000010|500000|-11001"
+                                    << "height -11001 m";
+    QTest::newRow("2000 km away")
+        << false << "8000010|500000|100"
+        << "it lies 2000 km from the median position of the file, more than 1 000 km";
+    QTest::newRow("empty height") << false << "6000010|500000|"
+                                  << "column 4 is empty";
+    QTest::newRow("degrees") << true << "54.1|10.1|100"
+                             << "";
+    QTest::newRow("quoted degrees") << true << "\"54.1\"|\"10.1\"|100"
+                                    << "";
+    QTest::newRow("latitude 95") << true << "95|10|100"
+                                 << "latitude 95 is outside -90 to 90 degrees";
+    QTest::newRow("latitude -90.5") << true << "-90.5|10|100"
+                                    << "latitude -90.5 is outside";
+    QTest::newRow("longitude -180.5") << true << "54|-180.5|100"
+                                      << "longitude -180.5 is outside -180 to 180 degrees";
+    QTest::newRow("nan") << true << "nan|10|100"
+                         << "column 2 holds \"nan\", which is not a number";
+    QTest::newRow("inf") << true << "54|inf|100"
+                         << "column 3 holds \"inf\", which is not a number";
+    QTest::newRow("metres as degrees") << true << "6000010|500000|100"
+                                       << "latitude 6000010 is outside -90 to 90 degrees";
+    QTest::newRow("4.5 instead of 54") << true << "4.5|10|100"
+                                       << "km from the median position";
+}
+
+void TestOpentTimeMarkTableModel::rowsThatAreNoPosition()
+{
+    QFETCH(bool, degrees);
+    QFETCH(QString, middle);
+    QFETCH(QString, reason);
+    setMode(degrees);
+    OpentTimeMarkTableModel model(m_geo.get());
+    const QString first = degrees ? "d0|54|10|100" : "d0|6000000|500000|100";
+    const QString last = degrees ? "d2|54.2|10.2|100" : "d2|6000020|500020|100";
+    fill(model, {"Date|North|East|H", first, "d1|" + middle, last});
+    model.setColDate(1);
+    model.setColX(2);
+    model.setColY(3);
+    model.setColZ(4);
+    model.setFirstRow(2);
+    LineConversionReport report;
+    const QList<Line> lines = model.toLines(&report);
+    QCOMPARE(lines.size(), 3); // every row is handed out; the caller refuses the file
+    QCOMPARE(report.invalidRows, reason.isEmpty() ? 0 : 1);
+    QVERIFY2(reason.isEmpty() ? report.firstReason.isEmpty() : report.firstReason.contains(reason),
+             qPrintable(report.firstReason));
+    if (!reason.isEmpty()) {
+        QCOMPARE(report.firstInvalidRow, 3);
+        QVERIFY(report.warningText().contains("(first: row 3: " + report.firstReason + ")"));
+    } else if (degrees) {
+        QCOMPARE(lines.at(1).lat, 54.1);
+        QCOMPARE(lines.at(1).zone, 32);
+    } else {
+        QCOMPARE(lines.at(1).y, 6000010.0);
+        QCOMPARE(lines.at(1).z, 100.0);
+    }
+}
+
+void TestOpentTimeMarkTableModel::rowsAcrossTheAntimeridian()
+{
+    // 179.99 east and 179.99 west are 2 km apart, not 40 000; 180 itself is zone 60.
+    setMode(true);
+    OpentTimeMarkTableModel model(m_geo.get());
+    fill(model,
+         {"d0|-16.5|179.99|10", "d1|-16.5|180|10", "d2|-16.5|-180|10", "d3|-16.5|-179.99|10"});
+    model.setColX(2);
+    model.setColY(3);
+    model.setColZ(4);
+    LineConversionReport report;
+    const QList<Line> lines = model.toLines(&report);
+    QVERIFY2(!report.hasProblems(), qPrintable(report.warningText()));
+    QCOMPARE(lines.at(0).zone, 60);
+    QCOMPARE(lines.at(1).zone, 60);
+    QCOMPARE(lines.at(2).zone, 1);
+    QCOMPARE(lines.at(3).zone, 1);
+}
+
+void TestOpentTimeMarkTableModel::firstDataRow_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("first");
+    // An RTKLIB solution's data begins after its header, even a damaged first line.
+    QTest::newRow("RTKLIB") << QStringList{"%|program|RTKPOST", "%|GPST|latitude(deg)",
+                                           "d|corrupt|10|100", "d|54|10|100"}
+                            << 3;
+    QTest::newRow("header of labels") << QStringList{"Date|North|East|H", "d|\"54\"|10|100"} << 2;
+    QTest::newRow("no header") << QStringList{"d|54|10|100"} << 1;
+    QTest::newRow("no data") << QStringList{"Date|North|East|H"} << 0;
+}
+
+void TestOpentTimeMarkTableModel::firstDataRow()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(int, first);
+    setMode(true);
+    OpentTimeMarkTableModel model(m_geo.get());
+    fill(model, rows);
+    model.setColX(2);
+    model.setColY(3);
+    model.setColZ(4);
+    QCOMPARE(model.firstDataRow(), first);
 }
 
 void TestOpentTimeMarkTableModel::degreesWithoutConverter()

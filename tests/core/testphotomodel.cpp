@@ -30,6 +30,7 @@ private slots:
     void removeFromAndRemovePhoto();
     void removeMissing();
     void urlAndPathEntries();
+    void samePhotoTwiceIsSkipped();
     void appendPhotos();
     void quarantine();
     void readers();
@@ -101,9 +102,10 @@ void TestPhotoModel::addThroughTheReaderThread()
     QCOMPARE(model.totalVolume(), volume);
 
     // The thread was stopped, so a next batch starts it again and appends.
-    QVERIFY(addAndWait(model, {entries.first()}));
+    const QString fifth = photo("y4.jpg", 4);
+    QVERIFY(addAndWait(model, {fifth}));
     QCOMPARE(model.rowCount(), 5);
-    QCOMPARE(model.entry(4), entries.first());
+    QCOMPARE(model.entry(4), fifth);
 }
 
 void TestPhotoModel::addWithSomeRefused()
@@ -159,9 +161,9 @@ void TestPhotoModel::secondBatchWhileReading()
     // The reader still walks the first list: a second one is turned away, not raced.
     QVERIFY(!model.addPhotos({p}));
     QVERIFY(added.wait(10000));
-    QCOMPARE(model.rowCount(), 200);
-    QVERIFY(addAndWait(model, {p}));
-    QCOMPARE(model.rowCount(), 201);
+    QCOMPARE(model.rowCount(), 1); // the same photo 200 times is one photo
+    QVERIFY(addAndWait(model, {photo("y1.jpg", 1)}));
+    QCOMPARE(model.rowCount(), 2);
 }
 
 void TestPhotoModel::roles()
@@ -297,14 +299,36 @@ void TestPhotoModel::urlAndPathEntries()
     spec.gimbalPitch = -45.0;
     QVERIFY(SyntheticFlight::writePhoto(path, spec));
     const QString url = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
-    QVERIFY(addAndWait(model, {url, path}));
+    const QString other = photo("other.jpg", 7);
+    QVERIFY(addAndWait(model, {url, other}));
     // Entries keep the form they arrived in, and both reach the file.
-    QCOMPARE(model.entries(), (QStringList{url, path}));
-    QCOMPARE(model.totalVolume(), 2 * QFileInfo(path).size());
+    QCOMPARE(model.entries(), (QStringList{url, other}));
+    QCOMPARE(model.totalVolume(), QFileInfo(path).size() + QFileInfo(other).size());
     QCOMPARE(model.data(model.index(0, 0), PhotoModel::GimbalPitchRole).toDouble(), -45.0);
     QVERIFY(model.removeMissing().isEmpty());
     QVERIFY(QFile::remove(path));
-    QCOMPARE(model.removeMissing(), (QStringList{url, path}));
+    QCOMPARE(model.removeMissing(), (QStringList{url}));
+}
+
+void TestPhotoModel::samePhotoTwiceIsSkipped()
+{
+    // Whatever form an entry takes, the real path decides; each duplicate is named.
+    PhotoModel model;
+    const QString a = photo("dup_a.jpg", 1);
+    const QString b = photo("dup_b.jpg", 2);
+    const QString link = m_dir.filePath("dup_link.jpg");
+    QVERIFY(QFile::link(a, link));
+    const QString url = QUrl::fromLocalFile(b).toString(QUrl::FullyEncoded);
+    const QString dotted = m_dir.path() + "/./dup_a.jpg";
+    QVERIFY(addAndWait(model, {a, b}));
+    QSignalSpy refused(&model, &PhotoModel::photosRefused);
+    QVERIFY(addAndWait(model, {link, url, dotted, photo("dup_c.jpg", 3)}));
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused.first().at(0).toStringList(), (QStringList{link, url, dotted}));
+    const QStringList reasons = refused.first().at(1).toStringList();
+    QCOMPARE(reasons.value(0), "is the same photo as " + a + ", already in the list");
+    QCOMPARE(reasons.value(1), "is the same photo as " + b + ", already in the list");
 }
 
 void TestPhotoModel::appendPhotos()

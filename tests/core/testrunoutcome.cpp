@@ -43,21 +43,32 @@ void TestRunOutcome::problems()
     QVERIFY(RunOutcome::problems(report).isEmpty());
     QVERIFY(RunOutcome::attentionText(report).isEmpty());
 
+    report.unfinishedFiles << "fileData.txt.part";
     report.skipped = 1;
     report.notCopied << "/f/DJI_0002.JPG";
     report.notCopiedReasons << "No such file or directory";
     report.metadataFailed = 1;
     report.metadataProblems << "/f/DJI_0003.JPG: 11 - bad XMP";
+    report.withoutPosition = 1;
+    report.withoutPositionPhotos << "/f/DJI_0005.JPG";
+    report.withoutPositionReasons << "has no timemark row (4 rows for 5 photos)";
+    // Each photo without a line is told once, with the reason that matters most.
+    report.withoutLine = 3;
+    report.withoutLinePhotos << "/f/DJI_0003.JPG" << "/f/DJI_0005.JPG" << "/f/DJI_0006.JPG";
+    report.withoutLineReasons << "Exiv2" << "no row" << "disk full";
     report.notGeotagged = 1;
     report.notGeotaggedPhotos << "/f/DJI_0004.JPG";
-    report.withoutPosition = 2;
     report.notReached = 3;
     QCOMPARE(RunOutcome::problems(report),
-             (QStringList{"Not copied: /f/DJI_0002.JPG (No such file or directory)",
+             (QStringList{"The output folder holds fileData.txt.part, the unfinished coordinate "
+                          "file of a run that did not end",
+                          "Not copied: /f/DJI_0002.JPG (No such file or directory)",
+                          "Without a position, so without geotag and line: /f/DJI_0005.JPG has "
+                          "no timemark row (4 rows for 5 photos)",
                           "Metadata could not be read or written: /f/DJI_0003.JPG: 11 - bad XMP",
+                          "Missing from the coordinate file: /f/DJI_0006.JPG (disk full)",
                           "Copied without latitude and longitude, no UTM zone is set: "
                           "/f/DJI_0004.JPG",
-                          "Photos without a timemark row, given position 0: 2",
                           "Photos not processed because the run broke off first: 3"}));
     QCOMPARE(RunOutcome::problemCount(report), 8);
     QCOMPARE(RunOutcome::attentionText(report),

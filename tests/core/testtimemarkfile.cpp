@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -72,6 +73,8 @@ private slots:
     void realFiles_data();
     void realFiles();
     void realDmsFileByJoining();
+    void rtklibForms_data();
+    void rtklibForms();
     void realCorruptCellIsReported();
 
 private:
@@ -177,8 +180,16 @@ void TestTimemarkFile::detectionStoresFoldersAndLogs()
     QCOMPARE(Keys::OutputDir.read(s), m_dir.filePath(QStringLiteral("flight")));
     QCOMPARE(g_messages, QStringList{QStringLiteral("Info: Timemark file was selected")});
 
-    // A folder is not a timemark file.
+    // Neither is a folder, nor a FIFO, which is not even waited on.
     QVERIFY(!file.detectSeparator(m_dir.filePath(QStringLiteral("flight"))));
+    QCOMPARE(file.errorText(),
+             QStringLiteral("The timemark file %1 is a folder").arg(m_dir.filePath("flight")));
+    const QString fifo = m_dir.filePath(QStringLiteral("flight/fifo.csv"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(!file.detectSeparator(fifo));
+    QCOMPARE(file.errorText(),
+             QStringLiteral("The timemark file %1 is a FIFO (named pipe), not a file").arg(fifo));
+    QVERIFY(!file.loadTable());
 }
 
 void TestTimemarkFile::detectionRespectsSwitches_data()
@@ -527,38 +538,82 @@ void TestTimemarkFile::realDmsFileByJoining()
         QSKIP("The real sample folder is absent");
     QSettings s;
     Keys::CoordinateType.write(s, Keys::CoordinateTypeWgs84);
+    // Degrees, minutes and seconds are joined as the file is loaded, so the columns number as
+    // in the decimal-degree file of the same solution and the same roles read both.
+    QList<Line> both[2];
+    const char *names[] = {"lla__lla_gpst2_111_dd.pos", "lla__lla_gpst2_111_ds.pos"};
+    for (int f = 0; f < 2; ++f) {
+        OpentTimeMarkTableModel model(m_geo.get());
+        TimemarkFile file(&model);
+        QVERIFY(file.detectSeparator(dir + QStringLiteral("/pos/") + names[f]));
+        QVERIFY(file.loadTable());
+        QCOMPARE(model.rowCount(), 15);
+        QCOMPARE(model.columnCount(), 24);
+        model.setColDate(1);
+        model.setColX(3);
+        model.setColY(4);
+        model.setColZ(5);
+        model.setFirstRow(model.firstDataRow());
+        QCOMPARE(model.firstRow(), 14);
+        QCOMPARE(model.lineNumber(13), 15);
+        LineConversionReport report;
+        both[f] = model.toLines(&report);
+        QVERIFY2(!report.hasProblems(), qPrintable(report.warningText()));
+        if (f == 1)
+            QVERIFY(cellsText(model.rowCells(13))
+                        .startsWith(QStringLiteral(
+                            "2023/01/08|10:00:00.000|29 59 59.97974|94 59 59.97412|-9.3615|")));
+    }
+    QCOMPARE(both[1].size(), 2);
+    // The file gives seconds to 5 decimals (1.4e-9 degrees); beyond that rounding they agree
+    // to 1e-9 degrees.
+    const double rounding = 0.5 * 0.00001 / 3600.0;
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(qAbs(both[1].at(i).lat - both[0].at(i).lat) <= 1e-9 + rounding);
+        QVERIFY(qAbs(both[1].at(i).lon - both[0].at(i).lon) <= 1e-9 + rounding);
+        QCOMPARE(both[1].at(i).z, both[0].at(i).z);
+        QCOMPARE(both[1].at(i).zone, 46);
+    }
+}
+
+void TestTimemarkFile::rtklibForms_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message"); // empty: loads
+    QTest::newRow("ECEF") << "ecef__ecef_gpst2_111_dd.pos"
+                          << "is an RTKLIB solution in ECEF (x-ecef, y-ecef, z-ecef) form, which "
+                             "holds no latitude, longitude or UTM position: export the solution "
+                             "as latitude/longitude/height";
+    QTest::newRow("baseline") << "generated"
+                              << "is an RTKLIB solution in baseline (e-baseline, n-baseline, "
+                                 "u-baseline) form";
+    QTest::newRow("latitude/longitude") << "lla__lla_utc_111_dd.pos"
+                                        << "";
+}
+
+void TestTimemarkFile::rtklibForms()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QString path = TestEnv::testDataDir() + QStringLiteral("/pos/") + name;
+    if (name == "generated") {
+        path = write(QStringLiteral("baseline.pos"),
+                     "% (e/n/u-baseline=WGS84,Q=1:fix,2:float,3:sbas,4:dgps,5:single,6:ppp)\n"
+                     "%  GPST                  e-baseline(m)  n-baseline(m)  u-baseline(m)   Q  "
+                     "ns\n"
+                     "2023/01/08 10:00:00.000   12.5010   -3.2500   0.0120   1  12\n");
+    } else if (TestEnv::testDataDir().isEmpty()) {
+        QSKIP("The real sample folder is absent");
+    }
     OpentTimeMarkTableModel model(m_geo.get());
     TimemarkFile file(&model);
-    QVERIFY(file.detectSeparator(dir + QStringLiteral("/pos/lla__lla_gpst2_111_ds.pos")));
-    QVERIFY(file.loadTable());
-    QCOMPARE(model.rowCount(), 15);
-    QCOMPARE(model.columnCount(), 28);
-    QVERIFY(
-        cellsText(model.rowCells(13))
-            .startsWith(QStringLiteral("2023/01/08|10:00:00.000|29|59|59.97974|94|59|59.97412|")));
-    model.setFirstRow(14);
-    model.setColDate(1);
-    model.setColX(3);
-    model.setColY(4);
-    model.setColZ(9);
-    // As cells, the minutes are taken for the longitude: the operator must join first.
-    QCOMPARE(model.toLines().first().lon, 59.0);
-
-    model.joinCols(2, 4); // latitude
-    model.joinCols(3, 5); // longitude, now starting at the fourth cell
-    model.setColZ(5);
-    QCOMPARE(model.columnCount(), 24);
-    QCOMPARE(model.rowCells(13).at(2), QStringLiteral("29 59 59.97974 "));
-    LineConversionReport report;
-    const QList<Line> lines = model.toLines(&report);
-    QVERIFY2(!report.hasProblems(), qPrintable(report.warningText()));
-    QCOMPARE(lines.size(), 2);
-    // Seconds with five decimals are 3e-9 degrees apart.
-    QVERIFY(qAbs(lines.at(0).lat - 29.999994371) < 1e-8);
-    QVERIFY(qAbs(lines.at(0).lon - 94.999992812) < 1e-8);
-    QVERIFY(qAbs(lines.at(1).lat - 30.000005283) < 1e-8);
-    QCOMPARE(lines.at(0).z, -9.3615);
-    QCOMPARE(lines.at(0).zone, 46);
+    QVERIFY(file.detectSeparator(path));
+    QCOMPARE(file.loadTable(), message.isEmpty());
+    QVERIFY2(file.errorText() == (message.isEmpty() ? QString() : path + " " + message) ||
+                 file.errorText().startsWith(path + " " + message),
+             qPrintable(file.errorText()));
+    if (!message.isEmpty())
+        QCOMPARE(model.rowCount(), 0);
 }
 
 void TestTimemarkFile::realCorruptCellIsReported()
@@ -581,7 +636,10 @@ void TestTimemarkFile::realCorruptCellIsReported()
     QCOMPARE(report.firstInvalidRow, 15);
     QCOMPARE(report.firstInvalidColumn, 3);
     QCOMPARE(report.firstInvalidText, QStringLiteral("corrupt"));
-    QVERIFY(report.warningText().contains(QStringLiteral("row 15")));
+    QCOMPARE(report.firstInvalidLine, 16);
+    QVERIFY2(report.warningText().contains(QStringLiteral(
+                 "(first: line 16: column 3 holds \"corrupt\", which is not a number)")),
+             qPrintable(report.warningText()));
     QCOMPARE(lines.at(1).lat, 0.0);
     QCOMPARE(lines.at(1).lon, 94.999995363);
     QCOMPARE(lines.at(2).lat, 30.000005283);

@@ -207,13 +207,16 @@ void TestMainWindowRun::checksBeforeTheRun()
         return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->processingButton()->isBusy(), 20000);
-    // The photo without a row is processed all the same, and the operator is told.
-    QCOMPARE(TestFiles::readLines(output() + "/fileData.txt").size(), 4);
+    // The photo without a row gets no coordinate, and the operator is told which and why.
+    QCOMPARE(TestFiles::readLines(output() + "/fileData.txt").size(), 3);
     QVERIFY(status()->text().contains(QStringLiteral("1 photos need attention")));
     QVERIFY(m_window->errorWindow()->isVisible());
     QCOMPARE(m_window->errorWindow()->windowTitle(), QStringLiteral("Processing report"));
-    QVERIFY(m_window->errorWindow()->html().contains(
-        QStringLiteral("Photos without a timemark row, given position 0: 1")));
+    QVERIFY2(m_window->errorWindow()->html().contains(
+                 QStringLiteral("Without a position, so without geotag and line: %1 has no "
+                                "timemark row (2 rows for 3 photos)")
+                     .arg(photos.at(2))),
+             qPrintable(m_window->errorWindow()->html()));
 }
 
 void TestMainWindowRun::existingCoordinateFileStopsTheRun()

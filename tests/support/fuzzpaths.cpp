@@ -73,10 +73,10 @@ void checkLines(const OpentTimeMarkTableModel &model, const GeoCalc *geoCalc, co
             *broken << where + QStringLiteral(": impossible count of invalid rows");
         if (report.hasProblems() == report.warningText().isEmpty())
             *broken << where + QStringLiteral(": warning text disagrees with the report");
-        if (report.hasProblems() &&
-            (report.firstInvalidRow < model.firstRow() ||
-             report.firstInvalidRow > model.rowCount() || report.firstInvalidColumn < 1))
-            *broken << where + QStringLiteral(": the first invalid cell lies outside the data");
+        if (report.hasProblems() && (report.firstInvalidRow < model.firstRow() ||
+                                     report.firstInvalidRow > model.rowCount() ||
+                                     report.firstInvalidColumn < 0 || report.firstReason.isEmpty()))
+            *broken << where + QStringLiteral(": the first invalid row lies outside the data");
         for (const Line &line : lines) {
             if (!finite(line)) {
                 *broken << where + QStringLiteral(": a line holds a value that is no number");
@@ -263,10 +263,13 @@ QStringList FuzzPaths::photo(const QByteArray &bytes, const QString &scratchDir,
         const Exiv2::Image::AutoPtr image = PhotoFile::openMetadata(path);
         const Exiv2::XmpData &xmp = image->xmpData();
         const Exiv2::ExifData &exif = image->exifData();
-        const bool attitude =
-            PhotoFile::xmpNumber(xmp, Exiv2::XmpKey("Xmp.drone-dji.FlightPitchDegree")) &&
-            PhotoFile::xmpNumber(xmp, Exiv2::XmpKey("Xmp.drone-dji.FlightYawDegree")) &&
+        const auto pitch =
+            PhotoFile::xmpNumber(xmp, Exiv2::XmpKey("Xmp.drone-dji.FlightPitchDegree"));
+        const auto yaw = PhotoFile::xmpNumber(xmp, Exiv2::XmpKey("Xmp.drone-dji.FlightYawDegree"));
+        const auto roll =
             PhotoFile::xmpNumber(xmp, Exiv2::XmpKey("Xmp.drone-dji.FlightRollDegree"));
+        const bool attitude =
+            pitch && yaw && roll && PhotoFile::attitudeProblem(*pitch, *yaw, *roll).isEmpty();
         if (attitude != accepted)
             broken << QStringLiteral("the reader and a second reading disagree on the attitude");
         const auto gimbal =

@@ -23,7 +23,10 @@ void TestEnv::isolate(const QTemporaryDir &dir)
 
 QString TestEnv::testDataDir()
 {
-    const QString dir = QStringLiteral(KESTRIX_TESTDATA_DIR);
+    // A worktree beside the others does not find the samples beside the repository.
+    const QString dir = qEnvironmentVariableIsSet("KESTRIX_TESTDATA_DIR")
+                            ? qEnvironmentVariable("KESTRIX_TESTDATA_DIR")
+                            : QStringLiteral(KESTRIX_TESTDATA_DIR);
     return QDir(dir).exists() ? QDir(dir).absolutePath() : QString();
 }
 

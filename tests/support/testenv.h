@@ -13,7 +13,8 @@ public:
     /// Points the settings store into @p dir, enables test mode, sets the identity and
     /// initialises Exiv2. Call from initTestCase() before anything opens QSettings.
     static void isolate(const QTemporaryDir &dir);
-    /// The real-world sample folder, or an empty string when it is absent.
+    /// The real-world sample folder ($KESTRIX_TESTDATA_DIR when set), or an empty string when
+    /// it is absent.
     static QString testDataDir();
     /// True in a sanitizer build, whose memory use says nothing about the program's own.
     static bool isSanitized();

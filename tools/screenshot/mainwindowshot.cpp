@@ -1,13 +1,19 @@
 // Makes the README's picture of the main window: two blocks filled from synthetic flights, the
 // window grabbed into a PNG. Drives the window through its own interface, like a test, so the
 // program itself needs no switch for it. Run through tools/screenshots.sh.
+//
+// With --fly-view FILE (on an X display) it also opens the first block's flight graph beside
+// the window, quarantines the rows of one rectangle on the map, selects those of another, and
+// writes the screen with both windows into FILE.
 
 #include "app/aboutwindow.h"
 #include "app/appinfo.h"
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
+#include "graph/flygraph.h"
 #include "photos/exivsetup.h"
 #include "photos/photomodel.h"
 #include "settings/settingskeys.h"
@@ -18,9 +24,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <qcustomplot.h>
 
 #include <cstdio>
 
@@ -58,6 +67,64 @@ bool fillBlock(Fly *fly, const QString &dir, int photos, int rows)
     return true;
 }
 
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+/// Drags a selection rectangle on the plot between two map positions (metres).
+void dragOnMap(QCustomPlot *plot, QPointF fromMetres, QPointF toMetres)
+{
+    const auto pixel = [plot](QPointF m) {
+        return QPoint(int(plot->xAxis->coordToPixel(m.x())), int(plot->yAxis->coordToPixel(m.y())));
+    };
+    const QPoint from = pixel(fromMetres);
+    const QPoint to = pixel(toMetres);
+    sendMouse(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    sendMouse(plot, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+    sendMouse(plot, QEvent::MouseMove, to, Qt::LeftButton);
+    sendMouse(plot, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    QTest::qWait(100);
+}
+
+/// The first block's graph beside the window, with quarantined and selected rows.
+bool shootFlyView(MainWindow &window, const QString &path)
+{
+    Fly *fly = window.blocks().first();
+    // Strips flown back and forth make a path worth looking at; the dates stay.
+    QList<Line> rows = fly->data()->timemarks()->rows();
+    const QList<Line> survey = SyntheticFlight::surveyLines(rows.size(), 5);
+    for (int i = 0; i < rows.size(); ++i) {
+        rows[i].x = survey.at(i).x;
+        rows[i].y = survey.at(i).y;
+    }
+    fly->data()->addTimemarks(rows, true);
+    window.move(0, 0);
+    QTest::mouseClick(fly->findChild<QToolButton *>(QStringLiteral("btn_flyView")), Qt::LeftButton);
+    FlyGraph *graph = fly->graph();
+    if (!graph || !QTest::qWaitForWindowExposed(graph))
+        return false;
+    graph->move(window.frameGeometry().right() + 8, 0);
+    graph->resize(700, window.frameGeometry().height());
+    QTest::qWait(300);
+    QTest::mouseClick(graph->findChild<QToolButton *>(QStringLiteral("btn_select")),
+                      Qt::LeftButton);
+    QCustomPlot *plot = graph->plot();
+    // Rows 10 m apart along the strips, strips 40 m apart from (500000, 6000000).
+    dragOnMap(plot, {500070.0, 6000045.0}, {500090.0, 6000025.0});
+    QTest::mouseClick(graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine")),
+                      Qt::LeftButton);
+    dragOnMap(plot, {500110.0, 6000035.0}, {500130.0, 6000005.0});
+    QTest::qWait(300);
+    const QRect area = window.frameGeometry().united(graph->frameGeometry());
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(path, "PNG");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,6 +139,10 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("size"),
                       QStringLiteral("Window size, WxH (default 1300x760)."),
                       QStringLiteral("size"), QStringLiteral("1300x760")});
+    parser.addOption({QStringLiteral("fly-view"),
+                      QStringLiteral("Also write the screen with the first block's flight graph "
+                                     "into this PNG file (needs an X display)."),
+                      QStringLiteral("file")});
     parser.addOption({QStringLiteral("about"),
                       QStringLiteral("Also write the about box into this PNG file."),
                       QStringLiteral("file")});
@@ -120,7 +191,9 @@ int main(int argc, char *argv[])
             !about.grab().save(parser.value(QStringLiteral("about")), "PNG"))
             return 1;
     }
-    const bool saved = window.grab().save(parser.value(QStringLiteral("out")), "PNG");
+    const bool saved = window.grab().save(parser.value(QStringLiteral("out")), "PNG") &&
+                       (!parser.isSet(QStringLiteral("fly-view")) ||
+                        shootFlyView(window, parser.value(QStringLiteral("fly-view"))));
     QDir(demo).removeRecursively();
     if (!saved) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(parser.value(QStringLiteral("out"))));

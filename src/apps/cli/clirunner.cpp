@@ -1,6 +1,7 @@
 #include "clirunner.h"
 
 #include "app/logcategories.h"
+#include "app/regularfile.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/flydata.h"
 #include "geo/geocalc.h"
@@ -26,15 +27,39 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+// Said by the handler itself, which may only write bytes prepared beforehand.
+char g_endingText[512];
+size_t g_endingSize = 0;
 
-extern "C" void onInterrupt(int)
+extern "C" void onInterrupt(int number)
 {
-    g_interrupted = true;
+    if (!g_interrupted.exchange(true))
+        return;
+    // A second interrupt: the operator wants out now, also when the run waits for a slow
+    // disk. Nothing half-written remains under a final name: copies are moved into place
+    // whole, and the coordinate file keeps its temporary name, which the next run reports.
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, g_endingText, g_endingSize);
+    std::signal(number, SIG_DFL);
+    std::raise(number);
+}
+
+void installInterruptHandler(const QString &endingText)
+{
+    const QByteArray text = endingText.toLocal8Bit() + '\n';
+    g_endingSize = size_t(qMin(text.size(), int(sizeof g_endingText)));
+    std::memcpy(g_endingText, text.constData(), g_endingSize);
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
 }
 
 // Digit runs compare by value, everything else without regard to letter case.
@@ -117,8 +142,6 @@ void CliRunner::applyOverrides()
         Keys::MetaPosSy.write(s, c.value(5, 0));
         Keys::MetaPosSz.write(s, c.value(6, 0));
     }
-    if (o.firstRow)
-        Keys::MetaPosFirst.write(s, *o.firstRow);
     if (o.offset) {
         Keys::OffsetX.write(s, o.offset->at(0));
         Keys::OffsetY.write(s, o.offset->at(1));
@@ -145,40 +168,115 @@ void CliRunner::applyOverrides()
     }
 }
 
-bool CliRunner::prepareOutputDir()
+bool CliRunner::checkOutputDir()
 {
+    // Nothing is created before every check passed: a refused run leaves no empty folder.
     const QFileInfo info(m_options.outDir);
     if (info.exists() && !info.isDir()) {
         m_err << tr("The output folder %1 is a file").arg(m_options.outDir) << Qt::endl;
         return false;
     }
-    if (!info.exists() && !QDir().mkpath(m_options.outDir)) {
-        m_err << tr("Cannot create the output folder %1").arg(m_options.outDir) << Qt::endl;
+    if (info.exists())
+        return true;
+    const QString ancestor = existingAncestor(m_options.outDir);
+    QString problem;
+    if (!QFileInfo(ancestor).isDir())
+        problem = tr("%1 is a file").arg(ancestor);
+    else if (!QFileInfo(ancestor).isWritable())
+        problem = tr("%1 is not writable").arg(ancestor);
+    if (!problem.isEmpty()) {
+        m_err << tr("Cannot create the output folder %1: %2").arg(m_options.outDir, problem)
+              << Qt::endl;
         return false;
     }
     return true;
 }
 
-QStringList CliRunner::expandPhotos(const QStringList &paths, QStringList *missing)
+bool CliRunner::createOutputDir()
+{
+    if (QFileInfo(m_options.outDir).isDir() || QDir().mkpath(m_options.outDir))
+        return true;
+    m_err << tr("Cannot create the output folder %1").arg(m_options.outDir) << Qt::endl;
+    return false;
+}
+
+QString CliRunner::existingAncestor(const QString &path)
+{
+    QString dir = QFileInfo(path).absoluteFilePath();
+    while (!QFileInfo::exists(dir) && QFileInfo(dir).dir().absolutePath() != dir)
+        dir = QFileInfo(dir).dir().absolutePath();
+    return dir;
+}
+
+QStringList CliRunner::expandPhotos(const QStringList &paths, QStringList *refused)
 {
     QStringList photos;
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
-            // Name filters match without regard to letter case.
-            QStringList names = QDir(path).entryList({"*.jpg", "*.jpeg"}, QDir::Files);
+            // Name filters match without regard to letter case. Anything under a photo's name
+            // is looked at: a FIFO, a folder or a broken link is named, not passed over.
+            QStringList names =
+                QDir(path).entryList({"*.jpg", "*.jpeg"}, QDir::Files | QDir::Dirs |
+                                                              QDir::NoDotAndDotDot | QDir::System);
             // Natural order, as a file manager shows them: DJI_9999 before DJI_10000. Photos
             // are paired with timemark rows by this order, so it must not depend on the locale.
             std::sort(names.begin(), names.end(), naturalLess);
-            for (const QString &name : names)
-                photos << QDir(path).absoluteFilePath(name);
-        } else if (info.isFile()) {
-            photos << info.absoluteFilePath();
-        } else {
-            *missing << path;
+            for (const QString &name : names) {
+                const QString photo = QDir(path).absoluteFilePath(name);
+                const QString problem = RegularFile::problem(photo);
+                if (problem.isEmpty())
+                    photos << photo;
+                else
+                    *refused << tr("Photo %1 %2").arg(photo, problem);
+            }
+            continue;
         }
+        const QString problem = RegularFile::problem(path);
+        if (problem.isEmpty())
+            photos << info.absoluteFilePath();
+        else
+            *refused << tr("Photo %1 %2").arg(path, problem);
     }
     return photos;
+}
+
+bool CliRunner::chooseFirstRow(OpentTimeMarkTableModel &table, const QString &path, int number)
+{
+    int row = table.firstRow(); // the stored setting, a table row as the window keeps it
+    if (m_options.firstRowAuto) {
+        row = table.firstDataRow();
+        if (row == 0) {
+            m_err << tr("Timemark file %1: no data row found (--first-row auto)").arg(path)
+                  << Qt::endl;
+            return false;
+        }
+    } else if (m_options.firstRow) {
+        row = table.rowOfLine(*m_options.firstRow);
+        if (row == 0) {
+            m_err << tr("Timemark file %1: line %2 is past its last row")
+                         .arg(path)
+                         .arg(*m_options.firstRow)
+                  << Qt::endl;
+            return false;
+        }
+    }
+    table.setFirstRow(row);
+    if (row > table.rowCount())
+        return true;
+    // Told so that a first row off by a line is seen before the photos are paired.
+    const QVector<QString> cells = table.rowCells(row - 1);
+    QString shown = table.colDate() > 0 && table.colDate() <= cells.size()
+                        ? cells.at(table.colDate() - 1).trimmed()
+                        : QStringList(cells.mid(0, 3).toList()).join(QLatin1Char(' '));
+    if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) && shown.endsWith(QLatin1Char('"')))
+        shown = shown.mid(1, shown.size() - 2);
+    m_err << tr("Block %1: first timemark row: line %2 (%3)")
+                 .arg(number)
+                 .arg(table.lineNumber(row - 1))
+                 .arg(shown)
+          << Qt::endl;
+    return true;
 }
 
 bool CliRunner::loadBlock(const CliBlock &block, int number)
@@ -190,8 +288,9 @@ bool CliRunner::loadBlock(const CliBlock &block, int number)
     TimemarkFile file(&table);
     file.setRemembersChoices(false);
     bool recognised = false;
-    if (!QFileInfo(block.timemarks).isFile()) {
-        m_err << tr("Timemark file %1 does not exist").arg(block.timemarks) << Qt::endl;
+    const QString problem = RegularFile::problem(block.timemarks);
+    if (!problem.isEmpty()) {
+        m_err << tr("Timemark file %1 %2").arg(block.timemarks, problem) << Qt::endl;
         return false;
     }
     if (m_options.delimiter) {
@@ -209,10 +308,15 @@ bool CliRunner::loadBlock(const CliBlock &block, int number)
         return false;
     }
     file.applyStoredColumns();
+    if (!chooseFirstRow(table, block.timemarks, number))
+        return false;
     LineConversionReport report;
     const QList<Line> lines = table.toLines(&report);
-    if (report.hasProblems())
-        m_err << tr("Warning: %1: %2").arg(block.timemarks, report.warningText()) << Qt::endl;
+    // Refused as a whole: dropping a row would pair every later photo with the wrong row.
+    if (report.hasProblems()) {
+        m_err << tr("Timemark file %1: %2").arg(block.timemarks, report.warningText()) << Qt::endl;
+        return false;
+    }
     QSettings s;
     fly->setDelimiter(file.separatorPattern());
     fly->setColumns(BlockColumns{Keys::MetaPosDate.read(s), Keys::MetaPosSx.read(s),
@@ -220,28 +324,36 @@ bool CliRunner::loadBlock(const CliBlock &block, int number)
     fly->setTimemarkFileName(block.timemarks);
     fly->addTimemarks(lines, false);
 
-    QStringList missing;
-    const QStringList photos = expandPhotos(block.photos, &missing);
-    for (const QString &path : missing)
-        m_err << tr("Photo %1 does not exist").arg(path) << Qt::endl;
-    if (!missing.isEmpty())
+    QStringList unusable;
+    const QStringList photos = expandPhotos(block.photos, &unusable);
+    for (const QString &text : unusable)
+        m_err << text << Qt::endl;
+    if (!unusable.isEmpty())
         return false;
-    QStringList refused;
     QEventLoop loop;
-    connect(fly->photos(), &PhotoModel::filesNoAdded, &loop,
-            [&refused](const QStringList &names) { refused << names; });
+    bool canceled = false;
+    connect(fly->photos(), &PhotoModel::photosRefused, &loop,
+            [this](const QStringList &entries, const QStringList &reasons) {
+                for (int i = 0; i < entries.size(); ++i)
+                    m_err << tr("Photo %1 %2").arg(entries.at(i), reasons.value(i)) << Qt::endl;
+            });
     connect(fly->photos(), &PhotoModel::photosAdded, &loop, &QEventLoop::quit);
+    QTimer interruptPoll;
+    connect(&interruptPoll, &QTimer::timeout, &loop, [&] {
+        if (g_interrupted) {
+            canceled = true;
+            loop.quit();
+        }
+    });
+    interruptPoll.start(50);
     fly->photos()->addPhotos(photos);
     loop.exec();
-    const int accepted = fly->photos()->rowCount();
-    if (accepted == 0 && !photos.isEmpty())
-        refused = photos;
-    for (const QString &name : refused)
-        m_err << tr("Refused (no drone attitude in its XMP): %1").arg(name) << Qt::endl;
+    if (canceled)
+        return true; // the caller tells the operator; the reader is stopped with the block
     fly->updateLabels();
     m_err << tr("Block %1: %2 photos, %3 timemark rows")
                  .arg(number)
-                 .arg(accepted)
+                 .arg(fly->photos()->rowCount())
                  .arg(fly->timemarks()->rowCount())
           << Qt::endl;
     return true;
@@ -305,8 +417,18 @@ bool CliRunner::passPreChecks()
     for (const FlyData *fly : qAsConst(m_flys))
         blocks << PreCheckBlock{fly->photos()->rowCount(), fly->timemarks()->rowCount(),
                                 fly->photos()->totalVolume()};
-    const PreCheckResult r = PreCheck::evaluate(blocks, PreCheck::inspect(m_options.outDir),
-                                                Keys::OutputAutoCreate.read(s));
+    // A folder still to be made is empty; its space is that of the folder it goes into.
+    const bool exists = QFileInfo(m_options.outDir).isDir();
+    PreCheckVolume volume =
+        PreCheck::inspect(exists ? m_options.outDir : existingAncestor(m_options.outDir));
+    if (!exists)
+        volume.dirEmpty = true;
+    for (const QString &name : CoordinateFileWriter::unfinishedFiles(m_options.outDir))
+        m_err << tr("The output folder holds %1, the unfinished coordinate file of a run that "
+                    "did not end")
+                     .arg(name)
+              << Qt::endl;
+    const PreCheckResult r = PreCheck::evaluate(blocks, volume, Keys::OutputAutoCreate.read(s));
     if (!r.volumeValid)
         m_err << tr("Hard disk error") << Qt::endl;
     if (!r.diskStatus.isEmpty())
@@ -376,11 +498,18 @@ int CliRunner::process()
     // The job clears its stop flag when it starts, so an interrupt is passed on for as long
     // as the run goes, not once.
     QTimer interruptPoll;
+    bool told = false;
     connect(
         &interruptPoll, &QTimer::timeout, &job,
-        [&job] {
-            if (g_interrupted)
-                job.stop();
+        [&] {
+            if (!g_interrupted)
+                return;
+            job.stop();
+            if (!told) {
+                told = true;
+                m_err << tr("Stopping before the next photo; press Ctrl-C again to end at once")
+                      << Qt::endl;
+            }
         },
         Qt::DirectConnection);
     interruptPoll.start(20);
@@ -415,6 +544,11 @@ bool CliRunner::printReport(const ProcessingReport &report)
     m_out << tr("Output folder: %1").arg(QDir::toNativeSeparators(report.outputDir)) << Qt::endl;
     for (const QString &file : report.coordinateFiles)
         m_out << tr("Coordinate file: %1").arg(file) << Qt::endl;
+    for (const QString &name : report.unfinishedFiles)
+        m_err << tr("The output folder holds %1, the unfinished coordinate file of a run that "
+                    "did not end")
+                     .arg(name)
+              << Qt::endl;
     if (report.skipped)
         m_out << tr("Not copied: %1 photos").arg(report.skipped) << Qt::endl;
     for (int i = 0; i < report.notCopied.size(); ++i)
@@ -430,27 +564,42 @@ bool CliRunner::printReport(const ProcessingReport &report)
         m_out << tr("Metadata could not be read: %1 photos").arg(report.metadataFailed) << Qt::endl;
     for (const QString &problem : report.metadataProblems)
         m_err << tr("Exiv2 failed on %1").arg(problem) << Qt::endl;
+    if (report.withoutPosition)
+        m_out
+            << tr("Photos without a position (no geotag, no line): %1").arg(report.withoutPosition)
+            << Qt::endl;
+    // Those missing from the coordinate file are named with it, reason and all.
+    for (int i = 0; i < report.withoutPositionPhotos.size(); ++i) {
+        if (!report.withoutLinePhotos.contains(report.withoutPositionPhotos.at(i)))
+            m_err << tr("Photo %1 %2")
+                         .arg(report.withoutPositionPhotos.at(i),
+                              report.withoutPositionReasons.value(i))
+                  << Qt::endl;
+    }
     if (report.withoutLine)
         m_out << tr("Missing from the coordinate file: %1 photos").arg(report.withoutLine)
+              << Qt::endl;
+    for (int i = 0; i < report.withoutLinePhotos.size(); ++i)
+        m_err << tr("Missing from the coordinate file: %1 (%2)")
+                     .arg(report.withoutLinePhotos.at(i), report.withoutLineReasons.value(i))
               << Qt::endl;
     if (report.notGeotagged)
         m_out << tr("Latitude/longitude not written for want of a UTM zone "
                     "(see --utm-zone): %1 photos")
                      .arg(report.notGeotagged)
               << Qt::endl;
-    if (report.withoutPosition)
-        m_out << tr("Photos without a timemark row (position 0): %1").arg(report.withoutPosition)
-              << Qt::endl;
     if (report.notReached)
         m_out << tr("Not processed, the run broke off first: %1 photos").arg(report.notReached)
               << Qt::endl;
-    return !(report.skipped || report.metadataFailed || report.withoutLine || report.notReached);
+    return !(report.skipped || report.metadataFailed || report.withoutLine ||
+             report.withoutPosition || report.notReached);
 }
 
 int CliRunner::run()
 {
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
+    installInterruptHandler(tr("Interrupted again: ending at once. Copies under their final "
+                               "names are complete; an unfinished coordinate file keeps its "
+                               "temporary name."));
     if (!isolateSettings()) {
         m_err << tr("Cannot prepare a private settings store") << Qt::endl;
         return RunFailed;
@@ -471,35 +620,51 @@ int CliRunner::run()
         return Refused;
     }
     m_geoCalc->updateSettings();
-    for (int i = 0; i < m_options.blocks.size(); ++i) {
+    for (int i = 0; i < m_options.blocks.size() && !g_interrupted; ++i) {
         if (!loadBlock(m_options.blocks.at(i), i + 1))
-            return Refused;
+            return g_interrupted ? RunFailed : Refused;
     }
     if (g_interrupted) {
         m_err << tr("The task is canceled") << Qt::endl;
         return RunFailed;
     }
-    {
-        // Refused before anything is written, as the job itself would refuse it.
-        QSettings s;
-        const bool lines = m_options.workType.value_or(FullWork) != PhotosOnly;
-        const QString separator = CoordinateFileWriter::outputSeparator(
-            s, m_flys.isEmpty() ? QString() : m_flys.first()->delimiter(),
-            m_flys.isEmpty() ? QString() : m_flys.last()->delimiter());
-        const QString problem =
-            FilesWork::prefixProblem(Keys::PhotoPrefix.read(s), lines ? separator : QString());
-        if (!problem.isEmpty()) {
-            m_err << problem << Qt::endl;
-            return Refused;
-        }
-    }
+    if (!passInputChecks())
+        return Refused;
     if (m_options.splitGap)
         splitBlocks();
     if (m_options.filterDistance || m_options.filterGimbal || m_options.filterExposure)
         quarantineByFilters();
-    if (!prepareOutputDir())
-        return Refused;
-    if (!passPreChecks())
+    if (!checkOutputDir() || !passPreChecks() || !createOutputDir())
         return Refused;
     return process();
+}
+
+bool CliRunner::passInputChecks()
+{
+    // Refused before anything is written, as the job itself would refuse it.
+    QSettings s;
+    const bool lines = m_options.workType.value_or(FullWork) != PhotosOnly;
+    const QString separator = CoordinateFileWriter::outputSeparator(
+        s, m_flys.isEmpty() ? QString() : m_flys.first()->delimiter(),
+        m_flys.isEmpty() ? QString() : m_flys.last()->delimiter());
+    const QString problem =
+        FilesWork::prefixProblem(Keys::PhotoPrefix.read(s), lines ? separator : QString());
+    if (!problem.isEmpty()) {
+        m_err << problem << Qt::endl;
+        return false;
+    }
+    QList<BlockSnapshot> blocks;
+    for (const FlyData *fly : qAsConst(m_flys))
+        blocks << fly->snapshot();
+    const QStringList duplicates = FilesWork::duplicatePhotos(blocks);
+    for (const QString &text : duplicates)
+        m_err << text << Qt::endl;
+    if (!duplicates.isEmpty())
+        return false;
+    const QString dates = lines ? FilesWork::dateProblem(blocks, separator) : QString();
+    if (!dates.isEmpty()) {
+        m_err << dates << " (--out-delimiter)" << Qt::endl;
+        return false;
+    }
+    return true;
 }

@@ -11,6 +11,7 @@
 
 class FlyData;
 class GeoCalc;
+class OpentTimeMarkTableModel;
 class QTemporaryDir;
 
 /**
@@ -38,9 +39,22 @@ public:
 private:
     bool isolateSettings();
     void applyOverrides();
-    bool prepareOutputDir();
+    /// Whether the output folder is one or can be made; nothing is made here.
+    bool checkOutputDir();
+    /// Makes the output folder once every check passed.
+    bool createOutputDir();
+    /// The nearest folder above @p path (or @p path itself) that exists.
+    static QString existingAncestor(const QString &path);
     bool loadBlock(const CliBlock &block, int number);
-    static QStringList expandPhotos(const QStringList &paths, QStringList *missing);
+    /// The files of @p paths (folders give their photos in natural order); every path that is
+    /// no regular file goes to @p refused as a sentence that says what it is.
+    static QStringList expandPhotos(const QStringList &paths, QStringList *refused);
+    /// Sets the table's first data row from --first-row (a file line, or auto) or the stored
+    /// setting, and tells which line that is.
+    bool chooseFirstRow(OpentTimeMarkTableModel &table, const QString &path, int number);
+    /// The checks of the job itself, made before anything is written: photo prefix,
+    /// photos given twice, dates that hold the output delimiter.
+    bool passInputChecks();
     void splitBlocks();
     void quarantineByFilters();
     bool passPreChecks();

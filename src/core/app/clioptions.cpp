@@ -52,7 +52,7 @@ QString CliOptions::usage()
         "  --utm-zone N              UTM zone of metric rows (1..60 north, -1..-60 south)\n"
         "  --delimiter auto|tab|semicolon|comma|whitespace\n"
         "  --columns D,N,E,H[,SDN,SDE,SDH]  1-based file columns, 0 = none\n"
-        "  --first-row N             first data row (from 1)\n"
+        "  --first-row N|auto        first data row: its line number in the file, or auto\n"
         "  --offset A,B,Z            antenna offset in millimetres\n"
         "  --lever-arm aircraft|design  turn the offset by the drone's attitude (default), or\n"
         "                            by the earlier formula, to reproduce earlier results\n"
@@ -147,9 +147,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
                                   "others 0 to 99"));
             }
         } else if (arg == QLatin1String("--first-row")) {
-            o.firstRow = toInt(value);
-            if (!o.firstRow || *o.firstRow < 1 || *o.firstRow > 99)
-                return bad(tr("--first-row takes 1..99"));
+            o.firstRowAuto = value == QLatin1String("auto");
+            o.firstRow = o.firstRowAuto ? std::nullopt : toInt(value);
+            if (!o.firstRowAuto && (!o.firstRow || *o.firstRow < 1))
+                return bad(tr("--first-row takes a line number of the file (from 1) or auto"));
         } else if (arg == QLatin1String("--offset")) {
             o.offset = toInts(value, 3, 3);
             if (!o.offset)

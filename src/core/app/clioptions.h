@@ -36,8 +36,9 @@ struct CliOptions
     std::optional<int> utmZone;
     std::optional<int> delimiter;      //!< index into separatorList; unset: detect
     std::optional<QList<int>> columns; //!< date, north, east, height[, sdN, sdE, sdH]
-    std::optional<int> firstRow;
-    std::optional<QList<int>> offset; //!< A, B, Z in millimetres
+    std::optional<int> firstRow;       //!< line number in the file of the first data row
+    bool firstRowAuto = false;         //!< the first data line, found in the file
+    std::optional<QList<int>> offset;  //!< A, B, Z in millimetres
     bool splitFolders = false;
     bool pix4d = false;
     std::optional<int> outDelimiter; //!< meta/outSeparator value

@@ -11,6 +11,9 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QString signedText(double value)
@@ -195,4 +198,35 @@ QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<Ti
         }
     }
     return paths;
+}
+
+QList<Line> SyntheticFlight::surveyLines(int count, int perStrip)
+{
+    constexpr double Spacing = 10.0;
+    constexpr double StripGap = 40.0;
+    constexpr double MetresPerDegree = 111320.0;
+    const double lat0 = 54.1;
+    const double lon0 = 27.0;
+    const double cosLat = std::cos(lat0 * M_PI / 180.0);
+    perStrip = std::max(1, perStrip);
+    const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
+    QList<Line> lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const int strip = i / perStrip;
+        const int along = strip % 2 == 0 ? i % perStrip : perStrip - 1 - i % perStrip;
+        Line line;
+        line.date = start.addSecs(2 * i).toString(QStringLiteral("yyyy/MM/dd HH:mm:ss.zzz"));
+        line.x = 500000.0 + StripGap * strip;
+        line.y = 6000000.0 + Spacing * along;
+        line.lat = lat0 + (line.y - 6000000.0) / MetresPerDegree;
+        line.lon = lon0 + (line.x - 500000.0) / (MetresPerDegree * cosLat);
+        line.z = 120.0 + 0.1 * (i % 10);
+        line.sx = 0.012;
+        line.sy = 0.011;
+        line.sz = 0.025;
+        line.zone = 35;
+        lines.append(line);
+    }
+    return lines;
 }

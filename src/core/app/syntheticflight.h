@@ -1,5 +1,7 @@
 #pragma once
 
+#include "blocks/line.h"
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -65,4 +67,9 @@ public:
     /// seed are replaced per photo.
     static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
                                    const PhotoSpec &look);
+
+    /// A survey flight as timemark rows: strips of @p perStrip marks 10 m apart, flown back
+    /// and forth 40 m apart, from (500000, 6000000) in UTM zone 35 north. lat/lon follow the
+    /// metres by a local approximation (good to a few metres here), enough for degree labels.
+    static QList<Line> surveyLines(int count, int perStrip = 25);
 };

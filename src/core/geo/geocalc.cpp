@@ -1,5 +1,6 @@
 #include "geo/geocalc.h"
 
+#include "app/logcategories.h"
 #include "settings/settingskeys.h"
 
 #include <QByteArray>
@@ -29,6 +30,24 @@ constexpr double DegToRad = 0.017453292519943295;
 // The two places a PROJ database is looked for before PROJ's own search, relative to the
 // working directory: beside a build tree and beside the executable.
 const char *const RelativeDatabases[] = {"..//proj.db", "proj.db"};
+
+// PROJ writes its complaints ("utm: Invalid latitude") to the terminal unless told otherwise;
+// they belong in the log, next to what the program made of them.
+extern "C" void logProjMessage(void *, int level, const char *message)
+{
+    if (level <= PJ_LOG_ERROR)
+        qCDebug(lcWarning).noquote() << QStringLiteral("PROJ: %1").arg(QString::fromUtf8(message));
+    else
+        qCDebug(lcInfo).noquote() << QStringLiteral("PROJ: %1").arg(QString::fromUtf8(message));
+}
+
+PJ_CONTEXT *createContext()
+{
+    PJ_CONTEXT *context = proj_context_create();
+    if (context)
+        proj_log_func(context, nullptr, logProjMessage);
+    return context;
+}
 
 /**
  * One PROJ context with the transformations built in it. A context and everything made in it
@@ -65,7 +84,7 @@ struct ProjSet
     /// Opens the database at @p path, or through PROJ's default search when it is empty.
     bool open(const QByteArray &path)
     {
-        context = proj_context_create();
+        context = createContext();
         if (!context)
             return false;
         return proj_context_set_database_path(context, path.isEmpty() ? nullptr : path.constData(),
@@ -255,7 +274,7 @@ bool GeoCalc::initialize()
             if (!info.isFile())
                 continue;
             const QByteArray path = QFile::encodeName(QDir::cleanPath(info.absoluteFilePath()));
-            if (set->context || (set->context = proj_context_create())) {
+            if (set->context || (set->context = createContext())) {
                 if (proj_context_set_database_path(set->context, path.constData(), nullptr,
                                                    nullptr)) {
                     d->databasePath = path;
@@ -332,6 +351,9 @@ int GeoCalc::zoneOf(double lon)
     // Anything this far out is no longitude; keeps the integer conversion defined.
     if (!std::isfinite(lon) || std::abs(lon) > 1.0e6)
         return 0;
+    // 180 degrees east is the meridian of 180 west, which zone 60 ends at.
+    if (lon == 180.0)
+        return ZoneCount;
     return static_cast<int>(std::floor((lon + 180.0) / 6.0)) + 1;
 }
 

@@ -27,7 +27,7 @@ public:
     bool isReady() const;
     QString errorText() const;
 
-    /// Zone of a longitude: floor((lon + 180) / 6) + 1 (180 gives 61).
+    /// Zone of a longitude: floor((lon + 180) / 6) + 1; 180 itself, the meridian of -180, is 60.
     static int zoneOf(double lon);
 
     /// Always through the northern zone list: southern points get negative northings.

@@ -10,7 +10,10 @@
 /**
  * Reads a batch of photos in a thread of its own: keeps those whose XMP carries the
  * drone's pitch, yaw and roll, with their attitude and exposure date, and hands the
- * lists back in one queued signal. Each photo is opened once and only its metadata read.
+ * lists back in one queued signal. Each photo is opened once and only its metadata read;
+ * only regular files are opened, never waiting on one.
+ *
+ * Every photo it does not keep is named with its reason in addRefused().
  */
 class FileWorker : public QObject
 {
@@ -28,11 +31,18 @@ public slots:
 
 signals:
     /// @p newList accepted entries with @p adjCache and @p dCache index for index;
-    /// @p noFiles entries refused for lacking the attitude tags.
+    /// @p noFiles entries refused for lacking a usable attitude (missing, not a number, out of
+    /// range).
     void addFinished(const QStringList &newList, const QStringList &noFiles,
                      const QList<Adj> &adjCache, const QList<QDateTime> &dCache);
     /// No entry of the batch was accepted.
     void addFinishedFail();
+    /**
+     * Every entry of the batch that was not accepted, in batch order, each with why: a phrase
+     * that follows the photo's name ("is a folder", "is not a JPEG photo"). Emitted before
+     * addFinished() or addFinishedFail(), only when an entry was refused.
+     */
+    void addRefused(const QStringList &entries, const QStringList &reasons);
     void addProcess(int percent);
 
 private:

@@ -1,5 +1,6 @@
 #include "photos/photofile.h"
 
+#include "app/regularfile.h"
 #include "photos/nativephotopath.h"
 
 #include <QFile>
@@ -25,10 +26,35 @@ template <typename Datum> std::optional<double> firstComponent(const Datum &datu
 
 Exiv2::Image::AutoPtr PhotoFile::openMetadata(const QString &entry)
 {
-    Exiv2::Image::AutoPtr image =
-        Exiv2::ImageFactory::open(QFile::encodeName(nativePhotoPath(entry)).toStdString());
+    const QString path = nativePhotoPath(entry);
+    const QString problem = RegularFile::problem(path);
+    if (!problem.isEmpty())
+        throw Exiv2::Error(Exiv2::kerDataSourceOpenFailed, path.toStdString(),
+                           problem.toStdString());
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
     image->readMetadata();
     return image;
+}
+
+QString PhotoFile::realPath(const QString &entry)
+{
+    const QFileInfo info(nativePhotoPath(entry));
+    const QString real = info.canonicalFilePath();
+    return real.isEmpty() ? info.absoluteFilePath() : real;
+}
+
+QString PhotoFile::attitudeProblem(double pitch, double yaw, double roll)
+{
+    auto within = [](double value, double limit) {
+        return std::isfinite(value) && std::abs(value) <= limit;
+    };
+    if (within(pitch, MaxPitchRoll) && within(yaw, MaxYaw) && within(roll, MaxPitchRoll))
+        return QString();
+    return tr("has a drone attitude out of range (pitch %1, yaw %2, roll %3 degrees; pitch and "
+              "roll may be -180 to 180, yaw -360 to 360)")
+        .arg(pitch, 0, 'g', 7)
+        .arg(yaw, 0, 'g', 7)
+        .arg(roll, 0, 'g', 7);
 }
 
 qint64 PhotoFile::size(const QString &entry)

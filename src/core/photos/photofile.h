@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exiv2/exiv2.hpp>
@@ -12,9 +13,14 @@
  */
 class PhotoFile
 {
+    Q_DECLARE_TR_FUNCTIONS(PhotoFile)
 public:
-    /// Opens the photo and reads its metadata; throws Exiv2::AnyError like the library.
+    /// Opens the photo and reads its metadata; throws Exiv2::AnyError like the library, also
+    /// when the entry is no regular file (a FIFO in its place would block the reader).
     static Exiv2::Image::AutoPtr openMetadata(const QString &entry);
+    /// The photo's file with links and "." / ".." resolved: two entries naming one photo give
+    /// the same path. The plain absolute path when the file cannot be resolved.
+    static QString realPath(const QString &entry);
     /// Bytes of the photo's file; 0 when it cannot be read.
     static qint64 size(const QString &entry);
     static bool exists(const QString &entry);
@@ -23,6 +29,13 @@ public:
     static std::optional<double> xmpNumber(const Exiv2::XmpData &xmp, const Exiv2::XmpKey &key);
     /// First component of an EXIF key as a number; empty when absent or not a finite number.
     static std::optional<double> exifNumber(const Exiv2::ExifData &exif, const Exiv2::ExifKey &key);
+
+    /// Widest attitudes a drone can report, in degrees: pitch and roll turn half a circle
+    /// either way, yaw up to a full one.
+    static constexpr double MaxPitchRoll = 180.0;
+    static constexpr double MaxYaw = 360.0;
+    /// Why pitch, yaw and roll cannot be a drone's attitude; empty when they can.
+    static QString attitudeProblem(double pitch, double yaw, double roll);
 
     /// "Exiv2 ERROR: <code> - <message>", the form every Exiv2 failure is logged in.
     static QString errorText(const Exiv2::AnyError &error);

@@ -10,6 +10,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QHash>
 
 #include <exiv2/exiv2.hpp>
 
@@ -40,6 +41,7 @@ PhotoModel::PhotoModel(QObject *parent)
     connect(&m_readerThread, &QThread::started, m_reader, &FileWorker::addWork);
     connect(m_reader, &FileWorker::addFinished, this, &PhotoModel::addFinished);
     connect(m_reader, &FileWorker::addFinishedFail, this, &PhotoModel::addFinishedFail);
+    connect(m_reader, &FileWorker::addRefused, this, &PhotoModel::addRefused);
     connect(m_reader, &FileWorker::addProcess, this, &PhotoModel::addProcess);
 
     m_filter->moveToThread(&m_filterThread);
@@ -134,6 +136,8 @@ bool PhotoModel::addPhotos(const QStringList &entries)
     // Handing the reader a new list while it walks the old one would race on it.
     if (isAdding())
         return false;
+    m_refused.clear();
+    m_refusalReasons.clear();
     m_reader->setFileList(entries);
     m_readerThread.start();
     return true;
@@ -142,6 +146,18 @@ bool PhotoModel::addPhotos(const QStringList &entries)
 bool PhotoModel::isAdding() const
 {
     return m_readerThread.isRunning();
+}
+
+void PhotoModel::addRefused(const QStringList &entries, const QStringList &reasons)
+{
+    m_refused += entries;
+    m_refusalReasons += reasons;
+}
+
+void PhotoModel::reportRefused()
+{
+    if (!m_refused.isEmpty())
+        emit photosRefused(m_refused, m_refusalReasons);
 }
 
 void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFiles,
@@ -160,26 +176,54 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
         emit addNoPhotos();
         return;
     }
-    if (!newList.isEmpty()) {
+    // The same photo twice would be geotagged at two positions while the photo that belongs
+    // at one of them is missing: it is listed once, whatever form its entries take.
+    QHash<QString, QString> known; // real path -> the entry that holds it
+    for (const QString &entry : qAsConst(m_entries))
+        known.insert(PhotoFile::realPath(entry), entry);
+    QStringList entries;
+    QList<Adj> adjs;
+    QList<QDateTime> dates;
+    for (int i = 0; i < newList.size(); ++i) {
+        const QString real = PhotoFile::realPath(newList.at(i));
+        const auto it = known.constFind(real);
+        if (it != known.constEnd()) {
+            const QString reason = tr("is the same photo as %1, already in the list").arg(*it);
+            qCDebug(lcWarning).noquote()
+                << QStringLiteral("Photo %1 %2").arg(newList.at(i), reason);
+            m_refused << newList.at(i);
+            m_refusalReasons << reason;
+            continue;
+        }
+        known.insert(real, newList.at(i));
+        entries << newList.at(i);
+        adjs << adjCache.at(i);
+        dates << dCache.at(i);
+    }
+    if (!entries.isEmpty()) {
         const int first = m_entries.size();
-        beginInsertRows(QModelIndex(), first, first + newList.size() - 1);
-        m_entries += newList;
-        m_adjs += adjCache;
-        m_dates += dCache;
-        for (int i = 0; i < newList.size(); ++i)
+        beginInsertRows(QModelIndex(), first, first + entries.size() - 1);
+        m_entries += entries;
+        m_adjs += adjs;
+        m_dates += dates;
+        for (int i = 0; i < entries.size(); ++i)
             m_quarantine << false;
         recordSizes(first);
         endInsertRows();
     }
+    reportRefused();
     if (!noFiles.isEmpty())
         emit filesNoAdded(noFiles);
     emit photosAdded();
+    if (entries.isEmpty())
+        emit addNoPhotos();
 }
 
 void PhotoModel::addFinishedFail()
 {
     qCDebug(lcWarning).noquote() << QStringLiteral("addFinishedFail");
     stopThread(m_readerThread);
+    reportRefused();
     emit photosAdded();
     emit addNoPhotos();
 }

@@ -17,6 +17,9 @@ class FilterPhotoWorker;
  * quarantine flag (four parallel lists). New photos are read by a FileWorker in a thread of
  * its own; the photo filter runs in a second thread. Entries keep the form they arrived in
  * (path or file URL); every file access goes through nativePhotoPath.
+ *
+ * A photo is in the list once: an entry whose file (its real path) is already there, or
+ * earlier in the same batch, is skipped and reported with the refused ones.
  */
 class PhotoModel : public QAbstractListModel
 {
@@ -76,6 +79,9 @@ public:
     QList<QDateTime> dates(int from, int to) const;
     /// Bytes of all photos' files.
     qint64 totalVolume() const { return m_volume; }
+    /// The entries the last batch refused and why, as photosRefused() told them.
+    QStringList refusedEntries() const { return m_refused; }
+    QStringList refusalReasons() const { return m_refusalReasons; }
     /// Each photo's file size as it was when the photo was added (0: not readable then).
     QList<qint64> fileSizes() const { return m_sizes; }
 
@@ -97,12 +103,21 @@ public slots:
     void removePhotos(const QList<int> &rows);
     void filterFinished(const QList<int> &rows);
     void filterFinishedFail();
+    /// Takes the reader's refusals of the batch being read.
+    void addRefused(const QStringList &entries, const QStringList &reasons);
 
 signals:
     /// A batch has been taken over (also when none of it was accepted).
     void photosAdded();
-    /// Entries of the batch refused for lacking the attitude tags.
+    /// Entries of the batch refused for lacking a usable attitude (see photosRefused()).
     void filesNoAdded(const QStringList &noFiles);
+    /**
+     * Every entry of the last batch that was not added, each with why (a phrase that follows
+     * the photo's name: "is a folder", "is the same photo as …"): unreadable files, photos
+     * without a usable attitude, duplicates. Emitted before photosAdded(), also when nothing
+     * was accepted, and only when an entry was refused.
+     */
+    void photosRefused(const QStringList &entries, const QStringList &reasons);
     /// No photo of the batch was accepted.
     void addNoPhotos();
     /// Reading progress of the current batch, 0 to 99.
@@ -113,6 +128,8 @@ signals:
 
 private:
     void stopThread(QThread &thread);
+    /// Emits photosRefused() for the batch just taken, when anything was refused.
+    void reportRefused();
     /// Records the sizes of the entries from @p first on and sums up the volume.
     void recordSizes(int first);
 
@@ -122,6 +139,8 @@ private:
     QList<QDateTime> m_dates;
     QList<qint64> m_sizes;
     qint64 m_volume = 0;
+    QStringList m_refused;
+    QStringList m_refusalReasons;
 
     QThread m_readerThread;
     FileWorker *m_reader = nullptr;

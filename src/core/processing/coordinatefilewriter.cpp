@@ -9,6 +9,12 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int DegreeDecimals = 9;
@@ -31,7 +37,8 @@ QString accuracy(double value)
 
 struct CoordinateFileWriter::OpenFile
 {
-    QFile file;
+    QFile file;          //!< under its temporary name
+    QString finalPath;   //!< the name it takes when the run ends
     bool broken = false; //!< a write failed; the file holds its complete lines only
 
     // Writes one line at once. On failure the file is cut back to where the line began: a
@@ -131,22 +138,22 @@ bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
         if (QFileInfo::exists(dir.filePath(name)))
             return fail(FileExists, tr("Coordinate file %1 already exists").arg(name));
     }
+    const QString pid = QString::number(qint64(::getpid()));
     for (const QString &name : names) {
         auto open = std::make_unique<OpenFile>();
-        open->file.setFileName(dir.filePath(name));
+        open->finalPath = dir.filePath(name);
+        open->file.setFileName(
+            QStringLiteral("%1.%2%3").arg(open->finalPath, pid, partialSuffix()));
         // NewOnly: the system refuses, atomically, to open a file that appeared meanwhile.
         // Unbuffered: what a failed write leaves behind must not reach the file later.
         if (!open->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text |
                              QIODevice::Unbuffered)) {
             const bool exists = QFileInfo::exists(open->file.fileName());
             const QString reason = open->file.errorString();
-            for (auto &created : m_files) {
-                created->file.close();
-                created->file.remove();
-            }
-            m_files.clear();
+            discardFiles();
             if (exists)
-                return fail(FileExists, tr("Coordinate file %1 already exists").arg(name));
+                return fail(FileExists, tr("Coordinate file %1 already exists")
+                                            .arg(QFileInfo(open->file.fileName()).fileName()));
             // The system's own sentence first, then where and why.
             return fail(OpenFailed,
                         tr("Failed to open for writing a file %1").arg(name) +
@@ -158,17 +165,33 @@ bool CoordinateFileWriter::open(const QString &outputDir, int blockCount)
     for (auto &file : m_files) {
         QString reason;
         if (!file->writeLine(header, &reason)) {
-            const QString name = QFileInfo(file->file.fileName()).fileName();
-            for (auto &created : m_files) {
-                created->file.close();
-                created->file.remove();
-            }
-            m_files.clear();
+            const QString name = QFileInfo(file->finalPath).fileName();
+            discardFiles();
             return fail(WriteFailed,
                         tr("Failed to write to the coordinate file %1: %2").arg(name, reason));
         }
     }
     return true;
+}
+
+void CoordinateFileWriter::discardFiles()
+{
+    for (auto &created : m_files) {
+        created->file.close();
+        created->file.remove();
+    }
+    m_files.clear();
+}
+
+QString CoordinateFileWriter::partialSuffix()
+{
+    return QStringLiteral(".partial");
+}
+
+QStringList CoordinateFileWriter::unfinishedFiles(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral("fileData*") + partialSuffix()},
+                               QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 bool CoordinateFileWriter::writeLine(int blockIndex, const Values &values)
@@ -182,16 +205,41 @@ bool CoordinateFileWriter::writeLine(int blockIndex, const Values &values)
     if (!file.writeLine(dataLine(values), &reason))
         return fail(WriteFailed,
                     tr("Failed to write to the coordinate file %1: %2")
-                        .arg(QFileInfo(file.file.fileName()).fileName(),
+                        .arg(QFileInfo(file.finalPath).fileName(),
                              reason.isEmpty() ? tr("an earlier write failed") : reason));
     return true;
 }
 
-void CoordinateFileWriter::close()
+bool CoordinateFileWriter::close()
 {
-    for (auto &file : m_files)
+    bool placed = true;
+    for (auto &file : m_files) {
         file->file.close();
+        const QByteArray temp = QFile::encodeName(file->file.fileName());
+        const QByteArray target = QFile::encodeName(file->finalPath);
+        int err = 0;
+        if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(),
+                        RENAME_NOREPLACE) != 0) {
+            err = errno;
+            // File systems without a no-replace rename: a hard link cannot replace either.
+            if (err == EINVAL || err == ENOSYS) {
+                err = ::link(temp.constData(), target.constData()) == 0 ? 0 : errno;
+                if (err == 0)
+                    ::unlink(temp.constData());
+            }
+        }
+        if (err != 0 && placed) {
+            placed = false;
+            const QString why = err == EEXIST ? tr("a file of that name appeared during the run")
+                                              : QString::fromLocal8Bit(std::strerror(err));
+            fail(FileExists,
+                 tr("The coordinate file cannot take the name %1 (%2); its lines are in %3")
+                     .arg(QFileInfo(file->finalPath).fileName(), why,
+                          QDir::toNativeSeparators(file->file.fileName())));
+        }
+    }
     m_files.clear();
+    return placed;
 }
 
 bool CoordinateFileWriter::isOpen() const
@@ -213,8 +261,25 @@ QStringList CoordinateFileWriter::filePaths() const
 {
     QStringList paths;
     for (const auto &file : m_files)
+        paths.append(file->finalPath);
+    return paths;
+}
+
+QStringList CoordinateFileWriter::temporaryPaths() const
+{
+    QStringList paths;
+    for (const auto &file : m_files)
         paths.append(file->file.fileName());
     return paths;
+}
+
+bool CoordinateFileWriter::writesDates() const
+{
+    for (const Column &column : m_columns) {
+        if (column.id == OutputLabelModel::Date)
+            return true;
+    }
+    return false;
 }
 
 QString CoordinateFileWriter::headerLine() const

@@ -15,6 +15,11 @@ class QSettings;
  * Writes the coordinate files of one processing run: picks their names, creates them (never
  * over an existing file), writes the header and then one flushed line per photo.
  *
+ * Each file is written under a temporary name beside its final one ("fileData.txt.<pid>.partial")
+ * and given its final name by close(), when the run ends, whether it ends done, stopped or
+ * failed: its lines then match the copies made. A run that is killed leaves only the
+ * temporary, so a file under a final name is always a finished one.
+ *
  * The columns, their order and their labels are taken from the label model once, at
  * construction; later edits of the model do not change a run under way.
  */
@@ -72,20 +77,32 @@ public:
 
     /**
      * Creates the file, or one per block when split, in @p outputDir and writes the headers.
-     * Fails without touching anything when a file of one of the names exists; on any failure
-     * the files it created are removed again. The reason is in result() and errorText().
+     * Fails without touching anything when a file of one of the final names exists; on any
+     * failure the files it created are removed again. The reason is in result() and
+     * errorText().
      */
     bool open(const QString &outputDir, int blockCount);
     /// Writes and flushes one line; @p blockIndex (0-based) picks the file when split.
     bool writeLine(int blockIndex, const Values &values);
-    void close();
+    /**
+     * Closes the files and gives each its final name. A file that cannot take it (a file of
+     * that name appeared meanwhile, which is never replaced) keeps its temporary name; then
+     * the result is false and errorText() says where its lines are.
+     */
+    bool close();
+    /// Coordinate files that a run which did not end left unfinished in @p dir (names).
+    static QStringList unfinishedFiles(const QString &dir);
 
     bool isOpen() const;
     Result result() const;
     /// The translated reason of the last failure; empty while nothing has failed.
     QString errorText() const;
-    /// The full paths of the files, in block order, once opened.
+    /// The full paths of the files under their final names, in block order, once opened.
     QStringList filePaths() const;
+    /// Where the files are while they are written.
+    QStringList temporaryPaths() const;
+    /// Whether the lines hold the Date column.
+    bool writesDates() const;
 
     QString headerLine() const;
     QString dataLine(const Values &values) const;
@@ -99,6 +116,9 @@ private:
     struct OpenFile;
 
     bool fail(Result result, const QString &text);
+    /// Closes and removes every file opened so far.
+    void discardFiles();
+    static QString partialSuffix();
     QString valueText(int id, const Values &values) const;
 
     QVector<Column> m_columns;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <mutex>
@@ -20,10 +21,10 @@ class FlyData;
  * ones apart), corrects its timemark position for the antenna offset with the photo's own
  * attitude, geotags the copy and writes the coordinate file(s).
  *
- * Lives in a thread of its own; doWork() is the run. Its input is a copy of the blocks taken
- * when they are handed over, so the window may go on changing its lists. The copies' bytes are
- * written by short-lived helper threads that touch nothing but files; everything else happens
- * in the run's thread, in photo order.
+ * Lives in a thread of its own; doWork() is the run, whose steps ProcessingRun takes. Its input
+ * is a copy of the blocks taken when they are handed over, so the window may go on changing its
+ * lists. The copies' bytes are written by short-lived helper threads that touch nothing but
+ * files; everything else happens in the run's thread, in photo order.
  */
 class FilesWork : public QObject
 {
@@ -36,7 +37,10 @@ public:
         CoordinateFileExists = -2,      //!< a coordinate file of that name exists already
         CoordinateFileWriteFailed = -3, //!< a coordinate line could not be written
         InvalidPrefix = -5,             //!< the photo prefix is not a file-name part
-        OutputDirUnusable = -6          //!< the output folder or a subfolder cannot be used
+        OutputDirUnusable = -6,         //!< the output folder or a subfolder cannot be used
+        OutputDirBusy = -7,             //!< another run is writing into the output folder
+        DuplicatePhotos = -8,           //!< a photo is in the run twice
+        DateHoldsSeparator = -9         //!< a date would break its line of the coordinate file
     };
 
     explicit FilesWork(GeoCalc *geoCalc, QObject *parent = nullptr);
@@ -60,6 +64,13 @@ public:
     static QString prefixProblem(const QString &prefix, const QString &separator);
     /// "KES_2_00137.JPG".
     static QString photoName(const QString &prefix, int blockNumber, int counter);
+    /// One sentence for each photo that is in @p blocks more than once (its real path
+    /// decides): it would be geotagged at two positions.
+    static QStringList duplicatePhotos(const QList<BlockSnapshot> &blocks);
+    /// Why a date of @p blocks cannot go into a coordinate file that separates its fields with
+    /// @p separator (it holds the separator or a line break), when the Date column is written;
+    /// empty when every date can.
+    static QString dateProblem(const QList<BlockSnapshot> &blocks, const QString &separator);
 
     /// How many copies are written at the same time; 1 writes them one after the other.
     /// Names, lines and messages come in photo order either way.
@@ -88,14 +99,15 @@ signals:
     void reportReady(const ProcessingReport &report);
 
 private:
+    friend class ProcessingRun;
     bool fail(int code, const QString &message);
+    void setRunDirectory(const QString &dir);
 
     GeoCalc *m_geoCalc;
     QString m_path;
     mutable std::mutex m_runDirMutex; // a Qt mutex would be invisible to the thread sanitizer
     QString m_runDir;                 // guarded: the window reads it while the run goes on
     QList<BlockSnapshot> m_blocks;
-    int m_total = 0;
     QString m_sep = QStringLiteral("\t");
     bool m_auto = false;
     std::atomic<bool> m_stop{false};

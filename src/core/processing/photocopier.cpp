@@ -1,5 +1,7 @@
 #include "processing/photocopier.h"
 
+#include "app/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -326,11 +328,12 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     d->head.clear();
     d->scanOffset = -1;
     d->sourceSize = 0;
-    Fd fd(::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC));
+    QString problem;
+    Fd fd(RegularFile::openForReading(sourcePath, &problem));
     struct stat st;
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
         if (error)
-            *error = fd.get() < 0 ? errnoText(errno) : QStringLiteral("not a regular file");
+            *error = fd.get() < 0 ? problem : errnoText(errno);
         return LoadResult::ReadFailed;
     }
     d->sourceSize = st.st_size;
@@ -450,9 +453,10 @@ bool PhotoCopier::writeTemporary(const Plan &plan, const QString &dir, QString *
             *error = text;
         return false;
     };
-    Fd in(::open(QFile::encodeName(plan.source).constData(), O_RDONLY | O_CLOEXEC));
+    QString problem;
+    Fd in(RegularFile::openForReading(plan.source, &problem));
     if (in.get() < 0)
-        return failWith(errnoText(errno));
+        return failWith(problem);
     struct stat inStat;
     if (::fstat(in.get(), &inStat) != 0)
         return failWith(errnoText(errno));

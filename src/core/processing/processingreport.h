@@ -12,17 +12,22 @@ struct ProcessingReport
     int skipped = 0;         //!< photos not copied (name taken, unreadable, changed, write failed)
     int metadataFailed = 0;  //!< photos whose metadata Exiv2 could not read or write
     int notGeotagged = 0;    //!< copies whose latitude/longitude could not be written
-    int withoutPosition = 0; //!< photos paired with no timemark row
+    int withoutPosition = 0; //!< photos that got no position (no timemark row, none usable)
     int withoutLine = 0;     //!< photos handled that have no line in the coordinate file
     int notReached = 0;      //!< photos never handled because the run broke off
     int seconds = 0;
-    /// Source paths of the copies whose latitude and longitude could not be written.
-    QStringList notGeotaggedPhotos;
     QString outputDir; //!< the run's folder, automatic subdirectory included
     QStringList coordinateFiles;
-    QStringList notCopied;        //!< source paths of the skipped photos
-    QStringList notCopiedReasons; //!< why, one entry per entry of notCopied
-    QStringList metadataProblems; //!< "source: Exiv2's reason", one per metadataFailed photo
+    QStringList notCopied;              //!< source paths of the skipped photos
+    QStringList notCopiedReasons;       //!< why, one entry per entry of notCopied
+    QStringList metadataProblems;       //!< "source: Exiv2's reason", one per metadataFailed photo
+    QStringList withoutPositionPhotos;  //!< source paths of the photos without a position
+    QStringList withoutPositionReasons; //!< why, one per entry of withoutPositionPhotos
+    QStringList withoutLinePhotos;      //!< source paths of the photos without a line
+    QStringList withoutLineReasons;     //!< why, one per entry of withoutLinePhotos
+    QStringList notGeotaggedPhotos;     //!< source paths of the notGeotagged copies
+    /// Coordinate files that an earlier run, which did not end, left unfinished in the folder.
+    QStringList unfinishedFiles;
 };
 
 Q_DECLARE_METATYPE(ProcessingReport)

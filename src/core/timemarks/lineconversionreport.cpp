@@ -2,19 +2,22 @@
 
 #include <QCoreApplication>
 
+QString LineConversionReport::firstPlace() const
+{
+    return firstInvalidLine > 0
+               ? QCoreApplication::translate("LineConversionReport", "line %1")
+                     .arg(firstInvalidLine)
+               : QCoreApplication::translate("LineConversionReport", "row %1").arg(firstInvalidRow);
+}
+
 QString LineConversionReport::warningText() const
 {
     if (invalidRows <= 0)
         return QString();
-    const QString cell = firstInvalidText.isEmpty()
-                             ? QCoreApplication::translate("LineConversionReport", "an empty cell")
-                             : QStringLiteral("\"%1\"").arg(firstInvalidText);
     return QCoreApplication::translate(
                "LineConversionReport",
-               "%n timemark row(s) hold a value that is not a number and was read as 0 "
-               "(first: row %1, column %2, %3). Check the column roles and the file.",
+               "Timemark rows that are no usable position: %n. The file is refused as a whole "
+               "(first: %1: %2). Check the column roles, the first row and the coordinate system.",
                nullptr, invalidRows)
-        .arg(firstInvalidRow)
-        .arg(firstInvalidColumn)
-        .arg(cell);
+        .arg(firstPlace(), firstReason);
 }

@@ -3,12 +3,14 @@
 #include "geo/geocalc.h"
 #include "settings/settingsstore.h"
 #include "timemarks/lineconversionreport.h"
+#include "timemarks/positionlimits.h"
 #include "timemarks/timemarknumber.h"
 
 #include <QColor>
 #include <QFont>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -37,39 +39,76 @@ const QColor &roleColour(int role, bool oddRow)
     return oddRow ? odd[role] : even[role];
 }
 
-// Collects what toLines() could not read, keeping the first offender for the message.
+// Spreadsheet exports wrap cells in double quotes ("6000000.0"); the value is inside them.
+bool isQuoted(QStringView cell)
+{
+    const QStringView trimmed = cell.trimmed();
+    return trimmed.size() >= 2 && trimmed.front() == QLatin1Char('"') &&
+           trimmed.back() == QLatin1Char('"');
+}
+
+QString unquoted(QStringView cell)
+{
+    if (!isQuoted(cell))
+        return cell.toString();
+    const QStringView trimmed = cell.trimmed();
+    return trimmed.mid(1, trimmed.size() - 2)
+        .toString()
+        .replace(QLatin1String("\"\""), QLatin1String("\""));
+}
+
+double readNumber(QStringView cell, bool degrees, bool *ok)
+{
+    if (isQuoted(cell))
+        return TimemarkNumber::parse(unquoted(cell), ok, degrees);
+    return TimemarkNumber::parse(cell, ok, degrees);
+}
+
+// Reads the cells of one row for toLines(), keeping the first cell that is not a number.
 class CellReader
 {
 public:
-    CellReader(const RawRow &cells, int rowNumber, LineConversionReport *report)
-        : m_cells(cells), m_rowNumber(rowNumber), m_report(report)
-    {
-    }
-    QString text(int column) const { return m_cells.cell(column - 1); }
+    explicit CellReader(const RawRow &cells) : m_cells(cells) {}
+    QString text(int column) const { return unquoted(m_cells.cellView(column - 1)); }
     double number(int column, bool degrees = false)
     {
         if (column < 1)
             return 0.0;
         const QStringView cell = m_cells.cellView(column - 1);
         bool ok = false;
-        const double value = TimemarkNumber::parse(cell, &ok, degrees);
-        if (!ok && !m_bad) {
-            m_bad = true;
-            if (m_report && m_report->firstInvalidRow == 0) {
-                m_report->firstInvalidRow = m_rowNumber;
-                m_report->firstInvalidColumn = column;
-                m_report->firstInvalidText = cell.toString();
-            }
+        const double value = readNumber(cell, degrees, &ok);
+        if (!ok && m_badColumn == 0) {
+            m_badColumn = column;
+            m_badText = cell.toString();
         }
         return value;
     }
-    bool bad() const { return m_bad; }
+    int badColumn() const { return m_badColumn; }
+    QString badText() const { return m_badText; }
+    QString problem() const
+    {
+        if (m_badColumn == 0)
+            return QString();
+        if (m_badText.trimmed().isEmpty())
+            return OpentTimeMarkTableModel::tr("column %1 is empty").arg(m_badColumn);
+        return OpentTimeMarkTableModel::tr("column %1 holds \"%2\", which is not a number")
+            .arg(m_badColumn)
+            .arg(m_badText);
+    }
 
 private:
     const RawRow &m_cells;
-    int m_rowNumber;
-    LineConversionReport *m_report;
-    bool m_bad = false;
+    int m_badColumn = 0;
+    QString m_badText;
+};
+
+// One row that is no position, for the report.
+struct RowProblem
+{
+    int row = 0; // index in the table
+    int column = 0;
+    QString text;
+    QString reason;
 };
 
 } // namespace
@@ -353,11 +392,16 @@ QList<Line> OpentTimeMarkTableModel::toLines(LineConversionReport *report) const
     *out = LineConversionReport();
 
     QList<Line> lines;
-    const int start = m_firstRow - 1;
+    std::vector<RowProblem> problems;
+    // Rows that passed every other check, for the distance from the file's median position.
+    QVector<PositionLimits::Point> points;
+    QVector<int> pointRows;
+    const int start = qMax(0, m_firstRow - 1);
     if (start < int(m_rows.size()))
         lines.reserve(int(m_rows.size()) - start);
-    for (int r = qMax(0, start); r < int(m_rows.size()); ++r) {
-        CellReader cells(m_rows[size_t(r)], r + 1, out);
+    for (int r = start; r < int(m_rows.size()); ++r) {
+        const RawRow &row = m_rows[size_t(r)];
+        CellReader cells(row);
         Line line;
         line.date = cells.text(m_colDate);
         const double north = cells.number(m_colX, degrees);
@@ -366,24 +410,113 @@ QList<Line> OpentTimeMarkTableModel::toLines(LineConversionReport *report) const
         line.sy = cells.number(m_colAccN);
         line.sx = cells.number(m_colAccE);
         line.sz = cells.number(m_colAccZ);
+        RowProblem problem{r, cells.badColumn(), cells.badText(), cells.problem()};
+        auto check = [&problem, &row](const QString &reason, int column) {
+            if (!problem.reason.isEmpty() || reason.isEmpty())
+                return;
+            problem.reason = reason;
+            problem.column = column;
+            problem.text = row.cell(column - 1);
+        };
         if (degrees) {
             line.lat = north;
             line.lon = east;
-            if (convert) {
-                const UtmPoint utm = m_geoCalc->geoToUtm(line.lon, line.lat, line.z);
-                // The height is the file's own; a point outside the zones keeps it.
-                line.x = utm.x;
-                line.y = utm.y;
-                line.zone = utm.zone;
-            }
+            check(PositionLimits::degreeProblem(north, east),
+                  std::isfinite(north) && std::abs(north) <= 90.0 ? m_colY : m_colX);
         } else {
             line.x = east;
             line.y = north;
+            check(PositionLimits::metricProblem(east, north),
+                  std::isfinite(east) && east >= PositionLimits::MinEasting &&
+                          east <= PositionLimits::MaxEasting
+                      ? m_colX
+                      : m_colY);
         }
-        if (cells.bad())
-            ++out->invalidRows;
+        check(PositionLimits::heightProblem(line.z), m_colZ);
+        if (convert && problem.reason.isEmpty()) {
+            const UtmPoint utm = m_geoCalc->geoToUtm(line.lon, line.lat, line.z);
+            // The height is the file's own; a point outside the zones keeps it.
+            line.x = utm.x;
+            line.y = utm.y;
+            line.zone = utm.zone;
+            if (utm.zone == 0)
+                check(tr("latitude %1, longitude %2 cannot be converted to UTM")
+                          .arg(line.lat, 0, 'g', 12)
+                          .arg(line.lon, 0, 'g', 12),
+                      m_colX);
+        }
+        if (problem.reason.isEmpty()) {
+            points << (degrees ? PositionLimits::Point{line.lon, line.lat}
+                               : PositionLimits::Point{line.x, line.y});
+            pointRows << r;
+        } else {
+            problems.push_back(problem);
+        }
         lines.append(line);
     }
+
+    const QVector<double> distances = PositionLimits::distancesFromMedian(points, degrees);
+    for (int i = 0; i < distances.size(); ++i) {
+        const QString reason = PositionLimits::outlierProblem(distances.at(i));
+        if (!reason.isEmpty()) {
+            const int r = pointRows.at(i);
+            problems.push_back({r, m_colX, m_rows[size_t(r)].cell(m_colX - 1), reason});
+        }
+    }
+
     out->convertedRows = lines.size();
+    out->invalidRows = int(problems.size());
+    if (!problems.empty()) {
+        const RowProblem &first = *std::min_element(
+            problems.begin(), problems.end(),
+            [](const RowProblem &a, const RowProblem &b) { return a.row < b.row; });
+        out->firstInvalidRow = first.row + 1;
+        out->firstInvalidLine = m_rows[size_t(first.row)].lineNumber();
+        out->firstInvalidColumn = first.column;
+        out->firstInvalidText = first.text;
+        out->firstReason = first.reason;
+    }
     return lines;
+}
+
+int OpentTimeMarkTableModel::lineNumber(int row) const
+{
+    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].lineNumber() : 0;
+}
+
+int OpentTimeMarkTableModel::rowOfLine(int line) const
+{
+    for (int r = 0; r < int(m_rows.size()); ++r) {
+        if (m_rows[size_t(r)].lineNumber() >= line)
+            return r + 1;
+    }
+    return 0;
+}
+
+int OpentTimeMarkTableModel::firstDataRow() const
+{
+    // An RTKLIB solution: its data begins right after the "%" header. A damaged first data
+    // line is no reason to skip it; it is reported instead.
+    int r = 0;
+    while (r < int(m_rows.size()) &&
+           m_rows[size_t(r)].cellView(0).trimmed().startsWith(QLatin1Char('%')))
+        ++r;
+    if (r > 0)
+        return r < int(m_rows.size()) ? r + 1 : 0;
+    // Any other file: its first row whose coordinate cells are numbers (a header row of
+    // labels is not).
+    const bool degrees = SettingsStore::isWgs84(m_settings);
+    for (r = 0; r < int(m_rows.size()); ++r) {
+        const RawRow &row = m_rows[size_t(r)];
+        bool numbers = true;
+        for (const int column : {m_colX, m_colY, m_colZ}) {
+            bool ok = true;
+            if (column > 0)
+                readNumber(row.cellView(column - 1), degrees && column != m_colZ, &ok);
+            numbers = numbers && ok;
+        }
+        if (numbers)
+            return r + 1;
+    }
+    return 0;
 }

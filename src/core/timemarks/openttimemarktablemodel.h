@@ -63,10 +63,23 @@ public:
 
     /**
      * Line records of the rows from the first data row on, in the coordinate system stored
-     * now (degrees are converted to UTM when the converter is ready). When @p report is
-     * given it tells how many rows had a numeric cell that was not a number.
+     * now (degrees are converted to UTM when the converter is ready). Cells wrapped in double
+     * quotes are read without them. When @p report is given it tells which rows are no usable
+     * position; a file with any such row must not be taken (see LineConversionReport).
      */
     QList<Line> toLines(LineConversionReport *report = nullptr) const;
+
+    /// Number (from 1) of the file line row @p row (from 0) was read from; 0 when not known.
+    int lineNumber(int row) const;
+    /// The table row (from 1) read from file line @p line, or from the first line after it
+    /// that became a row; 0 when there is none.
+    int rowOfLine(int line) const;
+    /**
+     * The table row (from 1) where the data begins, 0 when none does: in an RTKLIB solution
+     * the first row after its "%" header, in any other file the first row whose X, Y and Z
+     * cells are numbers.
+     */
+    int firstDataRow() const;
 
     /// Appends rows in their compact form (the loader's path).
     void appendRows(std::vector<RawRow> &&rows);

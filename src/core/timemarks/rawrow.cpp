@@ -45,7 +45,9 @@ void RawRow::setCell(int column, const QString &text)
         return;
     QVector<QString> list = cells();
     list[column] = text;
+    const int line = m_line;
     *this = RawRow(list);
+    m_line = line;
 }
 
 void RawRow::joinCells(int start, int end)
@@ -59,5 +61,7 @@ void RawRow::joinCells(int start, int end)
         joined += list.at(c) + QLatin1Char(' ');
     list[start] = joined;
     list.remove(start + 1, last - start);
+    const int line = m_line;
     *this = RawRow(list);
+    m_line = line;
 }

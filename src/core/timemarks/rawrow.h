@@ -18,6 +18,9 @@ public:
     explicit RawRow(const QVector<QString> &cells);
 
     int size() const { return int(m_ends.size()); }
+    /// Number (from 1) of the file line the row was read from; 0 when it came from elsewhere.
+    int lineNumber() const { return m_line; }
+    void setLineNumber(int line) { m_line = line; }
     /// The text of cell @p column (0-based); empty past the end. Valid while the row lives.
     QStringView cellView(int column) const;
     QString cell(int column) const { return cellView(column).toString(); }
@@ -36,4 +39,5 @@ private:
 
     QString m_text;
     std::vector<int> m_ends;
+    int m_line = 0;
 };

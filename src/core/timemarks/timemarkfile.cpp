@@ -1,5 +1,6 @@
 #include "timemarks/timemarkfile.h"
 
+#include "app/regularfile.h"
 #include "app/sharedconstants.h"
 #include "settings/settingskeys.h"
 #include "timemarks/openttimemarktablemodel.h"
@@ -13,6 +14,8 @@
 #include <QTextCodec>
 #include <QTextStream>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -139,22 +142,27 @@ public:
         ReadError
     };
 
-    explicit LineSource(const QString &path) : m_file(path) {}
+    explicit LineSource(const QString &path) : m_path(path) {}
 
     // Binary mode on purpose: dropping CR bytes is only right for 8-bit text, it would tear
     // UTF-16 apart. The stream removes the CR of a CR LF after decoding instead.
     bool open()
     {
-        const QFileInfo info(m_file.fileName());
-        if (info.isDir())
+        const int fd = RegularFile::openForReading(m_path, &m_problem);
+        if (fd < 0)
             return false;
-        // Only a regular file has a size to judge by; anything else is bounded line by line.
-        if (info.isFile() && info.size() > TimemarkFile::MaxFileSize) {
+        struct stat st;
+        if (::fstat(fd, &st) == 0 && st.st_size > TimemarkFile::MaxFileSize) {
+            ::close(fd);
             m_tooLarge = true;
             return false;
         }
-        if (!m_file.open(QIODevice::ReadOnly))
+        if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            m_problem = QCoreApplication::translate("RegularFile", "cannot be opened (%1)")
+                            .arg(m_file.errorString());
             return false;
+        }
         m_stream.setDevice(&m_file);
         m_stream.setCodec(QTextCodec::codecForLocale());
         m_stream.setAutoDetectUnicode(true);
@@ -162,12 +170,9 @@ public:
     }
     /// open() failed because the file is larger than a timemark file can be.
     bool isTooLarge() const { return m_tooLarge; }
-    QString errorString() const
-    {
-        if (QFileInfo(m_file.fileName()).isDir())
-            return QCoreApplication::translate("TimemarkFile", "it is a folder");
-        return m_file.errorString();
-    }
+    /// Why open() failed, a phrase that follows the file's name ("is a folder").
+    QString problem() const { return m_problem; }
+    QString errorString() const { return m_file.errorString(); }
     /// Number (from 1) of the line next() returned last.
     int lineNumber() const { return m_lineNumber; }
 
@@ -194,6 +199,8 @@ public:
     }
 
 private:
+    QString m_path;
+    QString m_problem;
     QFile m_file;
     QTextStream m_stream;
     int m_lineNumber = 0;
@@ -221,6 +228,73 @@ bool isCommentStart(QChar ch)
 {
     return ch == QLatin1Char('#') || ch == QLatin1Char('@') || ch == QLatin1Char('%');
 }
+
+/**
+ * What the "%" header of an RTKLIB solution says about its columns. Its column line names the
+ * solution form: only the latitude/longitude form holds positions this program can use, and
+ * with degrees, minutes and seconds each coordinate is written as three blank-separated
+ * tokens ("29 59 59.97974"), which are joined into one cell so that columns number as in a
+ * decimal-degree file.
+ */
+class RtklibHeader
+{
+public:
+    /// Takes one "%" line.
+    void read(const QString &line)
+    {
+        if (line.contains(QLatin1String("x-ecef")))
+            m_form = QStringLiteral("ECEF (x-ecef, y-ecef, z-ecef)");
+        else if (line.contains(QLatin1String("e-baseline")))
+            m_form = QStringLiteral("baseline (e-baseline, n-baseline, u-baseline)");
+        if (!line.contains(QLatin1String("latitude(d'\"")))
+            return;
+        // The time label ("GPST", "UTC") stands for two tokens of a data line (date and time,
+        // or week and seconds), each DMS label for three, every other label for one.
+        const QStringList labels =
+            line.mid(1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        int token = 0;
+        for (int i = 0; i < labels.size(); ++i) {
+            const bool latitude = labels.at(i).startsWith(QLatin1String("latitude(d'"));
+            const bool longitude = labels.at(i).startsWith(QLatin1String("longitude(d'"));
+            if (latitude)
+                m_latitude = token;
+            if (longitude)
+                m_longitude = token;
+            token += i == 0 ? 2 : (latitude || longitude) ? 3 : 1;
+        }
+    }
+    /// The form of a solution that holds no usable position, empty for the usable one.
+    QString unusableForm() const { return m_form; }
+    bool hasDms() const { return m_latitude >= 0 || m_longitude >= 0; }
+
+    /// Joins the degree, minute and second tokens of a data row split at blanks.
+    RawRow joinDms(const RawRow &row) const
+    {
+        QVector<QString> cells = row.cells();
+        // A line that begins with blanks splits into an empty first cell.
+        const int lead = !cells.isEmpty() && cells.first().isEmpty() ? 1 : 0;
+        int joined = 0;
+        for (int column : {m_latitude, m_longitude}) {
+            if (column < 0)
+                continue;
+            const int at = column + lead - 2 * joined;
+            if (at + 2 >= cells.size())
+                break;
+            cells[at] = cells.at(at) + QLatin1Char(' ') + cells.at(at + 1) + QLatin1Char(' ') +
+                        cells.at(at + 2);
+            cells.remove(at + 1, 2);
+            ++joined;
+        }
+        RawRow result(cells);
+        result.setLineNumber(row.lineNumber());
+        return result;
+    }
+
+private:
+    QString m_form;
+    int m_latitude = -1; // index of the degrees token in a data line, -1 when not in DMS
+    int m_longitude = -1;
+};
 
 } // namespace
 
@@ -266,10 +340,9 @@ bool TimemarkFile::detectSeparator(const QString &path)
 
     LineSource source(path);
     if (!source.open()) {
-        m_errorText =
-            source.isTooLarge()
-                ? tooLargeText(path)
-                : tr("Cannot open the timemark file %1: %2").arg(path, source.errorString());
+        m_errorText = source.isTooLarge()
+                          ? tooLargeText(path)
+                          : tr("The timemark file %1 %2").arg(path, source.problem());
         return false;
     }
     const QStringList patterns = separatorList.value(1);
@@ -323,13 +396,14 @@ bool TimemarkFile::loadTable()
     }
     LineSource source(m_fileName);
     if (!source.open()) {
-        m_errorText =
-            source.isTooLarge()
-                ? tooLargeText(m_fileName)
-                : tr("Cannot open the timemark file %1: %2").arg(m_fileName, source.errorString());
+        m_errorText = source.isTooLarge()
+                          ? tooLargeText(m_fileName)
+                          : tr("The timemark file %1 %2").arg(m_fileName, source.problem());
         return false;
     }
     const Splitter splitter(separatorPattern());
+    const bool whitespace = separatorPattern() == QLatin1String("\\s+");
+    RtklibHeader rtklib;
     std::vector<RawRow> rows;
     QString line;
     int lastCellCount = 0;
@@ -353,11 +427,17 @@ bool TimemarkFile::loadTable()
                 tr("Reading the timemark file %1 failed: %2").arg(m_fileName, source.errorString());
             return false;
         }
+        const bool header = line.startsWith(QLatin1Char('%'));
+        if (header)
+            rtklib.read(line);
         if (line.size() < MinLineLength)
             continue;
         RawRow cells = splitter.split(line);
         if (cells.size() < 3)
             continue;
+        cells.setLineNumber(source.lineNumber());
+        if (!header && whitespace && rtklib.hasDms())
+            cells = rtklib.joinDms(cells);
         if (int(rows.size()) >= MaxRows) {
             m_errorText = tr("%1 holds more than %2 rows; a timemark file has one row per photo")
                               .arg(m_fileName)
@@ -368,6 +448,12 @@ bool TimemarkFile::loadTable()
         rows.push_back(std::move(cells));
     }
 
+    if (!rtklib.unusableForm().isEmpty()) {
+        m_errorText = tr("%1 is an RTKLIB solution in %2 form, which holds no latitude, longitude "
+                         "or UTM position: export the solution as latitude/longitude/height")
+                          .arg(m_fileName, rtklib.unusableForm());
+        return false;
+    }
     m_model->clearRows();
     m_model->appendRows(std::move(rows));
     m_loadedFileName = m_fileName;

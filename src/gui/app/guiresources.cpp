@@ -13,5 +13,6 @@ void GuiResources::initialize()
         // Icons and pictures generated at build time from resources/pictures.txt.
         Q_INIT_RESOURCE(pictures);
         Q_INIT_RESOURCE(settings);
+        Q_INIT_RESOURCE(timemarks);
     });
 }

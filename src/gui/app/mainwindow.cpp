@@ -15,6 +15,7 @@
 #include "blocks/flydata.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
+#include "photos/viewphoto.h"
 #include "processing/fileswork.h"
 #include "processing/runoutcome.h"
 #include "settings/settingskeys.h"
@@ -413,7 +414,7 @@ void MainWindow::showRunProblems(bool countNotReached)
         return;
     const int problems =
         RunOutcome::problemCount(m_report) - (countNotReached ? 0 : m_report.notReached);
-    if (problems <= 0)
+    if (problems <= 0 && m_report.unfinishedFiles.isEmpty())
         return;
     m_errorWindow->setRunProblems(RunOutcome::problems(m_report));
     m_errorWindow->setModal(false);
@@ -502,8 +503,12 @@ bool MainWindow::openDemo(const DemoFlight &demo, QString *error)
 
 void MainWindow::on_openPhoto(const QString &path)
 {
-    // The photo viewer comes with its own window; until then the request is only logged.
-    qCDebug(lcInfo) << "View photo" << path;
+    if (!m_photoViewer)
+        m_photoViewer = std::make_unique<ViewPhoto>();
+    m_photoViewer->show();
+    m_photoViewer->raise();
+    m_photoViewer->activateWindow();
+    m_photoViewer->showPhoto(path);
 }
 
 void MainWindow::on_actionAbout_triggered()
@@ -549,6 +554,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Stored here as well as at destruction, so the geometry survives a crash during shut-down.
     storeWindowGeometry();
     m_errorWindow->close();
+    // The viewer has no parent: left open it would keep the program running.
+    if (m_photoViewer)
+        m_photoViewer->close();
     event->accept();
 }
 

@@ -25,6 +25,7 @@ class Fly;
 class GeoCalc;
 class LogWindow;
 class Notyficator;
+class ViewPhoto;
 
 namespace Ui {
 class MainWindow;
@@ -57,6 +58,8 @@ public:
     GeoCalc *geoCalc() const { return m_geoCalc; }
     Notyficator *notifier() const { return m_notifier; }
     LogWindow *errorWindow() const { return m_errorWindow; }
+    /// The photo viewer, made on the first photo opened; nullptr before.
+    ViewPhoto *photoViewer() const { return m_photoViewer.get(); }
     FilesWork *job() const { return m_job; }
     QThread *jobThread() { return &m_jobThread; }
     CustomToolButton *processingButton() const { return m_processingButton; }
@@ -155,6 +158,8 @@ private:
     GeoCalc *m_geoCalc = nullptr;
     Notyficator *m_notifier = nullptr;
     LogWindow *m_errorWindow = nullptr;
+    /// A window of its own (no parent), kept for the next photo.
+    std::unique_ptr<ViewPhoto> m_photoViewer;
     FilesWork *m_job = nullptr;
     QThread m_jobThread;
     WorkType m_workType = FullWork;

@@ -9,6 +9,7 @@
 #include "blocks/customtablemodel.h"
 #include "blocks/linemetatype.h"
 #include "blocks/tableview.h"
+#include "graph/flygraph.h"
 #include "photos/photometatypes.h"
 #include "photos/photomodel.h"
 #include "processing/previewtablemodel.h"
@@ -150,6 +151,8 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
 
 Fly::~Fly()
 {
+    // Before the models it shows, so it never redraws from a half-destroyed block.
+    delete m_graph;
     storeGeometries();
 }
 
@@ -245,6 +248,8 @@ void Fly::setBlockNumber(int number)
 {
     m_data->setNumber(number);
     m_ui->lbl_block->setText(tr("Block #%1").arg(number));
+    if (m_graph)
+        m_graph->setBlockNumber(number);
 }
 
 void Fly::setBlockChecked(bool checked)
@@ -446,7 +451,63 @@ void Fly::selectRows(const QList<int> &rows)
         return;
     m_selection = rows;
     selectInTables(rows, true);
+    scrollToRow(rows);
     emit onSelected(m_selection);
+}
+
+void Fly::scrollToRow(const QList<int> &rows)
+{
+    // A point picked on the map may be thousands of rows down; the operator wants to see its
+    // row without searching for it.
+    if (rows.isEmpty())
+        return;
+    TableView *table = m_ui->tableMeta;
+    const int row = *std::min_element(rows.cbegin(), rows.cend());
+    if (row >= table->model()->rowCount() || table->model()->columnCount() == 0)
+        return;
+    const int top = table->rowViewportPosition(row);
+    if (top >= 0 && top + table->rowHeight(row) <= table->viewport()->height())
+        return;
+    // At the top rather than just in view, so the rows picked after it show below it; only up
+    // and down, the columns the operator scrolled to stay where they are.
+    const int across = table->horizontalScrollBar()->value();
+    table->scrollTo(table->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+    table->horizontalScrollBar()->setValue(across);
+}
+
+void Fly::on_btn_flyView_clicked()
+{
+    if (!m_graph)
+        createGraph();
+    else
+        m_graph->fullUpdateGrah();
+    m_graph->show();
+    if (m_graph->isMinimized())
+        m_graph->setWindowState(m_graph->windowState() & ~Qt::WindowMinimized);
+    m_graph->raise();
+    m_graph->activateWindow();
+}
+
+void Fly::createGraph()
+{
+    // A child window of the block: it goes with the block, and it is disabled with the block
+    // while a run reads the block's lists, so no quarantine can change under the run.
+    m_graph = new FlyGraph(number(), this);
+    m_graph->setModel(m_data->timemarks());
+    connect(this, &Fly::onSelected, m_graph, &FlyGraph::setSelected);
+    connect(this, &Fly::onQurantined, m_graph, &FlyGraph::setQuarantine);
+    connect(m_graph, &FlyGraph::acceptFilter, this, &Fly::activateFiltres);
+    connect(m_graph, &FlyGraph::cancelFilter, this, &Fly::deactivateFiltres);
+    connect(m_graph, &FlyGraph::intoQuarantine, this, &Fly::onAddQuarantine);
+    connect(m_graph, &FlyGraph::fromQuarantine, this, &Fly::onRemoveQuarantine);
+    connect(m_graph, &FlyGraph::clearQuarantine, this, &Fly::onClearQuarantine);
+    connect(m_graph, &FlyGraph::toSelectAll, this, &Fly::onSelectAllItems);
+    connect(m_graph, &FlyGraph::toDeselectAll, this, &Fly::onDeselectAllItems);
+    connect(m_graph, &FlyGraph::swichEnabledFilter, this, &Fly::swichEnabledFilter);
+    connect(m_graph, &FlyGraph::toSelectDesel, this, &Fly::onGraphSelectDeselect);
+    connect(m_graph, &FlyGraph::toSelect, this, &Fly::selectRows);
+    if (!m_selection.isEmpty())
+        m_graph->setSelected(m_selection);
 }
 
 void Fly::onGraphSelectDeselect(int index, double North, double East)

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class FlyGraph;
 class GeoCalc;
 class LogWindow;
 class Notyficator;
@@ -49,6 +50,8 @@ public:
     const QList<int> &selection() const { return m_selection; }
     /// A filter pass is running: the tables and the frame are disabled meanwhile.
     bool isFiltering() const { return m_filtering; }
+    /// The flight graph once "Fly view" has been used, else null; owned by the block.
+    FlyGraph *graph() const { return m_graph; }
 
     /// Where one-line messages go; without one they are only logged.
     void setNotifier(Notyficator *notifier) { m_notifier = notifier; }
@@ -111,6 +114,8 @@ public slots:
     void photosModelAdded();
     void on_tablePhotos_customContextMenuRequested(const QPoint &pos);
     void on_tableMeta_customContextMenuRequested(const QPoint &pos);
+    /// Opens the block's flight graph, made on first use; later it is redrawn and raised.
+    void on_btn_flyView_clicked();
     void selectionRows(const QList<int> &rows);
     void on_chkb_preview_clicked();
     void onSelectAllItems();
@@ -141,6 +146,9 @@ private:
     void notify(const QString &text);
     void selectInTables(const QList<int> &rows, bool clear);
     void clearTableSelections();
+    void createGraph();
+    /// Brings the first of @p rows into view; the other tables scroll with tableMeta.
+    void scrollToRow(const QList<int> &rows);
     void setFiltering(bool on);
     void showMenu(QMenu *menu, TableView *table, const QPoint &pos);
     void restoreGeometries();
@@ -154,6 +162,7 @@ private:
     Notyficator *m_notifier = nullptr;
     LogWindow *m_errorWindow = nullptr;
     LogWindow *m_ownErrorWindow = nullptr;
+    FlyGraph *m_graph = nullptr;
     QList<int> m_selection;
     QList<int> m_quarantine;
     bool m_filtering = false; // a filter pass started here has not ended yet

@@ -1,0 +1,54 @@
+#include "timemarks/rawtextpreview.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextCodec>
+#include <QTextStream>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RawTextPreview", text);
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / 1048576.0, 'f', 1);
+}
+
+} // namespace
+
+QString RawTextPreview::read(const QString &path, qint64 limit)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return tr("%1 cannot be read: %2").arg(path, file.errorString());
+    // An even count never splits a UTF-16 character in two.
+    QByteArray head = file.read(qMax<qint64>(2, limit & ~qint64(1)));
+    const bool cut = !file.atEnd();
+    const qint64 total = file.size();
+
+    QBuffer buffer(&head);
+    buffer.open(QIODevice::ReadOnly);
+    QTextStream stream(&buffer);
+    stream.setCodec(QTextCodec::codecForLocale());
+    stream.setAutoDetectUnicode(true);
+    QString text = stream.readAll();
+    if (text.startsWith(QChar(QChar::ByteOrderMark)))
+        text.remove(0, 1);
+    // Decoded text never holds U+0000, whatever its encoding: these bytes are not text.
+    if (text.contains(QChar(0)))
+        return tr("%1 is not a text file.").arg(path);
+    if (!cut)
+        return text;
+    const int lastBreak = text.lastIndexOf(QLatin1Char('\n'));
+    if (lastBreak >= 0)
+        text.truncate(lastBreak + 1);
+    else
+        text.append(QLatin1Char('\n'));
+    return text + tr("[The rest of the file is not shown: these are the first %1 MB of %2 MB.]")
+                      .arg(megabytes(limit), megabytes(total));
+}

@@ -1,0 +1,273 @@
+#include "app/guiresources.h"
+#include "app/mainwindow.h"
+#include "blocks/customtablemodel.h"
+#include "blocks/fly.h"
+#include "blocks/tableview.h"
+#include "graph/filterpopup.h"
+#include "graph/flygraph.h"
+#include "photos/photomodel.h"
+#include "scriptedprompts.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QPointer>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <qcustomplot.h>
+
+using Ranges = QList<QPair<int, int>>;
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// The offscreen platform warns at every opacity step of a bubble's fade.
+void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        previousHandler(type, context, text);
+}
+
+Ranges rangesOf(const QCPCurve *curve)
+{
+    Ranges ranges;
+    for (const QCPDataRange &range : curve->selection().dataRanges())
+        ranges << qMakePair(range.begin(), range.end());
+    return ranges;
+}
+
+QList<int> rowsOf(const QCPCurve *curve)
+{
+    QList<int> rows;
+    for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it)
+        rows << int(it->t);
+    return rows;
+}
+
+QList<int> sorted(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void clickRow(TableView *table, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QModelIndex index = table->model()->index(row, table->columnAt(1));
+    table->scrollTo(index);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers,
+                      table->visualRect(index).center());
+}
+
+void dragRectangle(QCustomPlot *plot, QPoint from, QPoint to)
+{
+    const auto send = [plot](QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, pos, plot->mapToGlobal(pos),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(plot, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+/// Pixel of row @p row of a straight strip north (10 m apart), moved @p dx across.
+QPoint pixelOfRow(QCustomPlot *plot, double row, int dx)
+{
+    return QPoint(qRound(plot->xAxis->coordToPixel(500000.0)) + dx,
+                  qRound(plot->yAxis->coordToPixel(6000000.0 + 10.0 * row)));
+}
+
+} // namespace
+
+class TestFlyView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void opensOnceAndRaises();
+    void selectionBothWays();
+    void filterThenQuarantineFromGraph();
+    void renumberedAndClosedWithItsBlock();
+
+private:
+    /// Block @p index filled with @p count paired photos and rows on one straight strip.
+    Fly *filledBlock(int index, int count);
+    FlyGraph *openGraph(Fly *block);
+
+    QTemporaryDir m_dir;
+    MainWindow *m_window = nullptr;
+};
+
+void TestFlyView::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    TestEnv::isolate(m_dir);
+    GuiResources::initialize();
+    previousHandler = qInstallMessageHandler(dropOffscreenNoise);
+    qRegisterMetaType<QList<int>>();
+}
+
+void TestFlyView::init()
+{
+    QSettings().clear();
+    UserPrompts::setInstance(new ScriptedPrompts);
+    m_window = new MainWindow;
+    // The photos here are names only; the check for deleted files would drop them.
+    m_window->setPhotoCheckPaused(true);
+    m_window->resize(1300, 800);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestFlyView::cleanup()
+{
+    delete m_window;
+    UserPrompts::setInstance(nullptr);
+}
+
+Fly *TestFlyView::filledBlock(int index, int count)
+{
+    while (m_window->blocks().size() <= index)
+        m_window->on_btn_addFly_clicked();
+    Fly *block = m_window->blocks().at(index);
+    QStringList photos;
+    QList<Adj> adjs;
+    QList<QDateTime> dates;
+    for (int i = 0; i < count; ++i) {
+        photos << m_dir.filePath(QStringLiteral("DJI_%1.JPG").arg(i));
+        adjs << Adj{};
+        dates << QDateTime(QDate(2024, 5, 17), QTime(10, 0).addSecs(2 * i));
+    }
+    block->fillFromSplit(SyntheticFlight::surveyLines(count, count), photos, adjs, dates,
+                         BlockColumns{1, 0, 0, 0}, QString());
+    return block;
+}
+
+FlyGraph *TestFlyView::openGraph(Fly *block)
+{
+    block->findChild<QToolButton *>(QStringLiteral("btn_flyView"))->click();
+    FlyGraph *graph = block->graph();
+    if (graph && QTest::qWaitForWindowExposed(graph))
+        return graph;
+    return nullptr;
+}
+
+void TestFlyView::opensOnceAndRaises()
+{
+    Fly *block = filledBlock(0, 20);
+    clickRow(block->tableMeta(), 2);
+    clickRow(block->tableMeta(), 4, Qt::ShiftModifier);
+    clickRow(block->tableMeta(), 7, Qt::ControlModifier);
+    QCOMPARE(sorted(block->selection()), (QList<int>{2, 3, 4, 7}));
+
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+    QCOMPARE(graph->windowTitle(), QStringLiteral("A preview of the Flight #1"));
+    QVERIFY(graph->isWindow());
+    QCOMPARE(graph->model(), block->data()->timemarks());
+    QCOMPARE(graph->pathCurve()->data()->size(), 20);
+    // The selection made before the graph existed is on it from the start.
+    QCOMPARE(rangesOf(graph->pathCurve()), (Ranges{{2, 5}, {7, 8}}));
+
+    graph->close();
+    QVERIFY(!graph->isVisible());
+    QCOMPARE(openGraph(block), graph);
+    QCOMPARE(block->findChildren<FlyGraph *>().size(), 1);
+    QVERIFY(graph->isVisible());
+}
+
+void TestFlyView::selectionBothWays()
+{
+    Fly *block = filledBlock(0, 60);
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+
+    // Tables to graph: a click and a control-click in the photo table.
+    clickRow(block->tablePhotos(), 5);
+    clickRow(block->tablePhotos(), 9, Qt::ControlModifier);
+    QCOMPARE(rangesOf(graph->pathCurve()), (Ranges{{5, 6}, {9, 10}}));
+    QCOMPARE(sorted(block->tableMeta()->selectedRows()), (QList<int>{5, 9}));
+
+    // Graph to tables: a rectangle over points 50 to 52, far below the tables' view.
+    block->tableMeta()->scrollToTop();
+    graph->findChild<QToolButton *>(QStringLiteral("btn_select"))->click();
+    QCustomPlot *plot = graph->plot();
+    dragRectangle(plot, pixelOfRow(plot, 52.5, -20), pixelOfRow(plot, 49.5, 20));
+    const QList<int> picked{50, 51, 52};
+    QCOMPARE(block->selection(), picked);
+    for (TableView *table : {block->tablePhotos(), block->tableMeta(), block->tablePreview()})
+        QCOMPARE(sorted(table->selectedRows()), picked);
+    QCOMPARE(rangesOf(graph->pathCurve()), (Ranges{{50, 53}}));
+    // The picked rows are brought into view; the other tables scroll with the timemarks.
+    TableView *photos = block->tablePhotos();
+    const QRect row50 = photos->visualRect(photos->model()->index(50, photos->columnAt(1)));
+    QVERIFY(photos->viewport()->rect().contains(row50.center()));
+}
+
+void TestFlyView::filterThenQuarantineFromGraph()
+{
+    Fly *block = filledBlock(0, 12);
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+
+    graph->findChild<QToolButton *>(QStringLiteral("btn_filter"))->click();
+    auto *filters = graph->findChild<FilterPopUp *>();
+    QVERIFY(filters);
+    filters->findChild<QCheckBox *>(QStringLiteral("chkb_distance"))->setChecked(true);
+    filters->findChild<QCheckBox *>(QStringLiteral("chkb_gimbal"))->setChecked(false);
+    filters->findChild<QCheckBox *>(QStringLiteral("chkb_exposure"))->setChecked(false);
+    filters->findChild<QSpinBox *>(QStringLiteral("spn_distance"))->setValue(25);
+    filters->findChild<QAbstractButton *>(QStringLiteral("btn_accept"))->click();
+
+    // Rows 10 m apart on a straight line with 25 m: every other row thins out.
+    const QList<int> marked{1, 3, 5, 7, 9};
+    QTRY_COMPARE(sorted(block->tableMeta()->selectedRows()), marked);
+    QTRY_VERIFY(block->tableMeta()->isEnabled()); // the pass has ended
+    QCOMPARE(sorted(block->tablePhotos()->selectedRows()), marked);
+    QCOMPARE(rowsOf(graph->pathCurve()).size(), 12);
+    QCOMPARE(rangesOf(graph->pathCurve()), (Ranges{{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}}));
+
+    graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"))->click();
+    QCOMPARE(block->data()->timemarks()->quarantinedRows(), marked);
+    const QList<bool> photoFlags = block->data()->photos()->quarantineFlags();
+    for (int r = 0; r < 12; ++r)
+        QCOMPARE(photoFlags.at(r), marked.contains(r));
+    QCOMPARE(rowsOf(graph->quarantineCurve()), marked);
+    QCOMPARE(graph->quarantineCurve()->pen().color(), QColor(0x68, 0x68, 0x6a));
+    QVERIFY(graph->pathCurve()->selection().isEmpty());
+    QVERIFY(block->tableMeta()->selectedRows().isEmpty());
+}
+
+void TestFlyView::renumberedAndClosedWithItsBlock()
+{
+    filledBlock(0, 5);
+    Fly *second = filledBlock(1, 8);
+    QPointer<FlyGraph> graph = openGraph(second);
+    QVERIFY(graph);
+    QCOMPARE(graph->windowTitle(), QStringLiteral("A preview of the Flight #2"));
+
+    // A processing run disables the blocks; their graphs must not change the lists meanwhile.
+    m_window->swichInterface(false);
+    QVERIFY(!graph->isEnabled());
+    m_window->swichInterface(true);
+    QVERIFY(graph->isEnabled());
+
+    m_window->blocks().first()->findChild<QToolButton *>(QStringLiteral("btn_closeFly"))->click();
+    QCOMPARE(m_window->blocks().size(), 1);
+    QCOMPARE(graph->windowTitle(), QStringLiteral("A preview of the Flight #1"));
+
+    second->findChild<QToolButton *>(QStringLiteral("btn_closeFly"))->click();
+    QVERIFY(m_window->blocks().isEmpty());
+    QVERIFY(graph.isNull());
+}
+
+QTEST_MAIN(TestFlyView)
+#include "testflyview.moc"
