@@ -5,13 +5,16 @@
 //
 //   kestrix-runshot OUTDIR
 //
-// writes OUTDIR/run-progress.png, run-finished.png, run-report.png and run-report-list.png.
+// writes OUTDIR/run-progress.png, run-finished.png, run-report.png, run-report-list.png and
+// run-stopping.png (the window closed during a run, waiting for the job).
 
 #include "app/customtoolbutton.h"
 #include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
+#include "app/userprompts.h"
 #include "blocks/fly.h"
+#include "blocks/flydata.h"
 #include "photos/photomodel.h"
 #include "processing/fileswork.h"
 #include "settings/settingskeys.h"
@@ -32,6 +35,17 @@
 #include <cstdio>
 
 namespace {
+
+/// Answers the exit question as the operator would who wants to leave.
+class AnswerYes : public UserPrompts
+{
+public:
+    QMessageBox::StandardButton question(QWidget *, const QString &, const QString &,
+                                         QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::Yes;
+    }
+};
 
 bool fill(Fly *fly, const QStringList &photos, const QString &timemarks)
 {
@@ -151,6 +165,25 @@ int main(int argc, char *argv[])
     } else {
         report = report && save(&window, out.filePath(QStringLiteral("run-report.png")));
     }
+
+    // A third run, and the window closed while it goes: it waits for the job, and says so.
+    window.errorWindow()->hide();
+    {
+        QSettings settings;
+        Keys::OutputDir.write(settings, survey + QStringLiteral("/output-3"));
+    }
+    QDir().mkpath(survey + QStringLiteral("/output-3"));
+    window.onOutputTimer();
+    // The row of the photo that went, so that photos and rows pair again.
+    window.blocks().first()->data()->removeTimemarks({22});
+    held = false;
+    window.processingButton()->click();
+    bool stopping = reached.tryAcquire(1, 30000);
+    UserPrompts::setInstance(new AnswerYes);
+    stopping = stopping && !window.close() &&
+               save(&window, out.filePath(QStringLiteral("run-stopping.png")));
+    go.release();
+    stopping = stopping && QTest::qWaitFor([&] { return !window.isVisible(); }, 30000);
     QDir(survey).removeRecursively();
-    return report ? 0 : 1;
+    return report && stopping ? 0 : 1;
 }

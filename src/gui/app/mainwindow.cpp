@@ -285,6 +285,8 @@ void MainWindow::on_photosProcessing()
 
 void MainWindow::on_btn_processing_clicked()
 {
+    if (m_exitRequested)
+        return;
     if (m_jobThread.isRunning()) {
         askToCancel();
         return;
@@ -384,7 +386,6 @@ void MainWindow::onJobThreadFinished()
         return;
     m_jobThread.wait();
     m_processingButton->setIdle();
-    m_processingButton->setEnabled(true);
     unsetCursor();
     if (m_exitRequested && close())
         QApplication::closeAllWindows();
@@ -570,8 +571,9 @@ void MainWindow::stopForExit()
     m_job->stop();
     m_jobThread.quit();
     swichInterface(false);
+    // Left enabled: the shared style's disabled button is dark grey on grey, and "Stopping"
+    // must stay readable; a click meanwhile does nothing.
     m_processingButton->setBusy(tr("Stopping"), QIcon(QStringLiteral(":/FontAwersome/stop.svg")));
-    m_processingButton->setEnabled(false);
     m_ui->progressBar->hide();
     setStatus(tr("Stopping the task before closing: the photo being written is finished first"));
     setCursor(Qt::BusyCursor);
