@@ -451,8 +451,10 @@ void MainWindow::workFinished(int code)
         if (attention.isEmpty())
             setStatus(m_jobText);
         else
-            m_ui->lbl_processStatus->setText(m_jobText.toHtmlEscaped() + QStringLiteral("<br>") +
-                                             PreCheck::redForm(attention.toHtmlEscaped()));
+            m_ui->lbl_processStatus->setText(
+                m_jobText.toHtmlEscaped() +
+                QStringLiteral("<br><span style=\"color:#ff0000;\">%1</span>")
+                    .arg(attention.toHtmlEscaped()));
     }
     swichInterface(true);
     showRunProblems(true);
@@ -563,8 +565,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::stopForExit()
 {
-    // The photo being written is finished whole or dropped by the job; closing before its
-    // thread returns would pull the blocks and the converter from under it.
+    // The photo being written is finished whole or dropped by the job; the window waits for
+    // that, since closing first would destroy the converter the job still uses.
     qCDebug(lcInfo) << "Exit during a run: stopping the copying and processing task";
     m_exitRequested = true;
     m_cancelled = true;
