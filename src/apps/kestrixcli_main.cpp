@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << CliOptions::usage();
         return 0;
     case CliOptions::Command::Process:
+    case CliOptions::Command::Check:
         break;
     }
     Logger::setEchoToStandardError(false);

@@ -24,6 +24,8 @@ using namespace TestFiles;
 
 } // namespace
 
+Q_DECLARE_METATYPE(FlightTiming)
+
 class TestCli : public QObject
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ private slots:
     void storedSettingsStayUntouched();
     void interruptStopsBeforeTheNextPhoto();
     void folderPhotosInNaturalOrder();
+    void pairingCheck_data();
+    void pairingCheck();
 
 private:
     CliResult cli(const QStringList &args);
@@ -103,6 +107,8 @@ void TestCli::usageErrors_data()
         << QStringList{"process", "--lever-arm", "sideways", "--out", "x", "--timemarks", "t"};
     QTest::newRow("bad columns") << QStringList{"process", "--columns",   "1,2", "--out",
                                                 "x",       "--timemarks", "t"};
+    QTest::newRow("drop-unmatched for check")
+        << QStringList{"check", "--drop-unmatched", "--timemarks", "t", "p.jpg"};
 }
 
 void TestCli::usageErrors()
@@ -387,6 +393,94 @@ void TestCli::folderPhotosInNaturalOrder()
         QCOMPARE(QString::fromStdString(image->exifData()["Exif.Image.DateTime"].toString()),
                  QStringLiteral("2024:05:17 10:00:%1").arg(i, 2, 10, QChar('0')));
     }
+}
+
+void TestCli::pairingCheck_data()
+{
+    QTest::addColumn<FlightTiming>("timing");
+    QTest::addColumn<QString>("dateColumn");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("said"); // lines check prints
+
+    FlightTiming survey;
+    survey.shots = 40;
+    survey.jitter = 0.2;
+    survey.turnEvery = 10;
+    survey.turnGap = 15.0;
+    survey.clockOffset = 7182.3;
+    FlightTiming lost = survey;
+    lost.droppedPhotos = {7};
+    lost.droppedEvents = {23};
+    QTest::newRow("a missed photo and a missed row")
+        << lost << "1" << 4
+        << QStringList{"Block 1: unmatched: photos without a row: 1, rows without a photo: 1, "
+                       "pairs by time: 38 (photo clock +7182.30 s against the receiver's",
+                       "  without a row: photo 23 DJI_0023.JPG (2024-05-17 12:00:55)",
+                       "  without a photo: row 8 (2024/05/17 10:00:14.231)"};
+    FlightTiming extra = survey;
+    extra.subSeconds = true;
+    extra.extraEvents = 1;
+    QTest::newRow("an extra row") << extra << "1" << 4
+                                  << QStringList{
+                                         "  without a photo: row 40 (2024/05/17 10:01:56.897)"};
+    QTest::newRow("nothing lost") << survey << "1" << 0
+                                  << QStringList{"Block 1: matched: 40 photos and 40 rows pair "
+                                                 "one to one by time"};
+    FlightTiming regular = lost;
+    regular.turnEvery = 0;
+    regular.jitter = 0.0;
+    QTest::newRow("one line, constant interval")
+        << regular << "1" << 5
+        << QStringList{"Block 1: ambiguous: the intervals are too regular to tell which photo "
+                       "belongs to which row"};
+    QTest::newRow("no date column") << lost << "0" << 5
+                                    << QStringList{"Block 1: no dates: the timemark rows have "
+                                                   "no dates"};
+}
+
+void TestCli::pairingCheck()
+{
+    QFETCH(FlightTiming, timing);
+    QFETCH(QString, dateColumn);
+    QFETCH(int, code);
+    QFETCH(QStringList, said);
+    const QString dir = m_dir.filePath(QStringLiteral("pairing"));
+    QDir(dir).removeRecursively();
+    const auto format = SyntheticFlight::Format::Semicolon;
+    SyntheticFlight::writeTimedFlight(dir + "/lost", timing, format);
+    SyntheticFlight::writeTimedFlight(dir + "/clean", timing, format, true);
+    const QStringList options{"--no-subdir", "--utm-zone", "33", "--columns",
+                              dateColumn + ",3,4,5,6,7,8"};
+    auto block = [&dir](const QString &flight) {
+        return QStringList{"--timemarks", dir + "/" + flight + "/timemarks.csv",
+                           dir + "/" + flight + "/photos"};
+    };
+    const QByteArray sources = checksumOfTree(dir);
+
+    const CliResult check = cli(QStringList{"check"} + options + block("lost"));
+    QVERIFY2(check.code == code, qPrintable(check.out + check.err));
+    for (const QString &line : said)
+        QVERIFY2(check.out.contains(line), qPrintable(check.out));
+
+    // Left out, the flight gives what it would have given had nothing been lost; refused
+    // where the counts still differ.
+    const CliResult dropped =
+        cli(QStringList{"process", "--drop-unmatched", "--out", dir + "/out-dropped"} + options +
+            block("lost"));
+    const bool counts = code != 5 || timing.droppedPhotos.size() == timing.droppedEvents.size();
+    QCOMPARE(dropped.code, counts ? 0 : 1);
+    if (code == 4)
+        QVERIFY(dropped.out.contains("Left out of block 1 (no partner by time, source files "
+                                     "untouched):"));
+    if (code == 0 || code == 4) {
+        const CliResult clean =
+            cli(QStringList{"process", "--out", dir + "/out-clean"} + options + block("clean"));
+        QCOMPARE(clean.code, 0);
+        QCOMPARE(checksumOfTree(dir + "/out-dropped"), checksumOfTree(dir + "/out-clean"));
+    }
+    QDir(dir + "/out-dropped").removeRecursively();
+    QDir(dir + "/out-clean").removeRecursively();
+    QCOMPARE(checksumOfTree(dir), sources);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

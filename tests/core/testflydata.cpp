@@ -6,6 +6,8 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "timemarks/lineconversionreport.h"
+#include "timemarks/openttimemarktablemodel.h"
 
 #include <QFile>
 #include <QSettings>
@@ -93,6 +95,10 @@ private slots:
     void splitPieceKeepsColumnsAndDelimiter();
     void fillFromSplitRefusesUnpairedLists();
     void snapshot();
+    void reloadReadsKeptImports_data();
+    void reloadReadsKeptImports();
+    void removeUnmatched_data();
+    void removeUnmatched();
 
 private:
     /// Appends @p photos photos (small files of 100 bytes; photo i has yaw i and is taken
@@ -138,6 +144,62 @@ void TestFlyData::init()
     s.sync();
 }
 
+void TestFlyData::reloadReadsKeptImports_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<int>("reload");
+    QTest::addColumn<QList<double>>("norths");
+    const int done = int(FlyData::Reload::Done);
+    const int none = int(FlyData::Reload::NoImport);
+    QTest::newRow("second file added") << "add" << done << QList<double>{1, 2, 3, 7, 8, 9};
+    QTest::newRow("second file replaces") << "replace" << done << QList<double>{7, 8, 9};
+    QTest::newRow("refused file") << "refused" << done << QList<double>{1, 2, 3};
+    QTest::newRow("cleared") << "clear" << none << QList<double>{};
+    QTest::newRow("rows of no import") << "rows" << none << QList<double>{1, 2, 3, 0};
+}
+
+void TestFlyData::reloadReadsKeptImports()
+{
+    QFETCH(QString, then);
+    QFETCH(int, reload);
+    QFETCH(QList<double>, norths);
+    // North in column 1, east in 2, height in 3; east must read as UTM metres.
+    auto table = [this](const QList<QString> &norths) {
+        auto *model = new OpentTimeMarkTableModel(&m_geo, this);
+        for (const QString &north : norths)
+            model->appendRow(
+                new QVector<QString>{north, QStringLiteral("500000"), QStringLiteral("100")});
+        model->setColX(1);
+        model->setColY(2);
+        model->setColZ(3);
+        return model;
+    };
+    FlyData fly(1, &m_geo);
+    OpentTimeMarkTableModel *first = table({"1", "2", "3"});
+    QVERIFY(fly.importTimemarks(*first, false, QStringLiteral("a.csv"), QStringLiteral(";")));
+    // The block reads its own copy: the dialog's table moves on.
+    first->setData(first->index(0, 0), QStringLiteral("99"));
+    OpentTimeMarkTableModel *second = table({"7", "8", then == "refused" ? "x" : "9"});
+    if (then == "add" || then == "replace") {
+        QVERIFY(fly.importTimemarks(*second, then == "replace", QStringLiteral("b.csv"), {}));
+    } else if (then == "refused") {
+        LineConversionReport report;
+        QVERIFY(!fly.importTimemarks(*second, true, QStringLiteral("b.csv"), {}, &report));
+        QCOMPARE(report.invalidRows, 1);
+        QCOMPARE(fly.timemarkFileName(), QStringLiteral("a.csv"));
+    } else if (then == "clear") {
+        fly.clearTimemarks();
+        QCOMPARE(fly.metaLabel(), QStringLiteral("Timemark file wasn't selected"));
+    } else {
+        fly.addTimemarks({Line()}, false);
+    }
+    QCOMPARE(int(fly.reloadTimemarks()), reload);
+    QList<double> found;
+    for (const Line &line : fly.timemarks()->rows())
+        found << line.y;
+    QCOMPARE(found, norths);
+}
+
 QStringList TestFlyData::fill(FlyData &fly, int photos, int rows, const QList<int> &offsets)
 {
     QStringList entries;
@@ -169,7 +231,10 @@ void TestFlyData::collectPieces(FlyData &fly, QList<Piece> *pieces)
     QObject::connect(&fly, &FlyData::slicedBlock, &fly,
                      [pieces](const QList<Line> &meta, const QStringList &photos,
                               const QList<Adj> &adjs, const QList<QDateTime> &dates, int colDate,
-                              int colSX, int colSY, int colSZ) {
+                              int colSX, int colSY, int colSZ, const QList<CaptureTime> &captures) {
+                         // Capture times travel with their photos into the piece.
+                         if (captures.size() != photos.size())
+                             return;
                          pieces->append(Piece{origins(meta), photos, origins(adjs), dates,
                                               BlockColumns{colDate, colSX, colSY, colSZ}});
                      });
@@ -708,6 +773,79 @@ void TestFlyData::snapshot()
     fly.setColumns(BlockColumns{1, 0, 0, 0});
     QCOMPARE(fly.snapshot().hasDateColumn, true);
     QVERIFY(fly.snapshot().entries.isEmpty());
+}
+
+void TestFlyData::removeUnmatched_data()
+{
+    QTest::addColumn<bool>("changeBeforeRemoval");
+    QTest::addColumn<bool>("changeBeforeRestore");
+    QTest::newRow("removed and restored") << false << false;
+    QTest::newRow("changed since the check") << true << false;
+    QTest::newRow("changed since the removal") << false << true;
+}
+
+void TestFlyData::removeUnmatched()
+{
+    QFETCH(bool, changeBeforeRemoval);
+    QFETCH(bool, changeBeforeRestore);
+    FlightTiming timing;
+    timing.shots = 40;
+    timing.turnEvery = 8;
+    timing.jitter = 0.2;
+    timing.droppedPhotos = {10};
+    timing.droppedEvents = {25};
+    const TimedFlight f = SyntheticFlight::timing(timing);
+    FlyData fly(1, &m_geo);
+    QStringList entries;
+    QList<Adj> adjs;
+    for (const int shot : f.photoShots) {
+        entries << QStringLiteral("/nowhere/shot%1.jpg").arg(shot);
+        Adj adj;
+        adj.yaw = shot;
+        adjs << adj;
+    }
+    QVERIFY(fly.photos()->appendPhotos(entries, adjs, QVector<QDateTime>(adjs.size()).toList(),
+                                       f.photoTimes));
+    QList<Line> rows;
+    for (int r = 0; r < f.rowShots.size(); ++r) {
+        Line line = rowOf(f.rowShots.at(r));
+        line.date = f.rowDates.at(r);
+        rows << line;
+    }
+    fly.addTimemarks(rows, false);
+    const QList<int> photoShots = origins(fly.photos()->adjs(0, 99));
+    const QList<int> rowShots = origins(fly.timemarks()->rows());
+
+    const PairingResult r = fly.checkPairing();
+    QCOMPARE(r.verdict, PairingResult::Unmatched);
+    QCOMPARE(r.unmatchedRowIndexes(), f.rowsWithoutPhoto);
+    QCOMPARE(r.unmatchedPhotoIndexes(), f.photosWithoutRow);
+    if (changeBeforeRemoval) {
+        fly.removeTimemarks({0});
+        QVERIFY(!fly.removeUnmatched());
+        QCOMPARE(fly.timemarks()->rowCount(), rows.size() - 1);
+        return;
+    }
+    QVERIFY(fly.removeUnmatched());
+    QVERIFY(fly.countsMatch());
+    // What is left pairs shot with shot.
+    QCOMPARE(origins(fly.photos()->adjs(0, 99)), origins(fly.timemarks()->rows()));
+    QCOMPARE(fly.photos()->captureTimes().size(), fly.photos()->rowCount());
+    QVERIFY(fly.canRestoreUnmatched());
+    if (changeBeforeRestore) {
+        QVERIFY(fly.removePairs({0}));
+        QVERIFY(!fly.canRestoreUnmatched());
+        QVERIFY(!fly.restoreUnmatched());
+        return;
+    }
+    QVERIFY(fly.restoreUnmatched());
+    QCOMPARE(origins(fly.photos()->adjs(0, 99)), photoShots);
+    QCOMPARE(origins(fly.timemarks()->rows()), rowShots);
+    QCOMPARE(fly.photos()->entries(), entries);
+    // The lists are those the check saw: its removal may be asked for again.
+    QVERIFY(fly.isPairingCurrent());
+    QVERIFY(!fly.canRestoreUnmatched());
+    QVERIFY(fly.removeUnmatched());
 }
 
 QTEST_GUILESS_MAIN(TestFlyData)

@@ -1,10 +1,14 @@
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,6 +52,8 @@ private slots:
     void timemarkForms_data();
     void timemarkForms();
     void noisyFlightIsAsLargeAsRealPhotos();
+    void timedFlight_data();
+    void timedFlight();
 
 private:
     QTemporaryDir m_tempDir;
@@ -177,6 +183,56 @@ void TestSyntheticFlight::noisyFlightIsAsLargeAsRealPhotos()
     image->readMetadata();
     QVERIFY(readKey(*image, "Xmp.drone-dji.FlightPitchDegree"));
     QCOMPARE(readKey(*image, "Exif.Image.DateTime"), OptionalText("2024:05:17 10:00:02"));
+}
+
+void TestSyntheticFlight::timedFlight_data()
+{
+    QTest::addColumn<bool>("subSeconds");
+    QTest::addColumn<bool>("withoutDropped");
+    QTest::newRow("whole seconds, as recorded") << false << false;
+    QTest::newRow("sub-seconds, as it should have been") << true << true;
+}
+
+void TestSyntheticFlight::timedFlight()
+{
+    QFETCH(bool, subSeconds);
+    QFETCH(bool, withoutDropped);
+    FlightTiming t;
+    t.shots = 12;
+    t.turnEvery = 5;
+    t.subSeconds = subSeconds;
+    t.clockOffset = 3600.25;
+    t.droppedPhotos = {3};
+    t.droppedEvents = {7};
+    t.extraEvents = 1;
+    const QString dir = m_tempDir.filePath(QStringLiteral("timed-%1").arg(QTest::currentDataTag()));
+    TimedFlight f;
+    const QStringList photos = SyntheticFlight::writeTimedFlight(
+        dir, t, SyntheticFlight::Format::Semicolon, withoutDropped, PhotoSpec(), &f);
+    QCOMPARE(photos.size(), withoutDropped ? 10 : 11);
+    QCOMPARE(f.rowShots.size(), withoutDropped ? 10 : 12);
+    QCOMPARE(f.photosWithoutRow, withoutDropped ? QList<int>() : QList<int>{6});
+    QCOMPARE(f.rowsWithoutPhoto.size(), withoutDropped ? 0 : 2);
+    QCOMPARE(QJsonDocument::fromJson(TestFiles::readAll(dir + "/truth.json"))
+                 .object()
+                 .value("photosWithoutRow")
+                 .toArray()
+                 .size(),
+             f.photosWithoutRow.size());
+    // A turn after every fifth shot: shot 5 comes a turn, not an interval, after shot 4.
+    QVERIFY(f.shotTimes.at(5).toMSecsSinceEpoch() - f.shotTimes.at(4).toMSecsSinceEpoch() == 12000);
+
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(photos.at(4)).toStdString());
+    image->readMetadata();
+    const CaptureTime c = CaptureTime::fromExif(image->exifData());
+    QCOMPARE(c.text(), f.photoTimes.at(4).text());
+    QCOMPARE(c.resolutionMs, subSeconds ? 1 : 1000);
+    // Shot 5 is the fifth photo when shot 3 lost its photo; its camera clock runs ahead.
+    const qint64 ahead =
+        c.time.toMSecsSinceEpoch() - f.shotTimes.at(f.photoShots.at(4)).toMSecsSinceEpoch();
+    QVERIFY2(ahead > (subSeconds ? 3600230 : 3599250) && ahead < 3600270,
+             qPrintable(QString::number(ahead)));
+    QCOMPARE(TestFiles::readLines(dir + "/timemarks.csv").size(), f.rowShots.size() + 1);
 }
 
 QTEST_GUILESS_MAIN(TestSyntheticFlight)

@@ -239,7 +239,7 @@ void TestFly::photosFromDialogAndDrop()
     QCOMPARE(block()->data()->photos()->entries().mid(0, 2), photos.mid(0, 2));
 
     QMimeData other;
-    other.setUrls({QUrl::fromLocalFile(m_tempDir.filePath(QStringLiteral("notes.txt")))});
+    other.setUrls({QUrl::fromLocalFile(m_tempDir.filePath(QStringLiteral("notes.pdf")))});
     QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
     refused.setAccepted(false);
     QApplication::sendEvent(block(), &refused);

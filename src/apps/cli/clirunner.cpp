@@ -4,6 +4,7 @@
 #include "app/regularfile.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/flydata.h"
+#include "clicheck.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
 #include "processing/coordinatefilewriter.h"
@@ -369,12 +370,12 @@ void CliRunner::splitBlocks()
         connect(fly, &FlyData::slicedBlock, this,
                 [this, fly](const QList<Line> &meta, const QStringList &photos,
                             const QList<Adj> &adjs, const QList<QDateTime> &dates, int colDate,
-                            int colSX, int colSY, int colSZ) {
+                            int colSX, int colSY, int colSZ, const QList<CaptureTime> &captures) {
                     auto *piece = new FlyData(m_flys.size() + 1, m_geoCalc.get());
                     m_flys << piece;
                     piece->fillFromSplit(meta, photos, adjs, dates,
                                          BlockColumns{colDate, colSX, colSY, colSZ},
-                                         fly->delimiter());
+                                         fly->delimiter(), captures);
                 });
         fly->split();
     }
@@ -628,6 +629,10 @@ int CliRunner::run()
         m_err << tr("The task is canceled") << Qt::endl;
         return RunFailed;
     }
+    if (m_options.command == CliOptions::Command::Check)
+        return CliCheck::report(m_flys, m_out);
+    const QStringList leftOut =
+        m_options.dropUnmatched ? CliCheck::dropUnmatched(m_flys, m_err) : QStringList();
     if (!passInputChecks())
         return Refused;
     if (m_options.splitGap)
@@ -636,7 +641,10 @@ int CliRunner::run()
         quarantineByFilters();
     if (!checkOutputDir() || !passPreChecks() || !createOutputDir())
         return Refused;
-    return process();
+    const int code = process();
+    for (const QString &line : leftOut)
+        m_out << line << Qt::endl;
+    return code;
 }
 
 bool CliRunner::passInputChecks()

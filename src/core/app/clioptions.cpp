@@ -38,6 +38,8 @@ QString CliOptions::usage()
     return QStringLiteral(
         "Usage: kestrix-cli process [options] --out DIR --timemarks FILE PHOTO... "
         "[--timemarks FILE PHOTO...]...\n"
+        "       kestrix-cli check [options] --timemarks FILE PHOTO... [--timemarks FILE "
+        "PHOTO...]...\n"
         "       kestrix-cli --version | --help\n"
         "\n"
         "Each --timemarks FILE opens a block; the photos after it (files, or folders whose\n"
@@ -62,8 +64,16 @@ QString CliOptions::usage()
         "  --split-gap SECONDS       split blocks at time gaps between photos\n"
         "  --quarantine-filter distance[=M],gimbal[=DEG],exposure\n"
         "  --no-check                run although the pre-checks fail\n"
+        "  --drop-unmatched          leave out the photos and rows that the pairing check\n"
+        "                            clearly finds without a partner by time\n"
         "\n"
-        "Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.\n");
+        "check compares the photos' capture times with the timemark rows' times, block by\n"
+        "block, and names the photos and rows that have no partner. It takes the block\n"
+        "options above; --out is not needed.\n"
+        "\n"
+        "Exit codes: 0 done, 1 refused (pre-check, input), 2 usage, 3 the run failed.\n"
+        "check: 0 every block pairs one to one by time, 4 unmatched photos or rows found,\n"
+        "5 a block cannot be told (too regular, or without dates), 1 refused input.\n");
 }
 
 std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QString *error)
@@ -84,9 +94,12 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
     }
     if (arguments.isEmpty())
         return bad(tr("No command given"));
-    if (arguments.first() != QLatin1String("process"))
+    if (arguments.first() == QLatin1String("check"))
+        o.command = Command::Check;
+    else if (arguments.first() == QLatin1String("process"))
+        o.command = Command::Process;
+    else
         return bad(tr("Unknown command %1").arg(arguments.first()));
-    o.command = Command::Process;
 
     const QStringList withValue{"--out",           "--prefix",    "--mode",
                                 "--coords",        "--utm-zone",  "--delimiter",
@@ -195,6 +208,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
             }
         } else if (arg == QLatin1String("--no-check")) {
             o.noCheck = true;
+        } else if (arg == QLatin1String("--drop-unmatched")) {
+            if (o.command != Command::Process)
+                return bad(tr("--drop-unmatched is an option of process"));
+            o.dropUnmatched = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
             return bad(tr("Unknown option %1").arg(arg));
         } else {
@@ -203,7 +220,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
             o.blocks.last().photos << arg;
         }
     }
-    if (o.outDir.isEmpty())
+    if (o.outDir.isEmpty() && o.command == Command::Process)
         return bad(tr("--out is required"));
     if (o.blocks.isEmpty())
         return bad(tr("At least one --timemarks FILE with photos is required"));

@@ -22,6 +22,7 @@ struct CliOptions
     enum class Command
     {
         Process,
+        Check, //!< the pairing check by time, nothing written
         Version,
         Help
     };
@@ -49,6 +50,7 @@ struct CliOptions
     std::optional<int> gimbal;
     bool filterExposure = false;
     bool noCheck = false;
+    bool dropUnmatched = false; //!< leave out what the pairing check finds without a partner
     std::optional<bool> leverArmDesign; //!< the earlier lever-arm formula
 
     /// Parses the arguments after the program name. On a usage error returns nullopt and

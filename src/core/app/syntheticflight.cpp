@@ -6,13 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
+#include <QSet>
 #include <QTextStream>
 
 #include <exiv2/exiv2.hpp>
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -25,6 +30,24 @@ void fail(QString *error, const QString &text)
 {
     if (error)
         *error = text;
+}
+
+QJsonArray jsonList(const QList<int> &values)
+{
+    QJsonArray array;
+    for (const int v : values)
+        array.append(v);
+    return array;
+}
+
+// The attitude a shot is taken with, the same for a shot in every flight written.
+void attitudeOfShot(PhotoSpec &spec, int shot)
+{
+    spec.seed = shot;
+    spec.pitch = -1.0 + 0.1 * (shot % 7);
+    spec.yaw = 10.0 * (shot % 36);
+    spec.roll = 0.5 * (shot % 3);
+    spec.gimbalPitch = -90.0;
 }
 
 // Grain amplitude (a power of two less one): sets how large the noisy JPEGs get.
@@ -104,6 +127,10 @@ bool SyntheticFlight::writePhoto(const QString &path, const PhotoSpec &spec, QSt
             xmp["Xmp.drone-dji.GimbalPitchDegree"] = signedText(*spec.gimbalPitch).toStdString();
         if (spec.dateTime)
             exif["Exif.Image.DateTime"] = spec.dateTime->toStdString();
+        if (spec.dateTimeOriginal)
+            exif["Exif.Photo.DateTimeOriginal"] = spec.dateTimeOriginal->toStdString();
+        if (spec.subSecTimeOriginal)
+            exif["Exif.Photo.SubSecTimeOriginal"] = spec.subSecTimeOriginal->toStdString();
         if (spec.exposureTime)
             exif["Exif.Photo.ExposureTime"] = spec.exposureTime->toStdString();
         exiv->writeMetadata();
@@ -174,11 +201,7 @@ QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<Ti
     const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
     for (int i = 0; i < count; ++i) {
         PhotoSpec spec = look;
-        spec.seed = i;
-        spec.pitch = -1.0 + 0.1 * (i % 7);
-        spec.yaw = 10.0 * (i % 36);
-        spec.roll = 0.5 * (i % 3);
-        spec.gimbalPitch = -90.0;
+        attitudeOfShot(spec, i);
         const QDateTime shot = start.addSecs(2 * i);
         spec.dateTime = shot.toString(QStringLiteral("yyyy:MM:dd HH:mm:ss"));
         const QString path = QStringLiteral("%1/DJI_%2.JPG").arg(dir).arg(i + 1, 4, 10, QChar('0'));
@@ -197,6 +220,175 @@ QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<Ti
             rows->append(row);
         }
     }
+    return paths;
+}
+
+QByteArray TimedFlight::truthJson() const
+{
+    QJsonObject truth;
+    truth.insert(QStringLiteral("shots"), shotTimes.size());
+    truth.insert(QStringLiteral("droppedPhotos"), jsonList(droppedPhotos));
+    truth.insert(QStringLiteral("droppedEvents"), jsonList(droppedEvents));
+    truth.insert(QStringLiteral("rowsWithoutPhoto"), jsonList(rowsWithoutPhoto));
+    truth.insert(QStringLiteral("photosWithoutRow"), jsonList(photosWithoutRow));
+    truth.insert(QStringLiteral("photoShots"), jsonList(photoShots));
+    truth.insert(QStringLiteral("rowShots"), jsonList(rowShots));
+    return QJsonDocument(truth).toJson();
+}
+
+TimedFlight SyntheticFlight::timing(const FlightTiming &t)
+{
+    TimedFlight f;
+    std::mt19937 rng(t.seed);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    double at = 0.0;
+    for (int k = 0; k < t.shots; ++k) {
+        if (k > 0) {
+            const bool turn = t.turnEvery > 0 && k % t.turnEvery == 0;
+            at += (turn ? t.turnGap : t.interval) + t.jitter * unit(rng);
+        }
+        f.shotTimes << t.start.addMSecs(qRound64(at * 1000.0));
+    }
+
+    QSet<int> photos;
+    QSet<int> events;
+    for (const int s : t.droppedPhotos) {
+        if (s >= 0 && s < t.shots)
+            photos.insert(s);
+    }
+    for (const int s : t.droppedEvents) {
+        if (s >= 0 && s < t.shots && !photos.contains(s))
+            events.insert(s);
+    }
+    // A shot that lost both its photo and its row leaves no trace to find.
+    std::uniform_int_distribution<int> pick(0, qMax(0, t.shots - 1));
+    auto draw = [&](QSet<int> &into, int count) {
+        for (int tries = 0; count > 0 && tries < 100 * t.shots; ++tries) {
+            const int s = pick(rng);
+            if (!photos.contains(s) && !events.contains(s)) {
+                into.insert(s);
+                --count;
+            }
+        }
+    };
+    draw(photos, t.randomPhotoDrops);
+    draw(events, t.randomEventDrops);
+    // Extra rows: after which shot each comes, and how far into the interval to the next.
+    QList<QPair<int, double>> extras;
+    std::uniform_int_distribution<int> gap(0, qMax(0, t.shots - 2));
+    std::uniform_real_distribution<double> into(0.3, 0.7);
+    for (int e = 0; e < t.extraEvents && t.shots > 1; ++e)
+        extras << qMakePair(gap(rng), into(rng));
+    std::sort(extras.begin(), extras.end());
+    f.droppedPhotos = photos.values();
+    f.droppedEvents = events.values();
+    std::sort(f.droppedPhotos.begin(), f.droppedPhotos.end());
+    std::sort(f.droppedEvents.begin(), f.droppedEvents.end());
+
+    for (int k = 0; k < t.shots; ++k) {
+        // The camera stamps its photo a few milliseconds off the receiver's event.
+        const double latency = t.subSeconds ? 0.015 * unit(rng) : 0.0;
+        if (!photos.contains(k)) {
+            if (events.contains(k))
+                f.photosWithoutRow << f.photoShots.size();
+            f.photoShots << k;
+            qint64 ms = f.shotTimes.at(k).toMSecsSinceEpoch() +
+                        qRound64((t.clockOffset + latency) * 1000.0);
+            CaptureTime c;
+            if (!t.subSeconds)
+                ms -= ((ms % 1000) + 1000) % 1000; // cameras cut the fraction off
+            c.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+            c.resolutionMs = t.subSeconds ? 1 : 1000;
+            f.photoTimes << c;
+        }
+        if (!events.contains(k)) {
+            if (photos.contains(k))
+                f.rowsWithoutPhoto << f.rowShots.size();
+            f.rowShots << k;
+            f.rowDates << f.shotTimes.at(k).toString(QStringLiteral("yyyy/MM/dd HH:mm:ss.zzz"));
+        }
+        for (const auto &extra : qAsConst(extras)) {
+            if (extra.first != k)
+                continue;
+            const qint64 from = f.shotTimes.at(k).toMSecsSinceEpoch();
+            const qint64 to = f.shotTimes.at(k + 1).toMSecsSinceEpoch();
+            const QDateTime at = QDateTime::fromMSecsSinceEpoch(
+                from + qRound64((to - from) * extra.second), Qt::UTC);
+            f.rowsWithoutPhoto << f.rowShots.size();
+            f.rowShots << -1;
+            f.rowDates << at.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss.zzz"));
+        }
+    }
+    return f;
+}
+
+QString SyntheticFlight::timemarkFileName(Format format)
+{
+    return format == Format::RtklibPos ? QStringLiteral("timemarks.pos")
+                                       : QStringLiteral("timemarks.csv");
+}
+
+QStringList SyntheticFlight::writeTimedFlight(const QString &dir, const FlightTiming &timing,
+                                              Format format, bool withoutDropped,
+                                              const PhotoSpec &look, TimedFlight *written)
+{
+    TimedFlight f = SyntheticFlight::timing(timing);
+    if (withoutDropped) {
+        TimedFlight clean;
+        clean.shotTimes = f.shotTimes;
+        for (int i = 0; i < f.photoShots.size(); ++i) {
+            if (!f.droppedEvents.contains(f.photoShots.at(i))) {
+                clean.photoShots << f.photoShots.at(i);
+                clean.photoTimes << f.photoTimes.at(i);
+            }
+        }
+        for (int r = 0; r < f.rowShots.size(); ++r) {
+            if (f.rowShots.at(r) >= 0 && !f.droppedPhotos.contains(f.rowShots.at(r))) {
+                clean.rowShots << f.rowShots.at(r);
+                clean.rowDates << f.rowDates.at(r);
+            }
+        }
+        f = clean;
+    }
+    if (written)
+        *written = f;
+    QDir().mkpath(dir + QStringLiteral("/photos"));
+    QStringList paths;
+    for (int i = 0; i < f.photoShots.size(); ++i) {
+        PhotoSpec spec = look;
+        attitudeOfShot(spec, f.photoShots.at(i));
+        const CaptureTime &c = f.photoTimes.at(i);
+        spec.dateTime = c.time.toString(QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+        spec.dateTimeOriginal = spec.dateTime;
+        if (c.resolutionMs < 1000)
+            spec.subSecTimeOriginal = c.time.toString(QStringLiteral("zzz"));
+        const QString path =
+            QStringLiteral("%1/photos/DJI_%2.JPG").arg(dir).arg(i + 1, 4, 10, QChar('0'));
+        if (!writePhoto(path, spec))
+            return {};
+        paths << path;
+    }
+    QList<TimemarkRow> rows;
+    double north = 6000000.0;
+    for (int r = 0; r < f.rowShots.size(); ++r) {
+        TimemarkRow row;
+        row.date = f.rowDates.at(r);
+        // An extra row lies halfway to the next shot, as a release between two would.
+        north = f.rowShots.at(r) >= 0 ? 6000000.0 + 10.0 * f.rowShots.at(r) : north + 5.0;
+        row.north = north;
+        row.east = 500000.0;
+        row.height = 100.0;
+        row.sdN = 0.01;
+        row.sdE = 0.012;
+        row.sdH = 0.025;
+        rows << row;
+    }
+    if (!writeTimemarks(dir + QLatin1Char('/') + timemarkFileName(format), rows, format))
+        return {};
+    QFile truth(dir + QStringLiteral("/truth.json"));
+    if (!truth.open(QIODevice::WriteOnly | QIODevice::Truncate) || truth.write(f.truthJson()) < 0 ||
+        !truth.flush())
+        return {};
     return paths;
 }
 

@@ -435,6 +435,34 @@ bool CustomTableModel::removeRows(int row, int count, const QModelIndex &parent)
     return removeRows(row, count);
 }
 
+QList<QPair<int, Line>> CustomTableModel::takeRows(const QList<int> &rows)
+{
+    QList<int> sorted;
+    for (const int row : rows) {
+        if (row >= 0 && row < m_rows.size())
+            sorted << row;
+    }
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    QList<QPair<int, Line>> taken;
+    for (const int row : qAsConst(sorted))
+        taken << qMakePair(row, m_rows.at(row));
+    removeRows(sorted);
+    return taken;
+}
+
+void CustomTableModel::restoreRows(const QList<QPair<int, Line>> &rows)
+{
+    // Ascending, each lands where it was: the rows before it are back already.
+    for (const auto &row : rows) {
+        const int at = qBound(0, row.first, m_rows.size());
+        beginInsertRows(QModelIndex(), at, at);
+        m_rows.insert(at, row.second);
+        m_quarantine.insert(at, false);
+        endInsertRows();
+    }
+}
+
 void CustomTableModel::removeRowsEnd(int start)
 {
     start = qMax(0, start);

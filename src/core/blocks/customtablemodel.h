@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QPair>
 #include <QSettings>
 
 class FilterMetaWorker;
@@ -54,6 +55,12 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool removeRows(int row, int count, const QModelIndex &parent) override;
+
+    /// Removes the listed rows (any order; repeats and rows outside ignored) and returns them
+    /// with their indexes, ascending.
+    QList<QPair<int, Line>> takeRows(const QList<int> &rows);
+    /// Puts rows taken by takeRows() back at their indexes, unflagged.
+    void restoreRows(const QList<QPair<int, Line>> &rows);
 
     /// Field 0..6 (date, north, east, height, sdN, sdE, sdH) shown in @p column, -1 for none.
     int fieldOfColumn(int column) const;

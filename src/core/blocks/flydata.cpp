@@ -1,11 +1,14 @@
 #include "blocks/flydata.h"
 
 #include "blocks/customtablemodel.h"
+#include "blocks/pairingcheck.h"
 #include "blocks/timesplit.h"
 #include "photos/filtertype.h"
 #include "photos/photomodel.h"
 #include "processing/previewtablemodel.h"
 #include "settings/settingskeys.h"
+#include "timemarks/lineconversionreport.h"
+#include "timemarks/openttimemarktablemodel.h"
 
 #include <QFileInfo>
 
@@ -33,6 +36,16 @@ FlyData::FlyData(int number, GeoCalc *geoCalc, QObject *parent)
     connect(m_timemarks, &CustomTableModel::distanceFilterFinished, this,
             &FlyData::distancePassEnded);
     connect(m_photos, &PhotoModel::filterResult, this, &FlyData::photoPassEnded);
+    auto bump = [this] { ++m_revision; };
+    for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(m_photos),
+                                      static_cast<QAbstractItemModel *>(m_timemarks)}) {
+        connect(model, &QAbstractItemModel::rowsInserted, this, bump);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, bump);
+        connect(model, &QAbstractItemModel::rowsMoved, this, bump);
+        connect(model, &QAbstractItemModel::modelReset, this, bump);
+        connect(model, &QAbstractItemModel::dataChanged, this, bump);
+        connect(model, &QAbstractItemModel::layoutChanged, this, bump);
+    }
     updateLabels();
 }
 
@@ -106,20 +119,98 @@ bool FlyData::addPhotos(const QStringList &entries)
 
 void FlyData::addTimemarks(const QList<Line> &rows, bool replace)
 {
+    // Rows of no kept import: a reload could no longer give back every row.
+    dropImports();
     if (replace)
         m_timemarks->clearRows();
     m_timemarks->appendRows(rows);
     changed(false, true);
 }
 
+FlyData::OnAdd FlyData::onAddChoice() const
+{
+    if (m_timemarks->rowCount() == 0)
+        return OnAdd::Append;
+    switch (Keys::MetaOnAdd.read(m_settings)) {
+    case 1:
+        return OnAdd::Append;
+    case 2:
+        return OnAdd::Replace;
+    default:
+        return OnAdd::Ask;
+    }
+}
+
+bool FlyData::importTimemarks(const OpentTimeMarkTableModel &table, bool replace,
+                              const QString &fileName, const QString &delimiter,
+                              LineConversionReport *report)
+{
+    LineConversionReport local;
+    LineConversionReport *out = report ? report : &local;
+    const QList<Line> rows = table.toLines(out);
+    if (out->hasProblems())
+        return false;
+    if (replace) {
+        m_timemarks->clearRows();
+        dropImports();
+    }
+    m_timemarks->appendRows(rows);
+    auto *kept = new OpentTimeMarkTableModel(m_geoCalc, this);
+    kept->copyFrom(table);
+    m_imports.append({kept, fileName});
+    m_timemarkFile = fileName;
+    m_delimiter = delimiter;
+    setColumns(BlockColumns{table.colDate(), table.colAccN(), table.colAccE(), table.colAccZ()});
+    changed(false, true);
+    return true;
+}
+
+FlyData::Reload FlyData::reloadTimemarks(LineConversionReport *report, QString *fileName)
+{
+    if (m_imports.isEmpty())
+        return Reload::NoImport;
+    LineConversionReport local;
+    LineConversionReport *out = report ? report : &local;
+    QList<Line> rows;
+    for (const KeptImport &import : qAsConst(m_imports)) {
+        rows += import.table->toLines(out);
+        if (out->hasProblems()) {
+            if (fileName)
+                *fileName = import.fileName;
+            return Reload::Refused;
+        }
+    }
+    m_timemarks->clearRows();
+    m_timemarks->appendRows(rows);
+    const OpentTimeMarkTableModel *last = m_imports.last().table;
+    setColumns(BlockColumns{last->colDate(), last->colAccN(), last->colAccE(), last->colAccZ()});
+    changed(false, true);
+    return Reload::Done;
+}
+
+void FlyData::refreshTimemarks()
+{
+    changed(false, true);
+}
+
+void FlyData::dropImports()
+{
+    for (const KeptImport &import : qAsConst(m_imports))
+        delete import.table;
+    m_imports.clear();
+}
+
 bool FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,
                             const QList<Adj> &adjs, const QList<QDateTime> &dates,
-                            const BlockColumns &columns, const QString &delimiter)
+                            const BlockColumns &columns, const QString &delimiter,
+                            const QList<CaptureTime> &captures)
 {
     // Rows without their photos would pair every later photo with the wrong row.
-    if (photos.size() != adjs.size() || photos.size() != dates.size())
+    if (photos.size() != adjs.size() || photos.size() != dates.size() ||
+        (!captures.isEmpty() && captures.size() != photos.size()))
         return false;
-    m_photos->appendPhotos(photos, adjs, dates);
+    m_photos->appendPhotos(photos, adjs, dates, captures);
+    dropImports();
     m_timemarks->appendRows(rows);
     setColumns(columns);
     m_delimiter = delimiter;
@@ -172,6 +263,9 @@ void FlyData::clearPhotos()
 void FlyData::clearTimemarks()
 {
     m_timemarks->clearRows();
+    dropImports();
+    // Cleared by the operator, the file is not one that "wasn't recognized".
+    m_timemarkFile.clear();
     changed(false, true);
 }
 
@@ -298,11 +392,11 @@ int FlyData::split()
     }
     emit notification(tr("Block sliced to %1 blocks").arg(cuts.size()));
     for (const auto &piece : TimeSplit::pieces(cuts, count)) {
-        emit slicedBlock(m_timemarks->rows(piece.first, piece.second),
-                         m_photos->entries(piece.first, piece.second),
-                         m_photos->adjs(piece.first, piece.second),
-                         m_photos->dates(piece.first, piece.second), m_columns.date, m_columns.sdN,
-                         m_columns.sdE, m_columns.sdH);
+        emit slicedBlock(
+            m_timemarks->rows(piece.first, piece.second),
+            m_photos->entries(piece.first, piece.second), m_photos->adjs(piece.first, piece.second),
+            m_photos->dates(piece.first, piece.second), m_columns.date, m_columns.sdN,
+            m_columns.sdE, m_columns.sdH, m_photos->captureTimes(piece.first, piece.second));
     }
     m_timemarks->removeRowsEnd(cuts.first());
     m_photos->removeFrom(cuts.first());
@@ -320,4 +414,51 @@ BlockSnapshot FlyData::snapshot() const
     s.hasDateColumn = !m_timemarks->noDateColumn();
     s.delimiter = m_delimiter;
     return s;
+}
+
+PairingResult FlyData::checkPairing()
+{
+    m_pairing = PairingCheck::check(m_photos->captureTimes(), m_timemarks->rows());
+    m_pairingRevision = m_revision;
+    m_pairingKept = true;
+    return m_pairing;
+}
+
+bool FlyData::isPairingCurrent() const
+{
+    return m_pairingKept && m_pairingRevision == m_revision;
+}
+
+bool FlyData::removeUnmatched()
+{
+    if (!isPairingCurrent() || !m_pairing.isClear() ||
+        (m_pairing.photosWithoutRow.isEmpty() && m_pairing.rowsWithoutPhoto.isEmpty()))
+        return false;
+    m_takenPhotos = m_photos->takeRows(m_pairing.unmatchedPhotoIndexes());
+    m_takenRows = m_timemarks->takeRows(m_pairing.unmatchedRowIndexes());
+    changed(true, true);
+    // Whatever the change itself set off (the quarantine marks dropped) has run by now.
+    m_takenRevision = m_revision;
+    m_canRestore = true;
+    return true;
+}
+
+bool FlyData::canRestoreUnmatched() const
+{
+    return m_canRestore && m_takenRevision == m_revision;
+}
+
+bool FlyData::restoreUnmatched()
+{
+    if (!canRestoreUnmatched())
+        return false;
+    m_photos->restoreRows(m_takenPhotos);
+    m_timemarks->restoreRows(m_takenRows);
+    m_takenPhotos.clear();
+    m_takenRows.clear();
+    m_canRestore = false;
+    changed(true, true);
+    // The lists are again those the last check saw, so its removal may be asked for again.
+    m_pairingRevision = m_revision;
+    return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "blocks/line.h"
+#include "blocks/pairingresult.h"
 #include "photos/adj.h"
+#include "photos/capturetime.h"
+#include "photos/photomodel.h"
 #include "processing/blocksnapshot.h"
 
 #include <QDateTime>
@@ -13,8 +16,10 @@
 
 class CustomTableModel;
 class GeoCalc;
+class OpentTimeMarkTableModel;
 class PhotoModel;
 class PreviewTableModel;
+struct LineConversionReport;
 
 /// The import's column numbers a block keeps (1-based; 0 for a column its file lacks).
 struct BlockColumns
@@ -83,6 +88,44 @@ public:
     bool addPhotos(const QStringList &entries);
     /// Appends timemark rows, or replaces the table's rows when @p replace.
     void addTimemarks(const QList<Line> &rows, bool replace);
+
+    /// What opening a timemark file does to the block's rows.
+    enum class OnAdd
+    {
+        Append,
+        Replace,
+        Ask
+    };
+    /// Append when the block has no rows; otherwise meta/onadd: 1 appends, 2 replaces, any
+    /// other value asks.
+    OnAdd onAddChoice() const;
+    /**
+     * Takes the rows of an accepted import, read from @p table in the coordinate system
+     * stored now: appended, or in place of the block's rows when @p replace. Records the
+     * file's name, its delimiter pattern and the table's date and accuracy columns, and keeps
+     * a copy of the table for reloadTimemarks(). When the conversion report counts a row that
+     * is no position, returns false and changes nothing: taking some rows and not others
+     * would shift every later pair. @p report receives the conversion report.
+     */
+    bool importTimemarks(const OpentTimeMarkTableModel &table, bool replace,
+                         const QString &fileName, const QString &delimiter,
+                         LineConversionReport *report = nullptr);
+    /// Outcome of reloadTimemarks().
+    enum class Reload
+    {
+        Done,
+        NoImport, //!< the rows came from no import kept here
+        Refused   //!< an import is no position in the system stored now; rows kept
+    };
+    /**
+     * Reads the imports the rows came from again, in the coordinate system stored now, in
+     * place of the block's rows. On refusal @p report and @p fileName tell which import and
+     * why.
+     */
+    Reload reloadTimemarks(LineConversionReport *report = nullptr, QString *fileName = nullptr);
+    /// Updates the labels, resets the preview and emits changedMeta() without changing a row
+    /// (an import whose rows were not taken still brings its columns).
+    void refreshTimemarks();
     /**
      * Fills a block made by a split: rows, already-read photos, and what the source block
      * knew of its timemark file (its columns and @p delimiter, since the rows came from that
@@ -90,7 +133,7 @@ public:
      */
     bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                        const QList<QDateTime> &dates, const BlockColumns &columns,
-                       const QString &delimiter);
+                       const QString &delimiter, const QList<CaptureTime> &captures = {});
     void removePhotos(const QList<int> &rows);
     void removeTimemarks(const QList<int> &rows);
     /// Drops the photos whose files are gone from disk; returns their entries in list order.
@@ -124,6 +167,25 @@ public:
     /// What a processing run reads of this block, copied.
     BlockSnapshot snapshot() const;
 
+    /**
+     * Checks by time whether the photos and timemark rows pair one to one (PairingCheck). The
+     * result is kept: removeUnmatched() acts on it while the block stays unchanged.
+     */
+    PairingResult checkPairing();
+    /// The result of the last checkPairing(), and whether the block is unchanged since.
+    const PairingResult &lastPairing() const { return m_pairing; }
+    bool isPairingCurrent() const;
+    /**
+     * Takes the photos and rows the last check named unmatched out of the lists (the files
+     * stay where they are). False, and nothing changed, unless that check was clear, named
+     * something, and the block is unchanged since.
+     */
+    bool removeUnmatched();
+    /// restoreUnmatched() would bring the removed items back: the block is unchanged since.
+    bool canRestoreUnmatched() const;
+    /// Puts what removeUnmatched() took back at its places; the last check holds again.
+    bool restoreUnmatched();
+
 signals:
     void changedPhotos();
     void changedMeta();
@@ -133,9 +195,10 @@ signals:
     void filtersFinished();
     void slicedBlock(const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjCache,
                      const QList<QDateTime> &dateCache, int colDate, int colSX, int colSY,
-                     int colSZ);
+                     int colSZ, const QList<CaptureTime> &captureCache);
 
 private:
+    void dropImports();
     bool countsEqualOrNotify();
     void changed(bool photos, bool meta);
     void distancePassEnded(const QList<int> &rows);
@@ -150,6 +213,14 @@ private:
     QString m_delimiter;
     BlockColumns m_columns;
     QString m_timemarkFile;
+    /// An import the rows came from: a copy of its table (a child of this) and its file.
+    struct KeptImport
+    {
+        OpentTimeMarkTableModel *table;
+        QString fileName;
+    };
+    /// In row order.
+    QList<KeptImport> m_imports;
     bool m_noCheck = false;
     bool m_multipleBlocks = false;
     bool m_countsMatch = false;
@@ -161,4 +232,13 @@ private:
     bool m_distancePending = false;
     bool m_photoPending = false;
     QSettings m_settings;
+    /// Counts every change of either list, so that a check or a removal can tell it is stale.
+    quint64 m_revision = 0;
+    PairingResult m_pairing;
+    quint64 m_pairingRevision = 0;
+    bool m_pairingKept = false;
+    QList<PhotoModel::Row> m_takenPhotos;
+    QList<QPair<int, Line>> m_takenRows;
+    quint64 m_takenRevision = 0;
+    bool m_canRestore = false;
 };

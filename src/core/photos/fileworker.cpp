@@ -82,6 +82,7 @@ void FileWorker::addWork()
     QStringList reasons;
     QList<Adj> adjs;
     QList<QDateTime> dates;
+    QList<CaptureTime> captures;
     qint64 volume = 0;
     auto refuse = [&](const QString &entry, const QString &reason) {
         refused << entry;
@@ -149,6 +150,7 @@ void FileWorker::addWork()
             adjs << Adj{*pitch, *yaw, *roll};
             dates << PhotoDate::resolve(PhotoDate::dateTimeText(image->exifData()),
                                         dates.isEmpty() ? QDateTime() : dates.last());
+            captures << CaptureTime::fromExif(image->exifData());
             accepted << entry;
         } catch (const Exiv2::AnyError &e) {
             qCDebug(lcCritical).noquote() << PhotoFile::errorText(e);
@@ -170,5 +172,5 @@ void FileWorker::addWork()
     if (accepted.isEmpty())
         emit addFinishedFail();
     else
-        emit addFinished(accepted, rejected, adjs, dates);
+        emit addFinished(accepted, rejected, adjs, dates, captures);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "photos/adj.h"
+#include "photos/capturetime.h"
 
 #include <QDateTime>
 #include <QList>
@@ -30,11 +31,12 @@ public slots:
     void setFileList(const QStringList &entries);
 
 signals:
-    /// @p newList accepted entries with @p adjCache and @p dCache index for index;
-    /// @p noFiles entries refused for lacking a usable attitude (missing, not a number, out of
-    /// range).
+    /// @p newList accepted entries with @p adjCache, @p dCache and @p captureCache index for
+    /// index; @p noFiles entries refused for lacking a usable attitude (missing, not a number,
+    /// out of range).
     void addFinished(const QStringList &newList, const QStringList &noFiles,
-                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache);
+                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache,
+                     const QList<CaptureTime> &captureCache);
     /// No entry of the batch was accepted.
     void addFinishedFail();
     /**

@@ -1,6 +1,7 @@
 #include "photos/photometatypes.h"
 
 #include "photos/adj.h"
+#include "photos/capturetime.h"
 #include "photos/filtertype.h"
 
 #include <QDateTime>
@@ -13,6 +14,8 @@ void PhotoMetaTypes::registerAll()
         qRegisterMetaType<Adj>("Adj");
         qRegisterMetaType<QList<Adj>>("QList<Adj>");
         qRegisterMetaType<QList<QDateTime>>("QList<QDateTime>");
+        qRegisterMetaType<CaptureTime>("CaptureTime");
+        qRegisterMetaType<QList<CaptureTime>>("QList<CaptureTime>");
         qRegisterMetaType<QList<bool>>("QList<bool>");
         qRegisterMetaType<QList<int>>("QList<int>");
         qRegisterMetaType<FilterTypes>("FilterTypes");

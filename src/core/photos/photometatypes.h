@@ -2,7 +2,8 @@
 
 /**
  * Registers the photo types that cross threads in queued signals under the names the
- * signals use: "Adj", "QList<Adj>", "QList<QDateTime>" and the filter kinds.
+ * signals use: "Adj", "QList<Adj>", "QList<QDateTime>", "QList<CaptureTime>" and the
+ * filter kinds.
  */
 class PhotoMetaTypes
 {

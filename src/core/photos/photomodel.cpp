@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QVector>
 
 #include <exiv2/exiv2.hpp>
 
@@ -161,12 +162,14 @@ void PhotoModel::reportRefused()
 }
 
 void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFiles,
-                             const QList<Adj> &adjCache, const QList<QDateTime> &dCache)
+                             const QList<Adj> &adjCache, const QList<QDateTime> &dCache,
+                             const QList<CaptureTime> &captureCache)
 {
     stopThread(m_readerThread);
-    // The reader builds the three lists together; a mismatch would shift every later
-    // photo onto the wrong attitude, so such a batch is not taken.
-    if (newList.size() != adjCache.size() || newList.size() != dCache.size()) {
+    // The reader builds the lists together; a mismatch would shift every later photo onto
+    // the wrong attitude, so such a batch is not taken.
+    if (newList.size() != adjCache.size() || newList.size() != dCache.size() ||
+        newList.size() != captureCache.size()) {
         qCDebug(lcCritical).noquote()
             << QStringLiteral("Photo batch refused: %1 entries, %2 attitudes, %3 dates")
                    .arg(newList.size())
@@ -184,6 +187,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
     QStringList entries;
     QList<Adj> adjs;
     QList<QDateTime> dates;
+    QList<CaptureTime> captures;
     for (int i = 0; i < newList.size(); ++i) {
         const QString real = PhotoFile::realPath(newList.at(i));
         const auto it = known.constFind(real);
@@ -199,6 +203,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
         entries << newList.at(i);
         adjs << adjCache.at(i);
         dates << dCache.at(i);
+        captures << captureCache.at(i);
     }
     if (!entries.isEmpty()) {
         const int first = m_entries.size();
@@ -206,6 +211,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
         m_entries += entries;
         m_adjs += adjs;
         m_dates += dates;
+        m_captures += captures;
         for (int i = 0; i < entries.size(); ++i)
             m_quarantine << false;
         recordSizes(first);
@@ -229,9 +235,10 @@ void PhotoModel::addFinishedFail()
 }
 
 bool PhotoModel::appendPhotos(const QStringList &entries, const QList<Adj> &adjs,
-                              const QList<QDateTime> &dates)
+                              const QList<QDateTime> &dates, const QList<CaptureTime> &captures)
 {
-    if (entries.size() != adjs.size() || entries.size() != dates.size())
+    if (entries.size() != adjs.size() || entries.size() != dates.size() ||
+        (!captures.isEmpty() && captures.size() != entries.size()))
         return false;
     if (entries.isEmpty())
         return true;
@@ -240,11 +247,50 @@ bool PhotoModel::appendPhotos(const QStringList &entries, const QList<Adj> &adjs
     m_entries += entries;
     m_adjs += adjs;
     m_dates += dates;
+    m_captures += captures.isEmpty() ? QVector<CaptureTime>(entries.size()).toList() : captures;
     for (int i = 0; i < entries.size(); ++i)
         m_quarantine << false;
     recordSizes(first);
     endInsertRows();
     return true;
+}
+
+QList<PhotoModel::Row> PhotoModel::takeRows(const QList<int> &rows)
+{
+    QList<int> sorted;
+    for (int row : rows) {
+        if (row >= 0 && row < m_entries.size())
+            sorted << row;
+    }
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    QList<Row> taken;
+    for (int row : qAsConst(sorted))
+        taken << Row{row,
+                     m_entries.at(row),
+                     m_adjs.at(row),
+                     m_dates.at(row),
+                     m_captures.at(row),
+                     m_sizes.at(row)};
+    removePhotos(sorted);
+    return taken;
+}
+
+void PhotoModel::restoreRows(const QList<Row> &rows)
+{
+    // Ascending, each lands where it was: the rows before it are back already.
+    for (const Row &row : rows) {
+        const int at = qBound(0, row.index, m_entries.size());
+        beginInsertRows(QModelIndex(), at, at);
+        m_entries.insert(at, row.entry);
+        m_adjs.insert(at, row.adj);
+        m_dates.insert(at, row.date);
+        m_captures.insert(at, row.capture);
+        m_quarantine.insert(at, false);
+        m_sizes.insert(at, row.size);
+        m_volume += row.size;
+        endInsertRows();
+    }
 }
 
 void PhotoModel::removePhoto(int pos)
@@ -255,6 +301,7 @@ void PhotoModel::removePhoto(int pos)
     m_entries.removeAt(pos);
     m_adjs.removeAt(pos);
     m_dates.removeAt(pos);
+    m_captures.removeAt(pos);
     m_quarantine.removeAt(pos);
     m_volume -= m_sizes.takeAt(pos);
     endRemoveRows();
@@ -278,6 +325,7 @@ void PhotoModel::removePhotos(const QList<int> &rows)
         m_entries.removeAt(at);
         m_adjs.removeAt(at);
         m_dates.removeAt(at);
+        m_captures.removeAt(at);
         m_quarantine.removeAt(at);
         m_volume -= m_sizes.takeAt(at);
         endRemoveRows();
@@ -304,6 +352,7 @@ void PhotoModel::clearPhotos()
     m_entries.clear();
     m_adjs.clear();
     m_dates.clear();
+    m_captures.clear();
     m_quarantine.clear();
     m_sizes.clear();
     m_volume = 0;
@@ -382,6 +431,11 @@ QDateTime PhotoModel::date(int row) const
 QList<QDateTime> PhotoModel::dates(int from, int to) const
 {
     return slice(m_dates, from, to);
+}
+
+QList<CaptureTime> PhotoModel::captureTimes(int from, int to) const
+{
+    return slice(m_captures, from, to);
 }
 
 void PhotoModel::startFilter(FilterTypes type, int valSS)

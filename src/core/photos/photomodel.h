@@ -1,6 +1,7 @@
 #pragma once
 
 #include "photos/adj.h"
+#include "photos/capturetime.h"
 #include "photos/filtertype.h"
 
 #include <QAbstractListModel>
@@ -13,8 +14,10 @@ class FileWorker;
 class FilterPhotoWorker;
 
 /**
- * The photos of one block in pairing order, each with its attitude, exposure date and
- * quarantine flag (four parallel lists). New photos are read by a FileWorker in a thread of
+ * The photos of one block in pairing order, each with its attitude, exposure date, capture
+ * time and quarantine flag (parallel lists). The exposure date is the whole-second
+ * "Exif.Image.DateTime" that splitting has always used; the capture time is the most precise
+ * time the photo tells, for the pairing check. New photos are read by a FileWorker in a thread of
  * its own; the photo filter runs in a second thread. Entries keep the form they arrived in
  * (path or file URL); every file access goes through nativePhotoPath.
  *
@@ -49,11 +52,28 @@ public:
     /// Whether a batch is being read.
     bool isAdding() const;
     /**
-     * Appends photos that were read already (a block split off another), unflagged.
-     * False, and nothing changed, when the three lists differ in length.
+     * Appends photos that were read already (a block split off another), unflagged. Without
+     * @p captures their capture times are unknown. False, and nothing changed, when the
+     * lists differ in length.
      */
     bool appendPhotos(const QStringList &entries, const QList<Adj> &adjs,
-                      const QList<QDateTime> &dates);
+                      const QList<QDateTime> &dates, const QList<CaptureTime> &captures = {});
+
+    /// One photo with all the list keeps of it, to take it out and put it back.
+    struct Row
+    {
+        int index = 0; //!< its position in the list
+        QString entry;
+        Adj adj;
+        QDateTime date;
+        CaptureTime capture;
+        qint64 size = 0;
+    };
+    /// Removes the listed rows (any order; repeats and rows outside ignored) and returns
+    /// them ascending by index.
+    QList<Row> takeRows(const QList<int> &rows);
+    /// Puts rows taken by takeRows() back at their positions, unflagged.
+    void restoreRows(const QList<Row> &rows);
     /// Removes the rows whose files no longer exist; returns their entries in list order.
     QStringList removeMissing();
     void clearPhotos();
@@ -77,6 +97,9 @@ public:
     /// Exposure date of a row; invalid past the end.
     QDateTime date(int row) const;
     QList<QDateTime> dates(int from, int to) const;
+    /// Capture times of all rows; invalid where a photo tells none.
+    QList<CaptureTime> captureTimes() const { return m_captures; }
+    QList<CaptureTime> captureTimes(int from, int to) const;
     /// Bytes of all photos' files.
     qint64 totalVolume() const { return m_volume; }
     /// The entries the last batch refused and why, as photosRefused() told them.
@@ -96,7 +119,8 @@ public:
 
 public slots:
     void addFinished(const QStringList &newList, const QStringList &noFiles,
-                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache);
+                     const QList<Adj> &adjCache, const QList<QDateTime> &dCache,
+                     const QList<CaptureTime> &captureCache);
     void addFinishedFail();
     void removePhoto(int pos);
     /// Removes the listed rows, given in any order; duplicates and rows outside are ignored.
@@ -137,6 +161,7 @@ private:
     QList<bool> m_quarantine;
     QList<Adj> m_adjs;
     QList<QDateTime> m_dates;
+    QList<CaptureTime> m_captures;
     QList<qint64> m_sizes;
     qint64 m_volume = 0;
     QStringList m_refused;

@@ -3,6 +3,7 @@
 #include "geo/geocalc.h"
 #include "settings/settingsstore.h"
 #include "timemarks/lineconversionreport.h"
+#include "timemarks/marktime.h"
 #include "timemarks/positionlimits.h"
 #include "timemarks/timemarknumber.h"
 
@@ -404,6 +405,8 @@ QList<Line> OpentTimeMarkTableModel::toLines(LineConversionReport *report) const
         CellReader cells(row);
         Line line;
         line.date = cells.text(m_colDate);
+        if (m_colDate > 0)
+            line.dateTail = MarkTime::dateTail(line.date, cells.text(m_colDate + 1));
         const double north = cells.number(m_colX, degrees);
         const double east = cells.number(m_colY, degrees);
         line.z = cells.number(m_colZ);
@@ -519,4 +522,22 @@ int OpentTimeMarkTableModel::firstDataRow() const
             return r + 1;
     }
     return 0;
+}
+
+void OpentTimeMarkTableModel::copyFrom(const OpentTimeMarkTableModel &other)
+{
+    if (&other == this)
+        return;
+    beginResetModel();
+    m_rows = other.m_rows;
+    m_columnCount = other.m_columnCount;
+    m_colX = other.m_colX;
+    m_colY = other.m_colY;
+    m_colZ = other.m_colZ;
+    m_colAccE = other.m_colAccE;
+    m_colAccN = other.m_colAccN;
+    m_colAccZ = other.m_colAccZ;
+    m_colDate = other.m_colDate;
+    m_firstRow = other.m_firstRow;
+    endResetModel();
 }

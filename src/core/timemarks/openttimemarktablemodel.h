@@ -84,6 +84,10 @@ public:
     /// Appends rows in their compact form (the loader's path).
     void appendRows(std::vector<RawRow> &&rows);
 
+    /// Takes the rows, column roles and first row of @p other (a block keeps what it took
+    /// from the import dialog, whose table moves on to other files).
+    void copyFrom(const OpentTimeMarkTableModel &other);
+
 public slots:
     void setColX(int column);
     void setColY(int column);

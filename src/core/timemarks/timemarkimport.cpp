@@ -1,13 +1,11 @@
 #include "timemarks/timemarkimport.h"
 
 #include "blocks/flydata.h"
-#include "settings/settingskeys.h"
 #include "timemarks/lineconversionreport.h"
 #include "timemarks/openttimemarktablemodel.h"
 #include "timemarks/timemarkfile.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 bool TimemarkImport::intoBlock(FlyData *fly, const QString &path, bool replace, QString *error)
 {
@@ -23,18 +21,12 @@ bool TimemarkImport::intoBlock(FlyData *fly, const QString &path, bool replace, 
         return false;
     }
     file.applyStoredColumns();
+    // A row read as 0 would be paired with a photo as if it were a position: the block
+    // refuses the file as a whole, as it does after the dialog.
     LineConversionReport report;
-    const QList<Line> lines = table.toLines(&report);
-    // A row read as 0 would be paired with a photo as if it were a position.
-    if (report.hasProblems()) {
+    if (!fly->importTimemarks(table, replace, path, file.separatorPattern(), &report)) {
         *error = report.warningText();
         return false;
     }
-    const QSettings settings;
-    fly->setDelimiter(file.separatorPattern());
-    fly->setColumns(BlockColumns{Keys::MetaPosDate.read(settings), Keys::MetaPosSx.read(settings),
-                                 Keys::MetaPosSy.read(settings), Keys::MetaPosSz.read(settings)});
-    fly->setTimemarkFileName(path);
-    fly->addTimemarks(lines, replace);
     return true;
 }

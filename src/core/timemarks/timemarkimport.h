@@ -13,10 +13,10 @@ class TimemarkImport
 {
 public:
     /**
-     * Reads @p path and hands its rows to @p fly, after the rows it has or, with @p replace,
-     * instead of them; the block keeps the delimiter, the columns and the file name. False,
+     * Reads @p path and hands its table to @p fly as FlyData::importTimemarks() takes an
+     * accepted import: after the rows it has or, with @p replace, instead of them. False,
      * with the reason in @p error and the block unchanged, when the file is not a timemark
-     * file or a row holds a cell that is no number.
+     * file or a row is no position.
      */
     static bool intoBlock(FlyData *fly, const QString &path, bool replace, QString *error);
 };

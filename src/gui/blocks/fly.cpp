@@ -7,6 +7,7 @@
 #include "app/userprompts.h"
 #include "blocks/columnfit.h"
 #include "blocks/customtablemodel.h"
+#include "blocks/dialogonadd.h"
 #include "blocks/linemetatype.h"
 #include "blocks/tableview.h"
 #include "graph/flygraph.h"
@@ -16,6 +17,9 @@
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "settings/tablevaluesdelegate.h"
+#include "timemarks/lineconversionreport.h"
+#include "timemarks/opentimemarkdialog.h"
+#include "timemarks/openttimemarktablemodel.h"
 #include "ui_fly.h"
 
 #include <QAction>
@@ -261,18 +265,109 @@ void Fly::setBlockChecked(bool checked)
 
 void Fly::setMetaColumns(int colDate, int colSX, int colSY, int colSZ)
 {
-    m_ui->tableMeta->setColumnHidden(0, colDate == 0);
-    m_ui->tableMeta->setColumnHidden(4, colSX == 0);
-    m_ui->tableMeta->setColumnHidden(5, colSY == 0);
-    m_ui->tableMeta->setColumnHidden(6, colSZ == 0);
-    m_data->setColumns(BlockColumns{colDate, colSX, colSY, colSZ});
+    BlockColumns columns{colDate, colSX, colSY, colSZ};
+    if (m_timemarkDialog) {
+        const OpentTimeMarkTableModel *table = m_timemarkDialog->tableModel();
+        columns =
+            BlockColumns{table->colDate(), table->colAccN(), table->colAccE(), table->colAccZ()};
+    }
+    showColumns(columns);
+    m_data->setColumns(columns);
+}
+
+void Fly::showColumns(const BlockColumns &columns)
+{
+    m_ui->tableMeta->setColumnHidden(0, columns.date == 0);
+    m_ui->tableMeta->setColumnHidden(4, columns.sdN == 0);
+    m_ui->tableMeta->setColumnHidden(5, columns.sdE == 0);
+    m_ui->tableMeta->setColumnHidden(6, columns.sdH == 0);
 }
 
 void Fly::reloadTimemarks()
 {
-    // The rows can only be read again from the import that made them; it comes with the
-    // timemark import dialog.
-    notify(tr("Failed to update data"));
+    // Read again from what the block took, not from the dialog's table: the dialog may have
+    // shown another file since, in an import that was cancelled.
+    LineConversionReport report;
+    QString file;
+    const FlyData::Reload result =
+        m_timemarkDialog ? m_data->reloadTimemarks(&report, &file) : FlyData::Reload::NoImport;
+    switch (result) {
+    case FlyData::Reload::Done:
+        showColumns(m_data->columns());
+        break;
+    case FlyData::Reload::NoImport:
+        notify(tr("Failed to update data"));
+        break;
+    case FlyData::Reload::Refused:
+        UserPrompts::instance().warning(
+            this, tr("Warning"),
+            tr("The timemarks of %1 were not read again in the new coordinate system; the "
+               "block keeps them as they were read.")
+                    .arg(QFileInfo(file).fileName()) +
+                QStringLiteral("\n\n") + report.warningText());
+        break;
+    }
+}
+
+void Fly::on_btn_openMeta_clicked()
+{
+    openTimemarks();
+}
+
+void Fly::openTimemarks(const QString &path)
+{
+    if (!m_timemarkDialog)
+        m_timemarkDialog = new OpenTimeMarkDialog(m_data->geoCalc(), this);
+    m_timemarkDialog->setCoordinateLocked(m_data->multipleBlocks());
+    if (!path.isEmpty())
+        m_timemarkDialog->chooseFile(path);
+    if (m_timemarkDialog->exec() != QDialog::Accepted) {
+        // A metric/degree change made in a cancelled dialog does not last.
+        Keys::CoordinateType.write(m_settings, m_timemarkDialog->acceptedCoordinateType());
+        m_settings.sync();
+        return;
+    }
+    m_timemarkDialog->setAcceptedCoordinateType(Keys::CoordinateType.read(m_settings));
+    takeImport(m_timemarkDialog);
+}
+
+void Fly::takeImport(OpenTimeMarkDialog *dialog)
+{
+    bool replace = false;
+    int storedChoice = 0;
+    switch (m_data->onAddChoice()) {
+    case FlyData::OnAdd::Append:
+        break;
+    case FlyData::OnAdd::Replace:
+        replace = true;
+        break;
+    case FlyData::OnAdd::Ask: {
+        DialogOnAdd ask(this);
+        if (ask.exec() != QDialog::Accepted) {
+            // Nothing is added, yet the block shows the columns of the file just chosen.
+            setMetaColumns(0, 0, 0, 0);
+            m_data->refreshTimemarks();
+            return;
+        }
+        replace = ask.choice() == DialogOnAdd::Replace;
+        if (ask.storesChoice())
+            storedChoice = ask.onAddValue();
+        break;
+    }
+    }
+    LineConversionReport report;
+    if (!m_data->importTimemarks(*dialog->tableModel(), replace, dialog->loadedFileName(),
+                                 dialog->separatorPattern(), &report)) {
+        UserPrompts::instance().warning(this, tr("Warning"),
+                                        tr("The timemarks were not added.") +
+                                            QStringLiteral("\n\n") + report.warningText());
+        return;
+    }
+    if (storedChoice != 0) {
+        Keys::MetaOnAdd.write(m_settings, storedChoice);
+        m_settings.sync();
+    }
+    setMetaColumns(0, 0, 0, 0);
 }
 
 bool Fly::fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
@@ -682,14 +777,36 @@ QStringList Fly::photoUrls(const QMimeData *mime)
     return entries;
 }
 
+QString Fly::timemarkFileOf(const QMimeData *mime)
+{
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1)
+        return QString();
+    const QUrl url = mime->urls().first();
+    if (!url.isLocalFile())
+        return QString();
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("txt") || suffix == QLatin1String("csv") ||
+        suffix == QLatin1String("pos"))
+        return path;
+    return QString();
+}
+
 void Fly::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!photoUrls(event->mimeData()).isEmpty())
+    if (!photoUrls(event->mimeData()).isEmpty() || !timemarkFileOf(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void Fly::dropEvent(QDropEvent *event)
 {
+    const QString timemarks = timemarkFileOf(event->mimeData());
+    if (!timemarks.isEmpty()) {
+        event->acceptProposedAction();
+        // The drag's source waits until the drop returns: the dialog runs after it.
+        QTimer::singleShot(0, this, [this, timemarks] { openTimemarks(timemarks); });
+        return;
+    }
     const QStringList entries = photoUrls(event->mimeData());
     if (entries.isEmpty())
         return;

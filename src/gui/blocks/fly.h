@@ -21,6 +21,7 @@ class QAction;
 class QFileDialog;
 class QMenu;
 class QMimeData;
+class OpenTimeMarkDialog;
 class TableView;
 
 namespace Ui {
@@ -78,6 +79,11 @@ public:
     QMenu *metaMenu() const { return m_metaMenu; }
     /// Hands photo entries (paths or file URLs) to the reader, as the dialog and a drop do.
     void addPhotoEntries(const QStringList &entries);
+    /// The block's timemark import dialog; nullptr until "Timemarks" was first used.
+    OpenTimeMarkDialog *timemarkDialog() const { return m_timemarkDialog; }
+    /// Runs the import dialog, with @p path chosen in it when given (a dropped file), and
+    /// takes the accepted rows.
+    void openTimemarks(const QString &path = QString());
 
 signals:
     void changedPhotos();
@@ -102,6 +108,7 @@ public slots:
     void updateFly();
     /// From the graph: selects exactly @p rows in the three tables.
     void selectRows(const QList<int> &rows);
+    void on_btn_openMeta_clicked();
     void on_btn_addPhotos_clicked();
     void on_btn_clearPhotos_clicked();
     void on_btn_closeFly_clicked();
@@ -156,6 +163,10 @@ private:
     LogWindow *errorWindow();
     /// Photo entries among dropped URLs, in drop order.
     static QStringList photoUrls(const QMimeData *mime);
+    /// The local path of a drag of exactly one timemark file; empty for any other drag.
+    static QString timemarkFileOf(const QMimeData *mime);
+    void takeImport(OpenTimeMarkDialog *dialog);
+    void showColumns(const BlockColumns &columns);
 
     std::unique_ptr<Ui::FlyForm> m_ui;
     FlyData *m_data;
@@ -169,6 +180,7 @@ private:
     QList<int> m_foundRows;   // rows found while the pass still runs, in order of arrival
     QTimer m_resizeTimer;
     QFileDialog *m_photoDialog = nullptr;
+    OpenTimeMarkDialog *m_timemarkDialog = nullptr;
     QMenu *m_photoMenu = nullptr;
     QMenu *m_metaMenu = nullptr;
     QAction *m_removePhotos = nullptr;
