@@ -54,8 +54,12 @@ void TestRunOutcome::problems()
     report.withoutPositionReasons << "has no timemark row (4 rows for 5 photos)";
     // Each photo without a line is told once, with the reason that matters most.
     report.withoutLine = 3;
-    report.withoutLinePhotos << "/f/DJI_0003.JPG" << "/f/DJI_0005.JPG" << "/f/DJI_0006.JPG";
-    report.withoutLineReasons << "Exiv2" << "no row" << "disk full";
+    report.withoutLinePhotos << "/f/DJI_0003.JPG"
+                             << "/f/DJI_0005.JPG"
+                             << "/f/DJI_0006.JPG";
+    report.withoutLineReasons << "Exiv2"
+                              << "no row"
+                              << "disk full";
     report.notGeotagged = 1;
     report.notGeotaggedPhotos << "/f/DJI_0004.JPG";
     report.notReached = 3;
