@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Refreshes the README's pictures of the main window (docs/mainwindow.png), of the flight
-# graph (docs/graph.png) and of a block beside its graph (docs/flyview.png, only on a virtual
-# X display) from synthetic flights, drawn on a virtual X display (xvfb-run) or, without one,
-# off screen.
+# graph (docs/graph.png), of a block beside its graph (docs/flyview.png, only on a virtual
+# X display) and of a run (docs/run-progress.png, docs/run-report.png) from synthetic flights,
+# drawn on a virtual X display (xvfb-run) or, without one, off screen.
 #   tools/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
-cmake --build "$build" --target kestrix-screenshot kestrix-graphshot
+cmake --build "$build" --target kestrix-screenshot kestrix-graphshot kestrix-runshot
 mkdir -p "$root/docs"
 run() {
     if command -v xvfb-run >/dev/null 2>&1; then
@@ -38,3 +38,7 @@ if command -v xvfb-run >/dev/null 2>&1; then
         --fly-view "$shots/flyview.png"
     store "$shots/flyview.png" "$root/docs/flyview.png"
 fi
+# A run: while it goes, and after one in which a photo vanished (the error list over the window).
+run "$build/bin/kestrix-runshot" "$shots"
+store "$shots/run-progress.png" "$root/docs/run-progress.png"
+store "$shots/run-report.png" "$root/docs/run-report.png"

@@ -607,6 +607,25 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     </message>
 </context>
 <context>
+    <name>DemoFlight</name>
+    <message>
+        <source>Cannot write the demo photos into %1</source>
+        <translation>Die Demo-Fotos können nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the demo timemark file %1: %2</source>
+        <translation>Die Demo-Zeitmarkendatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the demo output folder %1</source>
+        <translation>Der Demo-Ausgabeordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the demo&apos;s settings in %1</source>
+        <translation>Die Einstellungen der Demo können in %1 nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>DialogOnAdd</name>
     <message>
         <source>Add timemarks</source>
@@ -1231,6 +1250,14 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <source>&lt;p&gt;The following files has removed from list because they don&apos;t exist:&lt;/p&gt;</source>
         <translation>&lt;p&gt;Folgende Dateien wurden aus der Liste entfernt, da es sie nicht mehr gibt:&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Processing report</source>
+        <translation>Verarbeitungsbericht</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Not every photo came out as planned. The output folder holds the others; these need attention:&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Nicht jedes Foto wurde wie vorgesehen verarbeitet. Der Ausgabeordner enthält die übrigen; diese brauchen Aufmerksamkeit:&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1335,24 +1362,31 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <translation>Der Vorgang wurde abgebrochen</translation>
     </message>
     <message>
-        <source>All checks passed</source>
-        <translation>Alle Prüfungen bestanden</translation>
-    </message>
-    <message>
-        <source>Failed to open for writing a file fileData.txt</source>
-        <translation>Die Datei fileData.txt kann nicht zum Schreiben geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-    <message>
         <source>App exit</source>
         <translation>Programm beenden</translation>
     </message>
     <message>
         <source>Are you want to exit the App ? The task will be interrupted!</source>
         <translation>Möchten Sie das Programm beenden? Der laufende Vorgang wird abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos were processed before it stopped</source>
+        <translation>
+            <numerusform>%n Foto wurde verarbeitet, bevor der Lauf anhielt</numerusform>
+            <numerusform>%n Fotos wurden verarbeitet, bevor der Lauf anhielt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation>Wird angehalten</translation>
+    </message>
+    <message>
+        <source>Stopping the task before closing: the photo being written is finished first</source>
+        <translation>Der Vorgang wird vor dem Schließen angehalten: Das Foto, das gerade geschrieben wird, wird zuerst fertiggestellt</translation>
     </message>
 </context>
 <context>
@@ -1910,6 +1944,52 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     </message>
 </context>
 <context>
+    <name>RunOutcome</name>
+    <message>
+        <source>Failed to open for writing a file fileData.txt</source>
+        <translation>Die Datei fileData.txt kann nicht zum Schreiben geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Processing failed (code %1)</source>
+        <translation>Verarbeitung fehlgeschlagen (Code %1)</translation>
+    </message>
+    <message>
+        <source>The output folder holds %1, the unfinished coordinate file of a run that did not end</source>
+        <translation>Der Ausgabeordner enthält %1, die unfertige Koordinatendatei eines nicht zu Ende gegangenen Laufs</translation>
+    </message>
+    <message>
+        <source>Not copied: %1 (%2)</source>
+        <translation>Nicht kopiert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Without a position, so without geotag and line: %1 %2</source>
+        <translation>Ohne Position, daher ohne Geotag und Zeile: %1 %2</translation>
+    </message>
+    <message>
+        <source>Metadata could not be read or written: %1</source>
+        <translation>Metadaten nicht lesbar oder schreibbar: %1</translation>
+    </message>
+    <message>
+        <source>Missing from the coordinate file: %1 (%2)</source>
+        <translation>In der Koordinatendatei fehlt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Copied without latitude and longitude, no UTM zone is set: %1</source>
+        <translation>Ohne Breite und Länge kopiert, keine UTM-Zone eingestellt: %1</translation>
+    </message>
+    <message>
+        <source>Photos not processed because the run broke off first: %1</source>
+        <translation>Fotos nicht verarbeitet, weil der Lauf vorher abbrach: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos need attention: the error list names them and says why</source>
+        <translation>
+            <numerusform>%n Foto braucht Aufmerksamkeit: Die Fehlerliste nennt es und den Grund</numerusform>
+            <numerusform>%n Fotos brauchen Aufmerksamkeit: Die Fehlerliste nennt sie und die Gründe</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Restart requires</source>
@@ -2314,6 +2394,13 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     <message>
         <source>No line of %1 splits into three or more columns with the delimiter &quot;%2&quot;</source>
         <translation>Keine Zeile von %1 lässt sich mit dem Trennzeichen „%2“ in drei oder mehr Spalten teilen</translation>
+    </message>
+</context>
+<context>
+    <name>TimemarkImport</name>
+    <message>
+        <source>Timemark file %1 is not recognised</source>
+        <translation>Zeitmarkendatei %1 wurde nicht erkannt</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,26 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>%n photos were processed before it stopped</source>
+        <translation>
+            <numerusform>%n photo was processed before it stopped</numerusform>
+            <numerusform>%n photos were processed before it stopped</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunOutcome</name>
+    <message numerus="yes">
+        <source>%n photos need attention: the error list names them and says why</source>
+        <translation>
+            <numerusform>%n photo needs attention: the error list names it and says why</numerusform>
+            <numerusform>%n photos need attention: the error list names them and says why</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TimemarkFile</name>
     <message numerus="yes">
         <source>%1 holds a line longer than %n characters; it is not a timemark file</source>

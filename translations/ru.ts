@@ -621,6 +621,25 @@ check: 0 — каждый блок сопоставлен по времени о
     </message>
 </context>
 <context>
+    <name>DemoFlight</name>
+    <message>
+        <source>Cannot write the demo photos into %1</source>
+        <translation>Не удаётся записать демонстрационные фотографии в %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the demo timemark file %1: %2</source>
+        <translation>Не удаётся записать демонстрационный файл меток времени %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the demo output folder %1</source>
+        <translation>Не удаётся создать демонстрационную папку результатов %1</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the demo&apos;s settings in %1</source>
+        <translation>Не удаётся подготовить настройки демонстрации в %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogOnAdd</name>
     <message>
         <source>Add timemarks</source>
@@ -1253,6 +1272,14 @@ check: 0 — каждый блок сопоставлен по времени о
         <source>&lt;p&gt;The following files has removed from list because they don&apos;t exist:&lt;/p&gt;</source>
         <translation>&lt;p&gt;Следующие файлы удалены из списка, так как их больше нет:&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Processing report</source>
+        <translation>Отчёт об обработке</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Not every photo came out as planned. The output folder holds the others; these need attention:&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Не все фотографии обработаны как положено. Остальные находятся в папке результатов; на эти нужно обратить внимание:&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1357,24 +1384,32 @@ check: 0 — каждый блок сопоставлен по времени о
         <translation>Задача прервана</translation>
     </message>
     <message>
-        <source>All checks passed</source>
-        <translation>Все проверки пройдены</translation>
-    </message>
-    <message>
-        <source>Failed to open for writing a file fileData.txt</source>
-        <translation>Не удалось открыть файл fileData.txt для записи</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Неизвестная ошибка</translation>
-    </message>
-    <message>
         <source>App exit</source>
         <translation>Выход из программы</translation>
     </message>
     <message>
         <source>Are you want to exit the App ? The task will be interrupted!</source>
         <translation>Выйти из программы? Текущая задача будет прервана!</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Прервать</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos were processed before it stopped</source>
+        <translation>
+            <numerusform>До остановки обработана %n фотография</numerusform>
+            <numerusform>До остановки обработаны %n фотографии</numerusform>
+            <numerusform>До остановки обработано %n фотографий</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation>Остановка</translation>
+    </message>
+    <message>
+        <source>Stopping the task before closing: the photo being written is finished first</source>
+        <translation>Задача останавливается перед закрытием: сначала дописывается текущая фотография</translation>
     </message>
 </context>
 <context>
@@ -1932,6 +1967,53 @@ check: 0 — каждый блок сопоставлен по времени о
     </message>
 </context>
 <context>
+    <name>RunOutcome</name>
+    <message>
+        <source>Failed to open for writing a file fileData.txt</source>
+        <translation>Не удалось открыть файл fileData.txt для записи</translation>
+    </message>
+    <message>
+        <source>Processing failed (code %1)</source>
+        <translation>Сбой обработки (код %1)</translation>
+    </message>
+    <message>
+        <source>The output folder holds %1, the unfinished coordinate file of a run that did not end</source>
+        <translation>В папке результатов лежит %1 — незавершённый файл координат прерванного запуска</translation>
+    </message>
+    <message>
+        <source>Not copied: %1 (%2)</source>
+        <translation>Не скопировано: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Without a position, so without geotag and line: %1 %2</source>
+        <translation>Без координат, поэтому без геотегов и строки: %1: %2</translation>
+    </message>
+    <message>
+        <source>Metadata could not be read or written: %1</source>
+        <translation>Не удалось прочитать или записать метаданные: %1</translation>
+    </message>
+    <message>
+        <source>Missing from the coordinate file: %1 (%2)</source>
+        <translation>Нет в файле координат: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Copied without latitude and longitude, no UTM zone is set: %1</source>
+        <translation>Скопировано без широты и долготы, зона UTM не задана: %1</translation>
+    </message>
+    <message>
+        <source>Photos not processed because the run broke off first: %1</source>
+        <translation>Фотографии не обработаны, так как обработка прервалась раньше: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos need attention: the error list names them and says why</source>
+        <translation>
+            <numerusform>%n фотография требует внимания: в списке ошибок указано, какая и почему</numerusform>
+            <numerusform>%n фотографии требуют внимания: в списке ошибок указано, какие и почему</numerusform>
+            <numerusform>%n фотографий требуют внимания: в списке ошибок указано, какие и почему</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Restart requires</source>
@@ -2338,6 +2420,13 @@ check: 0 — каждый блок сопоставлен по времени о
     <message>
         <source>No line of %1 splits into three or more columns with the delimiter &quot;%2&quot;</source>
         <translation>Ни одна строка %1 не делится разделителем «%2» на три и более столбца</translation>
+    </message>
+</context>
+<context>
+    <name>TimemarkImport</name>
+    <message>
+        <source>Timemark file %1 is not recognised</source>
+        <translation>Файл меток времени %1 не распознан</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/appinfo.h"
 #include "app/commandline.h"
+#include "app/demoflight.h"
 #include "app/guiresources.h"
 #include "app/logcategories.h"
 #include "app/logger.h"
@@ -9,8 +10,13 @@
 #include "photos/exivsetup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -29,10 +35,32 @@ int main(int argc, char *argv[])
     Logger::removeOldLogs();
     GuiResources::initialize();
 
+    const CommandLine commandLine(QCoreApplication::arguments());
+    // The demo flight and its settings live in a folder of their own, removed at the end.
+    std::unique_ptr<QTemporaryDir> demoDir;
+    std::unique_ptr<DemoFlight> demo;
+    if (commandLine.demo()) {
+        demoDir = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                  QStringLiteral("/kestrix-demo-XXXXXX"));
+        demo = std::make_unique<DemoFlight>(demoDir->path());
+        QString error;
+        if (!demoDir->isValid() || !demo->write(&error) || !demo->useSettings(&error)) {
+            qCCritical(lcCritical).noquote() << "The demo flight cannot be prepared:" << error;
+            std::fprintf(stderr, "The demo flight cannot be prepared: %s\n", qPrintable(error));
+            return 1;
+        }
+        qCDebug(lcInfo).noquote() << "Demo flight in" << demoDir->path();
+    }
+
     qCDebug(lcInfo) << "Starting MainWindow";
     MainWindow window;
     qCDebug(lcInfo) << "Reading arguments";
-    window.applyCommandLine(CommandLine(QCoreApplication::arguments()));
+    window.applyCommandLine(commandLine);
+    if (demo) {
+        QString error;
+        if (!window.openDemo(*demo, &error))
+            qCCritical(lcCritical).noquote() << "The demo flight cannot be opened:" << error;
+    }
 
     // All are optional: a missing font only changes how tool tips and icons look. Open Sans
     // is the free interface font the tool-tip style names.

@@ -27,16 +27,18 @@ void TestCommandLine::switches_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("noCheckCount");
     QTest::addColumn<bool>("blocksNoCheck");
-    QTest::newRow("none") << QStringList{"kestrix"} << 0 << false;
-    QTest::newRow("lower case") << QStringList{"kestrix", "-nocheck"} << 1 << false;
-    QTest::newRow("capitals") << QStringList{"kestrix", "-NOCHECK"} << 1 << false;
-    QTest::newRow("twice") << QStringList{"kestrix", "-nocheck", "-NoCheck"} << 2 << false;
-    QTest::newRow("program name counts") << QStringList{"-nocheck"} << 1 << false;
-    QTest::newRow("fulldel") << QStringList{"kestrix", "-FullDel"} << 1 << true;
-    QTest::newRow("both") << QStringList{"kestrix", "-fulldel", "-nocheck"} << 2 << true;
+    QTest::addColumn<bool>("demo");
+    QTest::newRow("none") << QStringList{"kestrix"} << 0 << false << false;
+    QTest::newRow("lower case") << QStringList{"kestrix", "-nocheck"} << 1 << false << false;
+    QTest::newRow("capitals") << QStringList{"kestrix", "-NOCHECK"} << 1 << false << false;
+    QTest::newRow("twice") << QStringList{"kestrix", "-nocheck", "-NoCheck"} << 2 << false << false;
+    QTest::newRow("program name counts") << QStringList{"-nocheck"} << 1 << false << false;
+    QTest::newRow("fulldel") << QStringList{"kestrix", "-FullDel"} << 1 << true << false;
+    QTest::newRow("both") << QStringList{"kestrix", "-fulldel", "-nocheck"} << 2 << true << false;
     QTest::newRow("near misses ignored")
         << QStringList{"kestrix", "--nocheck", "-nocheckx", "nocheck", "-fulldel=1", "x.jpg"} << 0
-        << false;
+        << false << false;
+    QTest::newRow("demo") << QStringList{"kestrix", "--Demo", "-nocheck"} << 1 << false << true;
 }
 
 void TestCommandLine::switches()
@@ -44,10 +46,12 @@ void TestCommandLine::switches()
     QFETCH(QStringList, arguments);
     QFETCH(int, noCheckCount);
     QFETCH(bool, blocksNoCheck);
+    QFETCH(bool, demo);
     const CommandLine line(arguments);
     QCOMPARE(line.noCheckCount(), noCheckCount);
     QCOMPARE(line.noCheck(), noCheckCount > 0);
     QCOMPARE(line.blocksNoCheck(), blocksNoCheck);
+    QCOMPARE(line.demo(), demo);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

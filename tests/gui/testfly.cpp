@@ -13,9 +13,12 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QUrl>
 #include <QtTest>
 
@@ -34,12 +37,19 @@ private slots:
     void tablesScrollAsOne();
     void photosFromDialogAndDrop();
     void refusedPhotosReported();
+    void splitMakesCheckedBlocks_data();
+    void splitMakesCheckedBlocks();
+    void filterPass_data();
+    void filterPass();
+    void quarantineNeedsEqualCounts();
 
 private:
     Fly *block() const { return m_window->blocks().first(); }
     /// Writes @p count photos and their rows into a fresh folder; returns the photo paths.
     QStringList flight(int count, QList<Line> *lines);
     void loadPhotos(const QStringList &entries);
+    /// Gives the block @p count unread entries shot at @p seconds and @p rows timemark rows.
+    void fakeFlight(int count, int rows, const QList<int> &seconds = {});
 
     QTemporaryDir m_tempDir;
     MainWindow *m_window = nullptr;
@@ -253,6 +263,144 @@ void TestFly::refusedPhotosReported()
     QVERIFY(m_window->errorWindow()->isVisible());
     QCOMPARE(m_window->errorWindow()->windowTitle(), QStringLiteral("There are missing files"));
     QVERIFY(m_window->errorWindow()->html().contains(QStringLiteral("bare &lt;1&gt;.jpg")));
+}
+
+void TestFly::fakeFlight(int count, int rows, const QList<int> &seconds)
+{
+    QStringList entries;
+    QList<Adj> adjs;
+    QList<QDateTime> dates;
+    QList<Line> lines;
+    const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        entries << QStringLiteral("/nowhere/DJI_%1.JPG").arg(i);
+        adjs << Adj();
+        dates << start.addSecs(seconds.value(i, 2 * i));
+        if (i < rows) {
+            Line line;
+            line.date = dates.last().toString(Qt::ISODate);
+            lines << line;
+        }
+    }
+    // The date and the height and east accuracies come from the file; the north one does not.
+    QVERIFY(block()->fillFromSplit(lines, entries, adjs, dates, BlockColumns{1, 0, 7, 8},
+                                   QStringLiteral(";")));
+}
+
+void TestFly::splitMakesCheckedBlocks_data()
+{
+    QTest::addColumn<int>("threshold");
+    QTest::addColumn<QList<int>>("seconds");
+    QTest::addColumn<QList<int>>("sizes"); // photos of each block afterwards
+    QTest::addColumn<QString>("message");
+    QTest::newRow("90 s gap") << 60 << QList<int>{0, 2, 92, 94} << QList<int>{2, 2}
+                              << "Block sliced to 1 blocks";
+    QTest::newRow("threshold 0") << 0 << QList<int>{0, 2, 4} << QList<int>{0, 1, 1, 1}
+                                 << "Block sliced to 3 blocks";
+    QTest::newRow("no gap") << 60 << QList<int>{0, 2, 4} << QList<int>{3}
+                            << "No data to split on blocks";
+}
+
+void TestFly::splitMakesCheckedBlocks()
+{
+    QFETCH(int, threshold);
+    QFETCH(QList<int>, seconds);
+    QFETCH(QList<int>, sizes);
+    QFETCH(QString, message);
+    QSettings settings;
+    Keys::SecondsToSlice.write(settings, threshold);
+    fakeFlight(seconds.size(), seconds.size(), seconds);
+    QSignalSpy notes(block()->data(), &FlyData::notification);
+    auto *split = block()->findChild<QToolButton *>(QStringLiteral("btn_trySplit"));
+    QVERIFY(split->isEnabled());
+    split->click();
+    QCOMPARE(notes.size(), 1);
+    QCOMPARE(notes.first().first().toString(), message);
+    QCOMPARE(m_window->blocks().size(), sizes.size());
+    for (int b = 0; b < sizes.size(); ++b) {
+        Fly *fly = m_window->blocks().at(b);
+        QCOMPARE(fly->data()->photos()->rowCount(), sizes.at(b));
+        QCOMPARE(fly->data()->timemarks()->rowCount(), sizes.at(b));
+        if (b == 0)
+            continue;
+        QCOMPARE(fly->findChild<QLabel *>(QStringLiteral("lbl_block"))->text(),
+                 QStringLiteral("Block #%1").arg(b + 1));
+        QVERIFY(fly->findChild<QToolButton *>(QStringLiteral("btn_trySplit"))->isEnabled());
+        QVERIFY(fly->findChild<QFrame *>(QStringLiteral("FlyView"))
+                    ->styleSheet()
+                    .contains(QStringLiteral("#03a158")));
+        QVERIFY(!fly->tableMeta()->isColumnHidden(0));
+        QVERIFY(fly->tableMeta()->isColumnHidden(4));
+    }
+}
+
+void TestFly::filterPass_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::newRow("gimbal from the menu") << "menu" << QList<int>{2};
+    QTest::newRow("results after deactivateFiltres still select") << "deactivated" << QList<int>{2};
+    QTest::newRow("all switches off starts nothing") << "off" << QList<int>{};
+}
+
+void TestFly::filterPass()
+{
+    QFETCH(QString, how);
+    QFETCH(QList<int>, selected);
+    const QString dir = m_tempDir.filePath(QStringLiteral("gimbal%1").arg(++m_flights));
+    QDir().mkpath(dir);
+    QStringList photos;
+    QList<Line> lines;
+    for (int i = 0; i < 4; ++i) {
+        PhotoSpec spec;
+        spec.gimbalPitch = i == 2 ? -60.0 : -90.0;
+        photos << QStringLiteral("%1/DJI_%2.JPG").arg(dir).arg(i);
+        QVERIFY(SyntheticFlight::writePhoto(photos.last(), spec));
+        Line line;
+        line.y = 6000000.0 + 10 * i;
+        lines << line;
+    }
+    loadPhotos(photos);
+    block()->data()->addTimemarks(lines, false);
+    QSignalSpy selections(block(), &Fly::onSelected);
+    auto *photoBar = block()->findChild<QProgressBar *>(QStringLiteral("progressBar"));
+    auto *distanceBar = block()->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    if (how == "off") {
+        block()->activateFiltres();
+    } else {
+        QMenu *filters = block()->photoMenu()->actions().last()->menu();
+        filters->actions().at(1)->trigger(); // "by GimbalPitchDegree"
+        QVERIFY(block()->isFiltering());
+        QVERIFY(!block()->tablePhotos()->isEnabled());
+        QVERIFY(!block()->findChild<QFrame *>(QStringLiteral("FlyView"))->isEnabled());
+        QVERIFY(photoBar->isVisibleTo(block()));
+        QVERIFY(!distanceBar->isVisibleTo(block()));
+        if (how == "deactivated")
+            block()->deactivateFiltres();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!block()->isFiltering(), 10000);
+    QVERIFY(block()->tablePhotos()->isEnabled());
+    QVERIFY(!photoBar->isVisibleTo(block()));
+    QCOMPARE(block()->selection(), selected);
+    QCOMPARE(block()->tableMeta()->selectedRows(), selected);
+    if (how == "off")
+        QVERIFY(selections.isEmpty());
+    else
+        QCOMPARE(selections.last().first().value<QList<int>>(), selected);
+}
+
+void TestFly::quarantineNeedsEqualCounts()
+{
+    fakeFlight(10, 9);
+    QSignalSpy notes(block()->data(), &FlyData::notification);
+    QSignalSpy quarantined(block(), &Fly::onQurantined);
+    block()->tableMeta()->selectRows({1});
+    block()->onAddQuarantine();
+    QCOMPARE(notes.size(), 1);
+    QCOMPARE(notes.first().first().toString(),
+             QStringLiteral("Count photos and timemarks must be equal"));
+    QVERIFY(quarantined.isEmpty());
+    QVERIFY(block()->data()->quarantinedRows().isEmpty());
 }
 
 QTEST_MAIN(TestFly)

@@ -12,6 +12,7 @@
 #include "processing/outputlabelmodel.h"
 #include "processing/precheck.h"
 #include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
 #include "timemarks/lineconversionreport.h"
 #include "timemarks/openttimemarktablemodel.h"
 #include "timemarks/timemarkfile.h"
@@ -116,20 +117,8 @@ bool CliRunner::isolateSettings()
 {
     // The run works on a private copy of the stored settings: overrides and whatever the
     // readers remember must not reach the operator's own store.
-    QSettings user;
-    const QStringList keys = user.allKeys();
-    QVariantList values;
-    for (const QString &key : keys)
-        values << user.value(key);
     m_settingsDir = std::make_unique<QTemporaryDir>();
-    if (!m_settingsDir->isValid())
-        return false;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir->path());
-    QSettings copy;
-    for (int i = 0; i < keys.size(); ++i)
-        copy.setValue(keys.at(i), values.at(i));
-    copy.sync();
-    return copy.status() == QSettings::NoError;
+    return m_settingsDir->isValid() && SettingsStore::usePrivateCopy(m_settingsDir->path());
 }
 
 void CliRunner::applyOverrides()

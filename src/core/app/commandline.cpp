@@ -8,6 +8,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         } else if (argument.compare(QLatin1String("-fulldel"), Qt::CaseInsensitive) == 0) {
             ++m_noCheckCount;
             m_blocksNoCheck = true;
+        } else if (argument.compare(QLatin1String("--demo"), Qt::CaseInsensitive) == 0) {
+            m_demo = true;
         }
     }
 }

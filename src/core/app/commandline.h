@@ -9,6 +9,8 @@
  * "-nocheck" lets processing start although a pre-check fails. "-fulldel" does the same and
  * also gives every new block its no-check state, in which photos and timemarks can be removed
  * together and the timemark table edited while their counts differ.
+ *
+ * "--demo" opens the window with a synthetic flight, ready to be processed.
  */
 class CommandLine
 {
@@ -20,8 +22,10 @@ public:
     bool noCheck() const { return m_noCheckCount > 0; }
     /// Whether new blocks start in their no-check state ("-fulldel").
     bool blocksNoCheck() const { return m_blocksNoCheck; }
+    bool demo() const { return m_demo; }
 
 private:
     int m_noCheckCount = 0;
     bool m_blocksNoCheck = false;
+    bool m_demo = false;
 };

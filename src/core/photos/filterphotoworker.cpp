@@ -41,13 +41,20 @@ void FilterPhotoWorker::doWork()
 
     QList<int> failed;
     const int n = m_paths.size();
+    // Each report crosses to the window as a queued call: one per percent, not per photo,
+    // keeps a long flight from flooding the window's event queue.
+    int reported = -1;
     for (int i = 0; i < n; ++i) {
         // A newer pass replaces this one; its partial result would select stale rows.
         if (thread()->isInterruptionRequested()) {
             stopOwnThread();
             return;
         }
-        emit workProcess(static_cast<int>(100.0 / n * i));
+        const int percent = static_cast<int>(100.0 / n * i);
+        if (percent != reported) {
+            reported = percent;
+            emit workProcess(percent);
+        }
         if (m_quarantine.value(i, false) || (!gimbal && !exposure))
             continue;
         try {

@@ -25,6 +25,7 @@ struct ProcessingReport
     QStringList withoutPositionReasons; //!< why, one per entry of withoutPositionPhotos
     QStringList withoutLinePhotos;      //!< source paths of the photos without a line
     QStringList withoutLineReasons;     //!< why, one per entry of withoutLinePhotos
+    QStringList notGeotaggedPhotos;     //!< source paths of the notGeotagged copies
     /// Coordinate files that an earlier run, which did not end, left unfinished in the folder.
     QStringList unfinishedFiles;
 };

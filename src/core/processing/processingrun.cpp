@@ -568,7 +568,10 @@ bool ProcessingRun::finishPhoto(PendingPhoto &p, int *visited)
         if (placed != PhotoCopier::Placement::Placed)
             return notCopied(placed == PhotoCopier::Placement::TargetExists ? QString() : error);
         ++m_report.copied;
-        m_report.notGeotagged += p.positionMissing ? 1 : 0;
+        if (p.positionMissing) {
+            ++m_report.notGeotagged;
+            m_report.notGeotaggedPhotos << source;
+        }
     }
     if (!p.metadataError.isEmpty()) {
         ++m_report.metadataFailed;

@@ -86,3 +86,18 @@ void SettingsStore::resetToDefaults(QSettings &s)
     }
     s.sync();
 }
+
+bool SettingsStore::usePrivateCopy(const QString &folder)
+{
+    QSettings user;
+    const QStringList keys = user.allKeys();
+    QVariantList values;
+    for (const QString &key : keys)
+        values << user.value(key);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings copy;
+    for (int i = 0; i < keys.size(); ++i)
+        copy.setValue(keys.at(i), values.at(i));
+    copy.sync();
+    return copy.status() == QSettings::NoError;
+}

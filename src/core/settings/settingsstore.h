@@ -17,4 +17,10 @@ public:
     static bool isWgs84(const QSettings &settings);
     /// Writes every default of the settings dialog's reset, in its order, then flushes.
     static void resetToDefaults(QSettings &settings);
+    /**
+     * From now on the process reads and writes a copy of the stored settings kept in
+     * @p folder, so that nothing it changes reaches the operator's own store. False when the
+     * copy cannot be written.
+     */
+    static bool usePrivateCopy(const QString &folder);
 };

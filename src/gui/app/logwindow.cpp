@@ -17,6 +17,7 @@ void LogWindow::setErrors(const QString &text)
     qCDebug(lcWarning) << text;
     setWindowTitle(tr("Error"));
     // Escaped: an error may quote a path, and a path is not markup.
+    m_lists.clear();
     m_ui->textEdit->setHtml(QStringLiteral("<html>") + tr("<p>The following errors occurred:</p>") +
                             text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
     setModal(true);
@@ -38,6 +39,14 @@ void LogWindow::setRemovedPhotos(const QStringList &files)
             files);
 }
 
+void LogWindow::setRunProblems(const QStringList &lines)
+{
+    setList(tr("Processing report"),
+            tr("<p>Not every photo came out as planned. The output folder holds the others; "
+               "these need attention:</p>"),
+            lines);
+}
+
 QString LogWindow::html() const
 {
     return m_ui->textEdit->toHtml();
@@ -45,10 +54,17 @@ QString LogWindow::html() const
 
 void LogWindow::setList(const QString &title, const QString &heading, const QStringList &files)
 {
-    setWindowTitle(title);
-    QString content = QStringLiteral("<html>") + heading;
+    // While the operator still has the window open, a new list goes below the one shown: a
+    // photo found gone from disk after a run must not hide what the run reported.
+    if (!isVisible() || m_lists.isEmpty()) {
+        m_lists.clear();
+        setWindowTitle(title);
+    } else {
+        m_lists += QStringLiteral("<hr>");
+    }
+    m_lists += heading;
     // A file name may hold "<" or "&"; it is shown as written, never read as markup.
     for (const QString &file : files)
-        content += file.toHtmlEscaped() + QStringLiteral("<br>");
-    m_ui->textEdit->setHtml(content);
+        m_lists += file.toHtmlEscaped() + QStringLiteral("<br>");
+    m_ui->textEdit->setHtml(QStringLiteral("<html>") + m_lists);
 }

@@ -11,8 +11,9 @@ class LogWindow;
 
 /**
  * The error list window: converter errors, photos refused for lacking the drone's attitude
- * tags and photos that vanished from disk. One instance is reused; each call replaces the
- * title and the whole content.
+ * tags and photos that vanished from disk, and what a run could not do with its photos. One
+ * instance is reused; each call replaces the title and the content, except that a list given
+ * while the window is open goes below the lists it shows.
  */
 class LogWindow : public QDialog
 {
@@ -25,6 +26,9 @@ public:
     void setNoTagPhotos(const QStringList &files);
     /// Lists photos dropped because their files are gone; the caller shows the window.
     void setRemovedPhotos(const QStringList &files);
+    /// Lists what became of the photos of a run that did not come out as planned, one line
+    /// each; the caller shows the window.
+    void setRunProblems(const QStringList &lines);
     /// The content as rich text, as the operator sees it.
     QString html() const;
 
@@ -36,4 +40,5 @@ private:
     void setList(const QString &title, const QString &heading, const QStringList &files);
 
     std::unique_ptr<Ui::LogWindow> m_ui;
+    QString m_lists; // the lists shown since the window was opened, as rich text
 };

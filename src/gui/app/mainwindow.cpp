@@ -4,6 +4,7 @@
 #include "app/appinfo.h"
 #include "app/commandline.h"
 #include "app/customtoolbutton.h"
+#include "app/demoflight.h"
 #include "app/logcategories.h"
 #include "app/logwindow.h"
 #include "app/notyficator.h"
@@ -16,12 +17,15 @@
 #include "photos/photomodel.h"
 #include "photos/viewphoto.h"
 #include "processing/fileswork.h"
+#include "processing/runoutcome.h"
 #include "settings/settingskeys.h"
+#include "timemarks/timemarkimport.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -52,9 +56,12 @@ MainWindow::MainWindow(QWidget *parent)
     m_job = new FilesWork(m_geoCalc);
     m_job->moveToThread(&m_jobThread);
     connect(&m_jobThread, &QThread::started, m_job, &FilesWork::doWork);
+    connect(&m_jobThread, &QThread::finished, this, &MainWindow::onJobThreadFinished);
     connect(m_job, &FilesWork::workFinished, this, &MainWindow::workFinished);
-    connect(m_job, &FilesWork::curProcess, m_ui->progressBar, &QProgressBar::setValue);
-    connect(m_job, &FilesWork::curProcessFile, m_ui->lbl_processStatus, &QLabel::setText);
+    connect(m_job, &FilesWork::curProcess, this, &MainWindow::onJobProgress);
+    connect(m_job, &FilesWork::curProcessFile, this, &MainWindow::onJobText);
+    connect(m_job, &FilesWork::reportReady, this, &MainWindow::onJobReport);
+    connect(m_job, &FilesWork::stopped, this, &MainWindow::onJobStopped);
 
     m_ui->chkb_autoDir->setChecked(Keys::OutputAutoCreate.read(m_settings));
     onOutputTimer();
@@ -278,20 +285,10 @@ void MainWindow::on_photosProcessing()
 
 void MainWindow::on_btn_processing_clicked()
 {
+    if (m_exitRequested)
+        return;
     if (m_jobThread.isRunning()) {
-        qCDebug(lcInfo) << "The signal on the interrupt copying job and processing";
-        if (UserPrompts::instance().question(this, tr("Interrupt"), tr("Cancel the task?"),
-                                             QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes)
-            return;
-        qCDebug(lcInfo) << "Interrupting of the copying and processing task";
-        m_job->stop();
-        m_jobThread.quit();
-        swichInterface(true);
-        if (Keys::OutputOpenDir.read(m_settings))
-            UserPrompts::instance().openDirectory(m_job->outputDirectory());
-        m_ui->progressBar->hide();
-        m_ui->lbl_processStatus->setText(tr("The task is canceled"));
+        askToCancel();
         return;
     }
     checkSpace();
@@ -302,10 +299,128 @@ void MainWindow::on_btn_processing_clicked()
         if (!m_noCheck)
             return;
     }
-    // Starting the run from the window comes with the processing control's next step; until
-    // then a passed check is all a click shows.
-    if (refusal.isEmpty())
-        m_ui->lbl_processStatus->setText(tr("All checks passed"));
+    startRun();
+}
+
+void MainWindow::startRun()
+{
+    qCDebug(lcInfo) << "Starting the copying and processing task";
+    m_cancelled = false;
+    m_haveReport = false;
+    m_report = ProcessingReport();
+    m_jobText.clear();
+    swichInterface(false);
+    m_job->setOutputDir(m_ui->line_outputDir->text());
+    m_job->setAutoDir(m_ui->chkb_autoDir->isChecked());
+    QList<FlyData *> flys;
+    for (Fly *fly : qAsConst(m_blocks))
+        flys << fly->data();
+    m_job->setFlys(flys);
+    m_job->setWorkType(m_workType);
+    m_processingButton->setBusy(tr("Break"), QIcon(QStringLiteral(":/FontAwersome/stop.svg")));
+    m_ui->progressBar->setValue(0);
+    m_ui->progressBar->show();
+    m_jobThread.start();
+}
+
+void MainWindow::askToCancel()
+{
+    qCDebug(lcInfo) << "The signal on the interrupt copying job and processing";
+    if (UserPrompts::instance().question(this, tr("Interrupt"), tr("Cancel the task?"),
+                                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // The run may have ended while the question was open; then there is nothing to cancel.
+    if (!m_jobThread.isRunning() || m_cancelled)
+        return;
+    qCDebug(lcInfo) << "Interrupting of the copying and processing task";
+    m_cancelled = true;
+    m_job->stop();
+    m_jobThread.quit();
+    swichInterface(true);
+    m_ui->progressBar->hide();
+    setStatus(tr("The task is canceled"));
+}
+
+void MainWindow::onJobText(const QString &text)
+{
+    m_jobText = text;
+    // After a cancel the label says so; a file name the job sends on its way out must not
+    // take that back.
+    if (!m_cancelled)
+        setStatus(text);
+}
+
+void MainWindow::onJobProgress(int percent)
+{
+    if (!m_cancelled)
+        m_ui->progressBar->setValue(percent);
+}
+
+void MainWindow::onJobReport(const ProcessingReport &report)
+{
+    m_report = report;
+    m_haveReport = true;
+}
+
+void MainWindow::onJobStopped()
+{
+    qCDebug(lcInfo) << "The copying and processing task has stopped";
+    m_jobThread.quit();
+    if (m_exitRequested)
+        return;
+    swichInterface(true);
+    m_ui->progressBar->hide();
+    QString text = tr("The task is canceled");
+    if (m_haveReport)
+        text += QStringLiteral(". ") +
+                tr("%n photos were processed before it stopped", nullptr, m_report.handled);
+    setStatus(text);
+    showRunProblems(false);
+    openRunFolder();
+}
+
+void MainWindow::onJobThreadFinished()
+{
+    // A run started since this signal was sent owns the control now.
+    if (m_jobThread.isRunning())
+        return;
+    m_jobThread.wait();
+    m_processingButton->setIdle();
+    unsetCursor();
+    if (m_exitRequested && close())
+        QApplication::closeAllWindows();
+}
+
+void MainWindow::setStatus(const QString &plainText, bool failure)
+{
+    // Paths in the job's texts may hold "<" or "&": they are shown as written.
+    const QString html =
+        plainText.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    m_ui->lbl_processStatus->setText(failure ? PreCheck::redForm(html) : html);
+}
+
+void MainWindow::openRunFolder()
+{
+    if (!Keys::OutputOpenDir.read(m_settings))
+        return;
+    // A run that failed before it had a folder of its own shows the output folder.
+    const QString dir = m_haveReport ? m_report.outputDir : m_ui->line_outputDir->text();
+    if (!dir.isEmpty() && QFileInfo(dir).isDir())
+        UserPrompts::instance().openDirectory(dir);
+}
+
+void MainWindow::showRunProblems(bool countNotReached)
+{
+    if (!m_haveReport)
+        return;
+    const int problems =
+        RunOutcome::problemCount(m_report) - (countNotReached ? 0 : m_report.notReached);
+    if (problems <= 0 && m_report.unfinishedFiles.isEmpty())
+        return;
+    m_errorWindow->setRunProblems(RunOutcome::problems(m_report));
+    m_errorWindow->setModal(false);
+    m_errorWindow->show();
+    m_errorWindow->raise();
 }
 
 void MainWindow::swichInterface(bool enabled)
@@ -315,6 +430,8 @@ void MainWindow::swichInterface(bool enabled)
     m_ui->line_outputDir->setEnabled(enabled);
     m_ui->scrollArea->setEnabled(enabled);
     m_ui->scrollAreaWidgetContents->setEnabled(enabled);
+    // The settings change the converter that a run reads while it goes on.
+    m_ui->actionSettings->setEnabled(enabled);
     // A run reads the blocks' photo lists; the deleted-file check must not change them meanwhile.
     setPhotoCheckPaused(!enabled);
 }
@@ -322,19 +439,33 @@ void MainWindow::swichInterface(bool enabled)
 void MainWindow::workFinished(int code)
 {
     qCDebug(lcInfo) << "Copying and processing task completed:  " << code;
-    if (code == FilesWork::CoordinateFileOpenFailed)
-        m_ui->lbl_processStatus->setText(tr("Failed to open for writing a file fileData.txt"));
-    else if (code < 0)
-        m_ui->lbl_processStatus->setText(tr("Unknown error"));
+    m_jobThread.quit();
+    if (m_exitRequested)
+        return;
+    // A cancel that came after the last photo stopped nothing: the run's own outcome holds.
+    m_cancelled = false;
+    if (code < 0) {
+        setStatus(RunOutcome::failureText(code, m_jobText), true);
+    } else {
+        const QString attention = m_haveReport ? RunOutcome::attentionText(m_report) : QString();
+        if (attention.isEmpty())
+            setStatus(m_jobText);
+        else
+            m_ui->lbl_processStatus->setText(
+                m_jobText.toHtmlEscaped() +
+                QStringLiteral("<br><span style=\"color:#ff0000;\">%1</span>")
+                    .arg(attention.toHtmlEscaped()));
+    }
     swichInterface(true);
-    if (Keys::OutputOpenDir.read(m_settings))
-        UserPrompts::instance().openDirectory(m_job->outputDirectory());
-    if (Keys::OutputClearFly.read(m_settings)) {
+    showRunProblems(true);
+    openRunFolder();
+    // After a failure the blocks are what the operator needs to try again.
+    if (code >= 0 && Keys::OutputClearFly.read(m_settings)) {
         while (!m_blocks.isEmpty())
             delete m_blocks.takeLast();
+        checkSpace();
     }
     m_ui->progressBar->hide();
-    m_jobThread.quit();
 }
 
 void MainWindow::onSlicedBlock(const QList<Line> &meta, const QStringList &photos,
@@ -357,6 +488,21 @@ void MainWindow::onChangedCoordinateSystem()
 }
 
 void MainWindow::onSwichAutoResize() {}
+
+bool MainWindow::openDemo(const DemoFlight &demo, QString *error)
+{
+    if (m_blocks.isEmpty())
+        on_btn_addFly_clicked();
+    Fly *fly = m_blocks.first();
+    if (!TimemarkImport::intoBlock(fly->data(), demo.timemarkFile(), true, error))
+        return false;
+    const BlockColumns columns = fly->data()->columns();
+    fly->setMetaColumns(columns.date, columns.sdN, columns.sdE, columns.sdH);
+    fly->addPhotoEntries(demo.photos());
+    onOutputTimer();
+    checkSpace();
+    return true;
+}
 
 void MainWindow::on_openPhoto(const QString &path)
 {
@@ -389,13 +535,24 @@ void MainWindow::on_action_aboutQt_triggered()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_jobThread.isRunning() &&
-        UserPrompts::instance().question(
-            this, tr("App exit"),
-            tr("Are you want to exit the App ? The task will be interrupted!"),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-        event->ignore();
-        return;
+    if (m_jobThread.isRunning()) {
+        // Already stopping: the window closes itself once the run has returned.
+        if (m_exitRequested) {
+            event->ignore();
+            return;
+        }
+        if (UserPrompts::instance().question(
+                this, tr("App exit"),
+                tr("Are you want to exit the App ? The task will be interrupted!"),
+                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+        if (m_jobThread.isRunning()) {
+            stopForExit();
+            event->ignore();
+            return;
+        }
     }
     // Stored here as well as at destruction, so the geometry survives a crash during shut-down.
     storeWindowGeometry();
@@ -404,6 +561,24 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_photoViewer)
         m_photoViewer->close();
     event->accept();
+}
+
+void MainWindow::stopForExit()
+{
+    // The photo being written is finished whole or dropped by the job; the window waits for
+    // that, since closing first would destroy the converter the job still uses.
+    qCDebug(lcInfo) << "Exit during a run: stopping the copying and processing task";
+    m_exitRequested = true;
+    m_cancelled = true;
+    m_job->stop();
+    m_jobThread.quit();
+    swichInterface(false);
+    // Left enabled: the shared style's disabled button is dark grey on grey, and "Stopping"
+    // must stay readable; a click meanwhile does nothing.
+    m_processingButton->setBusy(tr("Stopping"), QIcon(QStringLiteral(":/FontAwersome/stop.svg")));
+    m_ui->progressBar->hide();
+    setStatus(tr("Stopping the task before closing: the photo being written is finished first"));
+    setCursor(Qt::BusyCursor);
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)

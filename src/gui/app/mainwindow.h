@@ -3,6 +3,7 @@
 #include "blocks/line.h"
 #include "photos/adj.h"
 #include "processing/precheck.h"
+#include "processing/processingreport.h"
 #include "processing/worktype.h"
 
 #include <QDateTime>
@@ -18,6 +19,7 @@
 
 class CommandLine;
 class CustomToolButton;
+class DemoFlight;
 class FilesWork;
 class Fly;
 class GeoCalc;
@@ -79,6 +81,11 @@ public:
     void on_photosProcessing();
     /// Opens a photo of a block in the viewer.
     void on_openPhoto(const QString &path);
+    /// Fills the first block with the demo flight's photos and timemarks; false, with the
+    /// reason in @p error, when its timemark file cannot be read.
+    bool openDemo(const DemoFlight &demo, QString *error);
+    /// The window is waiting for a run to stop so that it can close.
+    bool isStoppingForExit() const { return m_exitRequested; }
 
 public slots:
     void on_btn_addFly_clicked();
@@ -117,6 +124,19 @@ private slots:
 private:
     void buildProcessingControl();
     void setWorkType(WorkType type);
+    void startRun();
+    void askToCancel();
+    void onJobText(const QString &text);
+    void onJobProgress(int percent);
+    void onJobReport(const ProcessingReport &report);
+    void onJobStopped();
+    void onJobThreadFinished();
+    /// Opens the run's folder in the file manager when the settings want it and it exists.
+    void openRunFolder();
+    /// Shows what became of the photos when anything did not come out as planned.
+    void showRunProblems(bool beyondNotReached);
+    void setStatus(const QString &plainText, bool failure = false);
+    void stopForExit();
     void tellNotifierCorner();
     void restoreWindowGeometry();
     void storeWindowGeometry();
@@ -130,6 +150,11 @@ private:
     bool m_noCheck = false;
     bool m_blocksNoCheck = false;
     bool m_photoCheckPaused = false;
+    bool m_cancelled = false;     // the operator stopped the current run; its texts are stale
+    bool m_exitRequested = false; // the window closes as soon as the run has stopped
+    QString m_jobText;            // the job's last status text
+    ProcessingReport m_report;
+    bool m_haveReport = false;
     GeoCalc *m_geoCalc = nullptr;
     Notyficator *m_notifier = nullptr;
     LogWindow *m_errorWindow = nullptr;

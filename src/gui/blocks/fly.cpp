@@ -36,6 +36,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -67,8 +68,6 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     connect(clearMarks, &QToolButton::clicked, this, &Fly::onBtnClearMarks_clicked);
     setBlockNumber(number);
 
-    m_filterTimer.setInterval(100);
-    connect(&m_filterTimer, &QTimer::timeout, this, [this] { onFiltresEnded(); });
     m_resizeTimer.setInterval(50);
     connect(&m_resizeTimer, &QTimer::timeout, this, &Fly::autoResizeTable);
     m_photoDialog = new QFileDialog(this, tr("Add photos"));
@@ -92,6 +91,11 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
         // height costs nothing per row on a long flight.
         table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+        // Highlighted headers ask the selection about every row and column shown, range by
+        // range: with a filter's every-other-row selection that holds each repaint. Rows are
+        // selected whole, so a highlighted column header would say nothing anyway.
+        table->verticalHeader()->setHighlightSections(false);
+        table->horizontalHeader()->setHighlightSections(false);
         table->horizontalHeader()->setVisible(true);
     }
     restoreGeometries();
@@ -111,6 +115,8 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     connect(photos, &PhotoModel::filterProcess, m_ui->progressBar, &QProgressBar::setValue);
     connect(m_data->timemarks(), &CustomTableModel::distanceFilterProgress, m_ui->progressBar_2,
             &QProgressBar::setValue);
+    // The block's data says when every pass it started has reported, which is when a poll
+    // of the two filter threads would find them stopped.
     connect(m_data, &FlyData::filterRowsFound, this, &Fly::onFiltresEnded);
     connect(m_data, &FlyData::filtersFinished, this, [this] { onFiltresEnded(); });
     connect(m_data, &FlyData::notification, this, &Fly::notify);
@@ -458,6 +464,11 @@ void Fly::on_btn_closeFly_clicked()
     emit closing();
 }
 
+void Fly::on_btn_trySplit_clicked()
+{
+    m_data->split();
+}
+
 void Fly::onDeletePhotosItems()
 {
     m_data->removePhotos(m_ui->tablePhotos->selectedRows());
@@ -691,25 +702,41 @@ void Fly::deactivateFiltres()
 
 void Fly::setFiltering(bool on)
 {
-    for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()})
-        table->setEnabled(!on);
+    // The frame holds the three tables: disabling it disables them too.
     m_ui->FlyView->setEnabled(!on);
-    m_ui->progressBar->setVisible(on);
-    m_ui->progressBar_2->setVisible(on);
-    if (on)
-        m_filterTimer.start();
-    else
-        m_filterTimer.stop();
+    // One bar per pass that runs: a bar standing still at 0 would look like a pass that hangs.
+    const bool photoPass = m_data->isFilterEnabled(FlyData::ByGimbalPitch) ||
+                           m_data->isFilterEnabled(FlyData::ByExposureTime);
+    const bool distancePass = m_data->isFilterEnabled(FlyData::ByDistance);
+    // Reset while still hidden: a visible progress bar repaints the whole window at once.
+    if (on) {
+        m_ui->progressBar->setValue(0);
+        m_ui->progressBar_2->setValue(0);
+    }
+    m_ui->progressBar->setVisible(on && photoPass);
+    m_ui->progressBar_2->setVisible(on && distancePass);
+    m_filtering = on;
 }
 
 void Fly::onFiltresEnded(const QList<int> &rows)
 {
-    if (!m_data->isFiltering() && m_filterTimer.isActive())
-        setFiltering(false);
-    if (rows.isEmpty())
+    // The tables are disabled while a pass runs, so rows found meanwhile wait for its end:
+    // the window then repaints a long flight's tables once instead of once per result.
+    m_foundRows += rows;
+    if (m_data->isFiltering())
         return;
-    selectInTables(rows, false);
-    m_selection += rows;
+    if (m_filtering)
+        setFiltering(false);
+    const QList<int> found = std::exchange(m_foundRows, QList<int>());
+    if (found.isEmpty())
+        return;
+    // The rows join those selected already, selected anew as one sorted whole: a selection
+    // model holding two fragmented parts merges them on every repaint.
+    QList<int> all = m_ui->tableMeta->selectedRows() + found;
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    selectInTables(all, true);
+    m_selection += found;
     emit onSelected(m_selection);
 }
 

@@ -49,6 +49,8 @@ public:
     TableView *tablePreview() const;
     /// The rows selected in the block, kept in step with the flight graph.
     const QList<int> &selection() const { return m_selection; }
+    /// A filter pass is running: the tables and the frame are disabled meanwhile.
+    bool isFiltering() const { return m_filtering; }
     /// The flight graph once "Fly view" has been used, else null; owned by the block.
     FlyGraph *graph() const { return m_graph; }
 
@@ -110,6 +112,8 @@ public slots:
     void on_btn_addPhotos_clicked();
     void on_btn_clearPhotos_clicked();
     void on_btn_closeFly_clicked();
+    /// Cuts the block at time gaps; the main window makes a block of every piece.
+    void on_btn_trySplit_clicked();
     void onDeletePhotosItems();
     void onDeletePhotosMetaItems();
     void onDeleteMetaItems();
@@ -172,7 +176,8 @@ private:
     FlyGraph *m_graph = nullptr;
     QList<int> m_selection;
     QList<int> m_quarantine;
-    QTimer m_filterTimer;
+    bool m_filtering = false; // a filter pass started here has not ended yet
+    QList<int> m_foundRows;   // rows found while the pass still runs, in order of arrival
     QTimer m_resizeTimer;
     QFileDialog *m_photoDialog = nullptr;
     OpenTimeMarkDialog *m_timemarkDialog = nullptr;

@@ -1,4 +1,4 @@
-#include "syntheticflight.h"
+#include "app/syntheticflight.h"
 
 #include "photos/exivsetup.h"
 

@@ -1,0 +1,76 @@
+#include "app/demoflight.h"
+
+#include "app/syntheticflight.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+DemoFlight::DemoFlight(const QString &folder) : m_folder(QDir(folder).absolutePath()) {}
+
+QString DemoFlight::timemarkFile() const
+{
+    return m_folder + QStringLiteral("/timemarks.csv");
+}
+
+QString DemoFlight::outputDir() const
+{
+    return m_folder + QStringLiteral("/output");
+}
+
+bool DemoFlight::write(QString *error)
+{
+    QList<TimemarkRow> rows;
+    PhotoSpec look;
+    // Large enough to be seen in the photo viewer, small enough to be written in a moment.
+    look.size = QSize(640, 480);
+    m_photos =
+        SyntheticFlight::writeFlight(m_folder + QStringLiteral("/photos"), PhotoCount, &rows, look);
+    if (m_photos.size() != PhotoCount) {
+        *error = tr("Cannot write the demo photos into %1").arg(m_folder);
+        return false;
+    }
+    QString why;
+    if (!SyntheticFlight::writeTimemarks(timemarkFile(), rows, SyntheticFlight::Format::Semicolon,
+                                         &why)) {
+        *error = tr("Cannot write the demo timemark file %1: %2").arg(timemarkFile(), why);
+        return false;
+    }
+    if (!QDir().mkpath(outputDir())) {
+        *error = tr("Cannot create the demo output folder %1").arg(outputDir());
+        return false;
+    }
+    return true;
+}
+
+bool DemoFlight::useSettings(QString *error)
+{
+    if (!SettingsStore::usePrivateCopy(m_folder + QStringLiteral("/settings"))) {
+        *error = tr("Cannot prepare the demo's settings in %1").arg(m_folder);
+        return false;
+    }
+    QSettings s;
+    // The columns of the generated file: Date;Point;North;East;H;sdN;sdE;sdH, header first.
+    Keys::MetaPosDate.write(s, 1);
+    Keys::MetaPosX.write(s, 3);
+    Keys::MetaPosY.write(s, 4);
+    Keys::MetaPosZ.write(s, 5);
+    Keys::MetaPosSx.write(s, 6);
+    Keys::MetaPosSy.write(s, 7);
+    Keys::MetaPosSz.write(s, 8);
+    Keys::MetaPosFirst.write(s, 2);
+    // The rows are metres; read as degrees they would be no positions at all.
+    Keys::CoordinateType.write(s, 0);
+    Keys::CoordinateUtmZone.write(s, Zone);
+    Keys::OutputDir.write(s, outputDir());
+    Keys::OutputAutoCreate.write(s, false);
+    Keys::LastDir.write(s, m_folder + QStringLiteral("/photos"));
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+        *error = tr("Cannot prepare the demo's settings in %1").arg(m_folder);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,189 @@
+// Screenshots of a run from the window, for review and for the README: a synthetic flight
+// processed with "Processing", grabbed while it goes (progress, "Break"), when it has ended
+// (the finished label), and once more after a run in which a photo vanished from disk (the
+// error list naming it). tools/screenshots.sh runs it:
+//
+//   kestrix-runshot OUTDIR
+//
+// writes OUTDIR/run-progress.png, run-finished.png, run-report.png, run-report-list.png and
+// run-stopping.png (the window closed during a run, waiting for the job).
+
+#include "app/customtoolbutton.h"
+#include "app/guiresources.h"
+#include "app/logwindow.h"
+#include "app/mainwindow.h"
+#include "app/userprompts.h"
+#include "blocks/fly.h"
+#include "blocks/flydata.h"
+#include "photos/photomodel.h"
+#include "processing/fileswork.h"
+#include "settings/settingskeys.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+#include "timemarks/timemarkimport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+/// Answers the exit question as the operator would who wants to leave.
+class AnswerYes : public UserPrompts
+{
+public:
+    QMessageBox::StandardButton question(QWidget *, const QString &, const QString &,
+                                         QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::Yes;
+    }
+};
+
+bool fill(Fly *fly, const QStringList &photos, const QString &timemarks)
+{
+    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
+    fly->addPhotoEntries(photos);
+    QString error;
+    return added.wait(30000) && TimemarkImport::intoBlock(fly->data(), timemarks, false, &error);
+}
+
+bool save(QWidget *widget, const QString &path)
+{
+    QTest::qWait(300); // the last labels and the repaint
+    if (widget->grab().save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kestrix-runshot OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    QTemporaryDir work;
+    TestEnv::isolate(work);
+    GuiResources::initialize();
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
+
+    // A fixed folder, so the paths in the pictures do not change from one refresh to the next.
+    const QString survey = QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
+    QDir(survey).removeRecursively();
+    QList<TimemarkRow> rows;
+    const QStringList photos = SyntheticFlight::writeFlight(survey + QStringLiteral("/photos"), 40,
+                                                            &rows, QSize(320, 240));
+    const QString timemarks = survey + QStringLiteral("/timemarks.csv");
+    SyntheticFlight::writeTimemarks(timemarks, rows, SyntheticFlight::Format::Semicolon);
+    {
+        QSettings settings;
+        Keys::MetaPosDate.write(settings, 1);
+        Keys::MetaPosX.write(settings, 3);
+        Keys::MetaPosY.write(settings, 4);
+        Keys::MetaPosZ.write(settings, 5);
+        Keys::MetaPosSx.write(settings, 6);
+        Keys::MetaPosSy.write(settings, 7);
+        Keys::MetaPosSz.write(settings, 8);
+        Keys::CoordinateUtmZone.write(settings, 33);
+        Keys::OutputAutoCreate.write(settings, false);
+        Keys::OutputOpenDir.write(settings, false);
+        Keys::OutputAutoOutAsInp.write(settings, false);
+        Keys::OutputDir.write(settings, survey + QStringLiteral("/output"));
+    }
+    QDir().mkpath(survey + QStringLiteral("/output"));
+
+    MainWindow window;
+    window.resize(1300, 700);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window) ||
+        !fill(window.blocks().first(), photos, timemarks)) {
+        std::fprintf(stderr, "the synthetic flight could not be read\n");
+        return 1;
+    }
+
+    // Held at photo 17 of 40 while the window is grabbed.
+    QSemaphore reached;
+    QSemaphore go;
+    std::atomic<bool> held{false};
+    QObject::connect(
+        window.job(), &FilesWork::curProcessFile, window.job(),
+        [&](const QString &text) {
+            if (text.endsWith(QStringLiteral("DJI_0017.JPG")) && !held.exchange(true)) {
+                reached.release();
+                go.acquire();
+            }
+        },
+        Qt::DirectConnection);
+    window.processingButton()->click();
+    if (!reached.tryAcquire(1, 30000))
+        return 1;
+    const bool progress = save(&window, out.filePath(QStringLiteral("run-progress.png")));
+    go.release();
+    const auto idle = [&] { return !window.processingButton()->isBusy(); };
+    if (!QTest::qWaitFor(idle, 30000))
+        return 1;
+    if (!progress || !save(&window, out.filePath(QStringLiteral("run-finished.png"))))
+        return 1;
+
+    // A second run into a new folder, after a photo was deleted behind the window's back.
+    {
+        QSettings settings;
+        Keys::OutputDir.write(settings, survey + QStringLiteral("/output-2"));
+    }
+    QDir().mkpath(survey + QStringLiteral("/output-2"));
+    window.onOutputTimer();
+    window.setPhotoCheckPaused(true);
+    QFile::remove(photos.at(22));
+    // The check stays paused during the run; the run itself meets the missing file.
+    window.processingButton()->click();
+    if (!QTest::qWaitFor(idle, 30000))
+        return 1;
+    window.errorWindow()->resize(900, 220);
+    window.errorWindow()->move(window.geometry().center() - QPoint(450, 40));
+    window.errorWindow()->raise();
+    bool report = save(window.errorWindow(), out.filePath(QStringLiteral("run-report-list.png")));
+    // Both windows as they stand on the screen; off screen there is no screen to grab.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const QRect area = window.frameGeometry();
+        report = report && QGuiApplication::primaryScreen()
+                               ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                               .save(out.filePath(QStringLiteral("run-report.png")), "PNG");
+    } else {
+        report = report && save(&window, out.filePath(QStringLiteral("run-report.png")));
+    }
+
+    // A third run, and the window closed while it goes: it waits for the job, and says so.
+    window.errorWindow()->hide();
+    {
+        QSettings settings;
+        Keys::OutputDir.write(settings, survey + QStringLiteral("/output-3"));
+    }
+    QDir().mkpath(survey + QStringLiteral("/output-3"));
+    window.onOutputTimer();
+    // The row of the photo that went, so that photos and rows pair again.
+    window.blocks().first()->data()->removeTimemarks({22});
+    held = false;
+    window.processingButton()->click();
+    bool stopping = reached.tryAcquire(1, 30000);
+    UserPrompts::setInstance(new AnswerYes);
+    stopping = stopping && !window.close() &&
+               save(&window, out.filePath(QStringLiteral("run-stopping.png")));
+    go.release();
+    stopping = stopping && QTest::qWaitFor([&] { return !window.isVisible(); }, 30000);
+    QDir(survey).removeRecursively();
+    return report && stopping ? 0 : 1;
+}
