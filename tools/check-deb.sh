@@ -28,7 +28,8 @@ expected=(./usr/bin/kestrix ./usr/bin/kestrix-cli
     ./usr/share/applications/example.orvanta.kestrix.desktop
     ./usr/share/metainfo/example.orvanta.kestrix.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/kestrix.svg
-    ./usr/share/kestrix/translations/translations.conf)
+    ./usr/share/kestrix/translations/translations.conf
+    ./usr/share/kestrix/translations/en.qm)
 for size in 16 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/kestrix.png")
 done

@@ -1,6 +1,7 @@
 #include "app/appinfo.h"
 #include "app/clioptions.h"
 #include "app/logger.h"
+#include "app/translationloader.h"
 #include "cli/clirunner.h"
 #include "photos/exivsetup.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     AppInfo::apply();
     ExivSetup::initialize();
+    TranslationLoader english;
+    english.installEnglish();
 
     QString error;
     const auto options = CliOptions::parse(app.arguments().mid(1), &error);

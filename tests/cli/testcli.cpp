@@ -251,7 +251,7 @@ void TestCli::splitGapMakesBlocks()
     const CliResult r = cli({"process", "--no-subdir", "--split-gap", "60", "--out", dir + "/out",
                              "--timemarks", dir + "/tm.csv", dir + "/photos"});
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    QVERIFY(r.err.contains("Block sliced to 1 blocks"));
+    QVERIFY(r.err.contains("Block sliced to 1 block"));
     QCOMPARE(filesBelow(dir + "/out/IMG"),
              QStringList({"KES_1_00001.JPG", "KES_1_00002.JPG", "KES_2_00003.JPG",
                           "KES_2_00004.JPG", "KES_2_00005.JPG"}));

@@ -306,7 +306,7 @@ void TestFaults::diskFullOfPhotos()
         QVERIFY(r.out.contains("Not processed, the run broke off first: "));
     } else {
         QCOMPARE(photos.size() + notCopied.size(), 60);
-        QVERIFY(r.out.contains(QStringLiteral("Not copied: %1 photos").arg(notCopied.size())));
+        QVERIFY(r.out.contains(QStringLiteral("Not copied: %1 photo").arg(notCopied.size())));
         QCOMPARE(lines.size(), photos.size() + 1);
     }
     verifyCopiesInFlightOrder(disk + "/IMG", lines);
@@ -344,8 +344,8 @@ void TestFaults::diskFullOfLines()
     const QStringList lines = readLines(out + "/fileData.txt");
     QVERIFY(lines.size() > 1 && lines.size() < 61);
     QCOMPARE(lines, readLines(m_reference + "/fileData.txt").mid(0, lines.size()));
-    QVERIFY2(r.out.contains("Missing from the coordinate file: 1 photos"), qPrintable(r.out));
-    QVERIFY(r.out.contains(QStringLiteral("Not processed, the run broke off first: %1 photos")
+    QVERIFY2(r.out.contains("Missing from the coordinate file: 1 photo"), qPrintable(r.out));
+    QVERIFY(r.out.contains(QStringLiteral("Not processed, the run broke off first: %1 photo")
                                .arg(60 - (lines.size() - 1) - 1)));
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,6 +54,7 @@ private slots:
 
     void defaultLayout();
     void wgs84Layout();
+    void headerStaysEnglishInAnyLanguage();
     void dateColumnNeedsDates();
     void allUnchecked();
     void nameDraggedToTop();
@@ -195,6 +197,20 @@ void TestCoordinateFileWriter::wgs84Layout()
     QCOMPARE(writer.dataLine(v),
              QStringLiteral("KES_1_00001.JPG,54.123456789,-3.500000000,99.831,0.020,0.020,0.035"));
     QCOMPARE(OutputLabelModel().items().at(2).id, 2); // the stored order is untouched
+}
+
+void TestCoordinateFileWriter::headerStaysEnglishInAnyLanguage()
+{
+    // Programs that read the file know its columns by these names; only the window translates.
+    QTranslator german;
+    if (!german.load(QStringLiteral(KESTRIX_TRANSLATIONS_BUILD_DIR "/de.qm")))
+        QSKIP("the German catalogue has not been compiled");
+    QCoreApplication::installTranslator(&german);
+    OutputLabelModel labels;
+    const CoordinateFileWriter writer(labels, Utm, false, ";", false, false);
+    QCOMPARE(writer.headerLine(), QStringLiteral("Name;North;East;H;sdN;sdE;sdH"));
+    QCOMPARE(labels.data(labels.index(2, 0)), QVariant(QStringLiteral("Hochwert")));
+    QCoreApplication::removeTranslator(&german);
 }
 
 void TestCoordinateFileWriter::dateColumnNeedsDates()

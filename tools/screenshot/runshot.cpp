@@ -3,7 +3,7 @@
 // (the finished label), and once more after a run in which a photo vanished from disk (the
 // error list naming it). tools/screenshots.sh runs it:
 //
-//   kestrix-runshot OUTDIR
+//   kestrix-runshot OUTDIR [--language CODE]
 //
 // writes OUTDIR/run-progress.png, run-finished.png, run-report.png, run-report-list.png and
 // run-stopping.png (the window closed during a run, waiting for the job).
@@ -12,6 +12,7 @@
 #include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
+#include "app/translationloader.h"
 #include "app/userprompts.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
@@ -70,13 +71,20 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: kestrix-runshot OUTDIR\n");
+        std::fprintf(stderr, "usage: kestrix-runshot OUTDIR [--language CODE]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     QTemporaryDir work;
     TestEnv::isolate(work);
+    // The run in another language, for reviewing a catalogue.
+    TranslationLoader translations;
+    if (argc >= 4 && qstrcmp(argv[2], "--language") == 0) {
+        QSettings settings;
+        Keys::Translation.write(settings, QString::fromLatin1(argv[3]));
+        translations.install();
+    }
     GuiResources::initialize();
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));

@@ -34,11 +34,12 @@ QStringList CliCheck::verdictLines(const FlyData &fly, const PairingResult &r)
     const int block = fly.number();
     switch (r.verdict) {
     case PairingResult::Matched:
-        lines << tr("Block %1: matched: %2 photos and %3 rows pair one to one by time (photo "
-                    "clock %4 against the receiver's, spread %5)")
+        //: %2 is "40 photos", %3 "40 rows"
+        lines << tr("Block %1: matched: %2 and %3 pair one to one by time (photo clock %4 "
+                    "against the receiver's, spread %5)")
                      .arg(block)
-                     .arg(r.photoCount)
-                     .arg(r.rowCount)
+                     .arg(tr("%n photos", "paired by time", r.photoCount),
+                          tr("%n rows", "paired by time", r.rowCount))
                      .arg(seconds(r.offset))
                      .arg(QString::number(r.spread, 'f', 2) + QStringLiteral(" s"));
         break;

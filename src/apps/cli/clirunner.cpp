@@ -352,10 +352,11 @@ bool CliRunner::loadBlock(const CliBlock &block, int number)
     if (canceled)
         return true; // the caller tells the operator; the reader is stopped with the block
     fly->updateLabels();
-    m_err << tr("Block %1: %2 photos, %3 timemark rows")
+    //: %1 the block number, %2 "20 photos", %3 "20 timemark rows"
+    m_err << tr("Block %1: %2, %3")
                  .arg(number)
-                 .arg(fly->photos()->rowCount())
-                 .arg(fly->timemarks()->rowCount())
+                 .arg(tr("%n photos", "in a block", fly->photos()->rowCount()),
+                      tr("%n timemark rows", "in a block", fly->timemarks()->rowCount()))
           << Qt::endl;
     return true;
 }
@@ -398,15 +399,15 @@ void CliRunner::quarantineByFilters()
         std::sort(rows.begin(), rows.end());
         rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
         if (fly->addQuarantine(rows))
-            m_err << tr("Block %1: %2 pairs quarantined by the filters")
+            m_err << tr("Block %1: %n pairs quarantined by the filters", nullptr,
+                        fly->quarantinedRows().size())
                          .arg(fly->number())
-                         .arg(fly->quarantinedRows().size())
                   << Qt::endl;
         else
-            m_err << tr("Block %1: the filters found %2 rows, but the pairs cannot be "
-                        "quarantined: Count photos and timemarks must be equal")
+            m_err << tr("Block %1: the filters found %n rows, but the pairs cannot be "
+                        "quarantined: Count photos and timemarks must be equal",
+                        nullptr, rows.size())
                          .arg(fly->number())
-                         .arg(rows.size())
                   << Qt::endl;
     }
 }
@@ -551,18 +552,19 @@ bool CliRunner::printReport(const ProcessingReport &report)
                      .arg(name)
               << Qt::endl;
     if (report.skipped)
-        m_out << tr("Not copied: %1 photos").arg(report.skipped) << Qt::endl;
+        m_out << tr("Not copied: %n photos", nullptr, report.skipped) << Qt::endl;
     for (int i = 0; i < report.notCopied.size(); ++i)
         m_err << tr("Not copied: %1 (%2)")
                      .arg(report.notCopied.at(i), report.notCopiedReasons.value(i))
               << Qt::endl;
     const bool copies = m_options.workType.value_or(FullWork) != TimemarksOnly;
     if (report.metadataFailed && copies)
-        m_out << tr("Copied without geotag (metadata could not be written): %1 photos")
-                     .arg(report.metadataFailed)
+        m_out << tr("Copied without geotag (metadata could not be written): %n photos", nullptr,
+                    report.metadataFailed)
               << Qt::endl;
     else if (report.metadataFailed)
-        m_out << tr("Metadata could not be read: %1 photos").arg(report.metadataFailed) << Qt::endl;
+        m_out << tr("Metadata could not be read: %n photos", nullptr, report.metadataFailed)
+              << Qt::endl;
     for (const QString &problem : report.metadataProblems)
         m_err << tr("Exiv2 failed on %1").arg(problem) << Qt::endl;
     if (report.withoutPosition)
@@ -578,7 +580,7 @@ bool CliRunner::printReport(const ProcessingReport &report)
                   << Qt::endl;
     }
     if (report.withoutLine)
-        m_out << tr("Missing from the coordinate file: %1 photos").arg(report.withoutLine)
+        m_out << tr("Missing from the coordinate file: %n photos", nullptr, report.withoutLine)
               << Qt::endl;
     for (int i = 0; i < report.withoutLinePhotos.size(); ++i)
         m_err << tr("Missing from the coordinate file: %1 (%2)")
@@ -586,11 +588,11 @@ bool CliRunner::printReport(const ProcessingReport &report)
               << Qt::endl;
     if (report.notGeotagged)
         m_out << tr("Latitude/longitude not written for want of a UTM zone "
-                    "(see --utm-zone): %1 photos")
-                     .arg(report.notGeotagged)
+                    "(see --utm-zone): %n photos",
+                    nullptr, report.notGeotagged)
               << Qt::endl;
     if (report.notReached)
-        m_out << tr("Not processed, the run broke off first: %1 photos").arg(report.notReached)
+        m_out << tr("Not processed, the run broke off first: %n photos", nullptr, report.notReached)
               << Qt::endl;
     return !(report.skipped || report.metadataFailed || report.withoutLine ||
              report.withoutPosition || report.notReached);

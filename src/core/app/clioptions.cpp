@@ -4,11 +4,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CliOptions", text);
-}
-
 std::optional<int> toInt(const QString &text)
 {
     bool ok = false;
@@ -35,7 +30,9 @@ std::optional<QList<int>> toInts(const QString &text, int minCount, int maxCount
 
 QString CliOptions::usage()
 {
-    return QStringLiteral(
+    //: Keep the option names, their values (full, utm, auto, ...) and the upper-case
+    //: placeholders (DIR, FILE, PHOTO, N, TEXT, M, DEG) as they are.
+    return tr(
         "Usage: kestrix-cli process [options] --out DIR --timemarks FILE PHOTO... "
         "[--timemarks FILE PHOTO...]...\n"
         "       kestrix-cli check [options] --timemarks FILE PHOTO... [--timemarks FILE "

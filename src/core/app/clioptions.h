@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,9 @@ struct CliBlock
  */
 struct CliOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(CliOptions)
+
+public:
     enum class Command
     {
         Process,

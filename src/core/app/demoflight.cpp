@@ -8,15 +8,6 @@
 #include <QDir>
 #include <QSettings>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DemoFlight", text);
-}
-
-} // namespace
-
 DemoFlight::DemoFlight(const QString &folder) : m_folder(QDir(folder).absolutePath()) {}
 
 QString DemoFlight::timemarkFile() const

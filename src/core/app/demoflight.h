@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@
  */
 class DemoFlight
 {
+    Q_DECLARE_TR_FUNCTIONS(DemoFlight)
+
 public:
     static constexpr int PhotoCount = 20;
     /// UTM zone of the flight's metric positions, so the copies get latitude and longitude.

@@ -80,10 +80,31 @@ void TranslationLoader::install(const QString &directory, const QString &localeN
             m_loaded << names.at(i);
         m_translators.push_back(std::move(translator));
     }
+    // The sources are English, but their counts read "1 photos" without the English forms.
+    if (!m_loaded.contains(names.last()))
+        loadEnglish(directory);
     for (const auto &translator : m_translators) {
         if (!translator->isEmpty())
             QCoreApplication::installTranslator(translator.get());
     }
+}
+
+void TranslationLoader::installEnglish()
+{
+    removeAll();
+    loadEnglish(translationsDirectory());
+    for (const auto &translator : m_translators)
+        QCoreApplication::installTranslator(translator.get());
+}
+
+bool TranslationLoader::loadEnglish(const QString &directory)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("en"), directory))
+        return false;
+    m_loaded << QStringLiteral("en");
+    m_translators.push_back(std::move(translator));
+    return true;
 }
 
 void TranslationLoader::removeAll()

@@ -45,10 +45,17 @@ public:
     void install();
     /// The same from explicit folders and locale name; an empty @p qtDirectory has no fallback.
     void install(const QString &directory, const QString &localeName, const QString &qtDirectory);
+    /**
+     * Only the English catalogue, which holds the plural forms of the source texts ("1 photo",
+     * "2 photos"), from translationsDirectory(): for the command-line program, which speaks
+     * English.
+     */
+    void installEnglish();
     /// The catalogue names that loaded, in installation order.
     QStringList loaded() const { return m_loaded; }
 
 private:
+    bool loadEnglish(const QString &directory);
     void removeAll();
 
     std::vector<std::unique_ptr<QTranslator>> m_translators;

@@ -77,8 +77,8 @@ bool FlyData::updateLabels()
     const int p = m_photos->rowCount();
     const int t = m_timemarks->rowCount();
     const QString fileName = QFileInfo(m_timemarkFile).fileName();
-    m_photosLabel = tr("Added %1 photos, %2").arg(p).arg(sizeText(m_photos->totalVolume()));
-    m_metaLabel = tr("Added timemark file with %1 rows. %2").arg(t).arg(fileName);
+    m_photosLabel = tr("Added %n photos, %1", nullptr, p).arg(sizeText(m_photos->totalVolume()));
+    m_metaLabel = tr("Added timemark file with %n rows. %1", nullptr, t).arg(fileName);
     const QString noFile = m_timemarkFile.isEmpty()
                                ? tr("Timemark file wasn't selected")
                                : tr("Timemark file wasn't recognized. %1").arg(fileName);
@@ -390,7 +390,7 @@ int FlyData::split()
         emit notification(tr("No data to split on blocks"));
         return 0;
     }
-    emit notification(tr("Block sliced to %1 blocks").arg(cuts.size()));
+    emit notification(tr("Block sliced to %n blocks", nullptr, cuts.size()));
     for (const auto &piece : TimeSplit::pieces(cuts, count)) {
         emit slicedBlock(
             m_timemarks->rows(piece.first, piece.second),

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PhotoTagTable", text);
-}
-
 PhotoTagRow section(const QString &title)
 {
     return PhotoTagRow{QString(), title, true};
@@ -43,19 +38,20 @@ bool fraction(const QString &text, double *value)
 QString fileTime(const QDateTime &time)
 {
     if (!time.isValid())
-        return tr("unknown");
-    return time.toString(tr("yyyy-MM-dd HH:mm:ss"));
+        return PhotoTagTable::tr("unknown");
+    return time.toString(PhotoTagTable::tr("yyyy-MM-dd HH:mm:ss"));
 }
 
 void appendFileProperties(const QString &path, QList<PhotoTagRow> *rows)
 {
     const QFileInfo info(path);
-    rows->append(section(tr("File properties")));
-    rows->append({tr("File size"),
-                  tr("%1 Mb").arg(QString::number(double(info.size()) / 1024.0 / 1024.0, 'f', 2)),
+    rows->append(section(PhotoTagTable::tr("File properties")));
+    rows->append({PhotoTagTable::tr("File size"),
+                  PhotoTagTable::tr("%1 Mb").arg(
+                      QString::number(double(info.size()) / 1024.0 / 1024.0, 'f', 2)),
                   false});
-    rows->append({tr("Date of change"), fileTime(info.lastModified()), false});
-    rows->append({tr("Creation date"), fileTime(info.birthTime()), false});
+    rows->append({PhotoTagTable::tr("Date of change"), fileTime(info.lastModified()), false});
+    rows->append({PhotoTagTable::tr("Creation date"), fileTime(info.birthTime()), false});
 }
 
 template <typename Data>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -23,6 +24,8 @@ struct PhotoTagRow
  */
 class PhotoTagTable
 {
+    Q_DECLARE_TR_FUNCTIONS(PhotoTagTable)
+
 public:
     /**
      * Rows for the photo at @p entry (a path or a file URL). When the metadata cannot be read

@@ -13,10 +13,22 @@ namespace {
 
 constexpr int ColumnCount = Keys::OutputColumnCount;
 
-const std::array<const char *, ColumnCount> UtmLabels = {"Name", "Date", "North", "East",
-                                                         "H",    "sdN",  "sdE",   "sdH"};
-const std::array<const char *, ColumnCount> WgsLabels = {"Name", "Date", "Lat (N)", "Lon (E)",
-                                                         "H",    "sdN",  "sdE",     "sdH"};
+// The header line of the coordinate file: fixed texts that programs reading the file rely on.
+// Only the tables and the settings show them in the user's language.
+const std::array<const char *, ColumnCount> UtmLabels = {
+    QT_TRANSLATE_NOOP("OutputLabelModel", "Name"),  QT_TRANSLATE_NOOP("OutputLabelModel", "Date"),
+    QT_TRANSLATE_NOOP("OutputLabelModel", "North"), QT_TRANSLATE_NOOP("OutputLabelModel", "East"),
+    QT_TRANSLATE_NOOP("OutputLabelModel", "H"),     QT_TRANSLATE_NOOP("OutputLabelModel", "sdN"),
+    QT_TRANSLATE_NOOP("OutputLabelModel", "sdE"),   QT_TRANSLATE_NOOP("OutputLabelModel", "sdH")};
+const std::array<const char *, ColumnCount> WgsLabels = {
+    "Name",
+    "Date",
+    QT_TRANSLATE_NOOP("OutputLabelModel", "Lat (N)"),
+    QT_TRANSLATE_NOOP("OutputLabelModel", "Lon (E)"),
+    "H",
+    "sdN",
+    "sdE",
+    "sdH"};
 
 struct PresetEntry
 {
@@ -63,7 +75,8 @@ QVariant OutputLabelModel::data(const QModelIndex &index, int role) const
     const LabelItem &item = m_items.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return SettingsStore::isWgs84(m_settings) ? item.wgsLabel : item.utmLabel;
+        return tr(
+            qUtf8Printable(SettingsStore::isWgs84(m_settings) ? item.wgsLabel : item.utmLabel));
     case Qt::BackgroundRole:
         return QBrush(index.row() % 2 == 1 ? QColor(Qt::white) : QColor(Qt::lightGray));
     case Qt::CheckStateRole:

@@ -345,7 +345,7 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     // name) the buffer's size would overflow, so such a file is copied as it is.
     if (headSize > MaxHeadSize) {
         if (error)
-            *error = QStringLiteral("the metadata part (%1 MB) is too large to rewrite")
+            *error = tr("the metadata part (%1 MB) is too large to rewrite")
                          .arg(headSize / (1024 * 1024));
         return LoadResult::MetadataFailed;
     }
@@ -394,7 +394,7 @@ PhotoCopier::Placement PhotoCopier::place(const QString &targetPath, bool rewrit
     struct stat st;
     if (::lstat(QFile::encodeName(targetPath).constData(), &st) == 0) {
         if (error)
-            *error = QStringLiteral("target exists");
+            *error = tr("target exists");
         return Placement::TargetExists;
     }
     Plan planned = plan(rewritten, error);
@@ -420,7 +420,7 @@ PhotoCopier::Plan PhotoCopier::plan(bool rewritten, QString *error) const
         io.close();
         if (got != size) {
             if (error)
-                *error = QStringLiteral("cannot read the rewritten metadata");
+                *error = tr("cannot read the rewritten metadata");
             return result;
         }
         if (d->scanOffset >= 0) {
@@ -429,7 +429,7 @@ PhotoCopier::Plan PhotoCopier::plan(bool rewritten, QString *error) const
             const QByteArray scanPart = d->head.mid(int(d->scanOffset));
             if (!out.endsWith(scanPart)) {
                 if (error)
-                    *error = QStringLiteral("unexpected metadata layout");
+                    *error = tr("unexpected metadata layout");
                 return result;
             }
             out.chop(scanPart.size());
@@ -461,7 +461,7 @@ bool PhotoCopier::writeTemporary(const Plan &plan, const QString &dir, QString *
     if (::fstat(in.get(), &inStat) != 0)
         return failWith(errnoText(errno));
     if (plan.expectedSize >= 0 && inStat.st_size != plan.expectedSize)
-        return failWith(QStringLiteral("the source photo changed while it was copied"));
+        return failWith(tr("the source photo changed while it was copied"));
 
     const QByteArray temp = QFile::encodeName(QStringLiteral("%1/%2%3-%4.tmp")
                                                   .arg(dir, temporaryPrefix())
@@ -504,7 +504,7 @@ PhotoCopier::Placement PhotoCopier::commit(const QString &tempPath, const QStrin
     }
     ::unlink(temp.constData());
     if (error)
-        *error = err == EEXIST ? QStringLiteral("target exists") : errnoText(err);
+        *error = err == EEXIST ? tr("target exists") : errnoText(err);
     return err == EEXIST ? Placement::TargetExists : Placement::Failed;
 }
 

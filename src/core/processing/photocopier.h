@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <exiv2/image.hpp>
@@ -18,6 +19,8 @@
  */
 class PhotoCopier
 {
+    Q_DECLARE_TR_FUNCTIONS(PhotoCopier)
+
 public:
     enum class LoadResult
     {

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 } // namespace
 
 PreCheckVolume PreCheck::inspect(const QString &outputDir)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -43,6 +44,8 @@ struct PreCheckResult
  */
 class PreCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(PreCheck)
+
 public:
     /// The limit is exclusive: 9999 photos pass, 10000 do not.
     static constexpr int MaxPhotos = 10000;

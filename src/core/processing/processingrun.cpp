@@ -347,9 +347,11 @@ void ProcessingRun::prepare(PendingPhoto &p)
                 if (row.x == 0.0 && row.y == 0.0 && p.positionProblem.isEmpty())
                     p.positionProblem = tr("has a timemark row without a position");
             } else {
-                p.positionProblem = tr("has no timemark row (%1 rows for %2 photos)")
-                                        .arg(block.rows.size())
-                                        .arg(block.entries.size());
+                //: %1 is "3 rows", %2 is "4 photos"
+                p.positionProblem =
+                    tr("has no timemark row (%1 for %2)")
+                        .arg(tr("%n rows", "timemark rows for photos", block.rows.size()),
+                             tr("%n photos", "timemark rows for photos", block.entries.size()));
             }
             CoordinateFileWriter::Values &values = p.values;
             values.date = date;
@@ -622,10 +624,11 @@ void ProcessingRun::finish()
         return;
     }
     emit m_job.curProcess(100);
-    const QString summary = tr("%1 from %2 files were copied and processed in %3 seconds")
-                                .arg(m_report.copied)
-                                .arg(m_counter - 1)
-                                .arg(seconds);
+    //: %1 photos copied, %n photos handled, %2 the time, as "%n seconds"
+    const QString summary =
+        tr("%1 from %n files were copied and processed in %2", nullptr, m_counter - 1)
+            .arg(m_report.copied)
+            .arg(tr("%n seconds", "time a run took", seconds));
     qCDebug(lcInfo).noquote() << summary;
     const ProcessingReport &r = m_report;
     if (r.skipped || r.metadataFailed || r.notGeotagged || r.withoutPosition || r.withoutLine)

@@ -7,15 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunOutcome", text);
-}
-
-} // namespace
-
 QString RunOutcome::failureText(int code, const QString &jobMessage)
 {
     if (code == FilesWork::CoordinateFileOpenFailed) {
@@ -102,5 +93,5 @@ QString RunOutcome::attentionText(const ProcessingReport &report)
     const int count = problemCount(report);
     if (count == 0)
         return QString();
-    return tr("%1 photos need attention: the error list names them and says why").arg(count);
+    return tr("%n photos need attention: the error list names them and says why", nullptr, count);
 }

@@ -2,6 +2,7 @@
 
 #include "processing/processingreport.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@
  */
 class RunOutcome
 {
+    Q_DECLARE_TR_FUNCTIONS(RunOutcome)
+
 public:
     /**
      * The status of a run that ended with the negative @p code. The job's own

@@ -9,11 +9,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RawTextPreview", text);
-}
-
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / 1048576.0, 'f', 1);

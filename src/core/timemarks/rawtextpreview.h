@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -10,6 +11,8 @@
  */
 class RawTextPreview
 {
+    Q_DECLARE_TR_FUNCTIONS(RawTextPreview)
+
 public:
     /// Bytes read at most.
     static constexpr qint64 DefaultLimit = qint64(1) << 20;

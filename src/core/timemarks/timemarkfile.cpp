@@ -361,10 +361,10 @@ bool TimemarkFile::detectSeparator(const QString &path)
                               .arg(path);
             return false;
         case LineSource::TooLong:
-            m_errorText = tr("%1 holds a line longer than %2 characters; it is not a timemark "
-                             "file")
-                              .arg(path)
-                              .arg(MaxLineLength);
+            m_errorText = tr("%1 holds a line longer than %n characters; it is not a timemark "
+                             "file",
+                             nullptr, MaxLineLength)
+                              .arg(path);
             return false;
         case LineSource::NotText:
             m_errorText = notTextText(path, source.lineNumber());
@@ -412,10 +412,10 @@ bool TimemarkFile::loadTable()
         if (result == LineSource::End)
             break;
         if (result == LineSource::TooLong) {
-            m_errorText = tr("%1 holds a line longer than %2 characters; it is not a timemark "
-                             "file")
-                              .arg(m_fileName)
-                              .arg(MaxLineLength);
+            m_errorText = tr("%1 holds a line longer than %n characters; it is not a timemark "
+                             "file",
+                             nullptr, MaxLineLength)
+                              .arg(m_fileName);
             return false;
         }
         if (result == LineSource::NotText) {
@@ -439,9 +439,9 @@ bool TimemarkFile::loadTable()
         if (!header && whitespace && rtklib.hasDms())
             cells = rtklib.joinDms(cells);
         if (int(rows.size()) >= MaxRows) {
-            m_errorText = tr("%1 holds more than %2 rows; a timemark file has one row per photo")
-                              .arg(m_fileName)
-                              .arg(MaxRows);
+            m_errorText = tr("%1 holds more than %n rows; a timemark file has one row per photo",
+                             nullptr, MaxRows)
+                              .arg(m_fileName);
             return false;
         }
         lastCellCount = cells.size();

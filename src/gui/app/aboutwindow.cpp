@@ -5,6 +5,7 @@
 #include "app/sharedconstants.h"
 #include "ui_aboutwindow.h"
 
+#include <QPainter>
 #include <qcustomplot.h>
 
 namespace {
@@ -49,6 +50,25 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent), m_ui(new Ui::AboutW
             .arg(QStringLiteral("<a href=\"%1\">%1</a>").arg(site)) +
         QStringLiteral("</p></body></html>"));
     m_ui->textEdit->setPlainText(licenceNotices());
+    paintTagline();
+}
+
+void AboutWindow::paintTagline()
+{
+    // Painted over the picture, not drawn into it, so that it speaks the user's language. The
+    // picture is drawn 300 units wide; the tagline sits centred under the name, at 14 units.
+    QPixmap wall = m_ui->label->pixmap(Qt::ReturnByValue);
+    const qreal unit = wall.width() / 300.0;
+    QPainter painter(&wall);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("Open Sans"));
+    font.setPixelSize(qRound(14 * unit));
+    painter.setFont(font);
+    painter.setPen(QColor(0xbf, 0xe9, 0xd6));
+    painter.drawText(QRectF(0, 74 * unit, wall.width(), 24 * unit), Qt::AlignCenter,
+                     tr("UAV photos, geotagged"));
+    painter.end();
+    m_ui->label->setPixmap(wall);
 }
 
 AboutWindow::~AboutWindow() = default;

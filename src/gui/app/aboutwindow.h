@@ -21,5 +21,7 @@ public:
     static QString licenceNotices();
 
 private:
+    void paintTagline();
+
     std::unique_ptr<Ui::AboutWindow> m_ui;
 };

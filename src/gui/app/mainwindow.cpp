@@ -373,7 +373,7 @@ void MainWindow::onJobStopped()
     QString text = tr("The task is canceled");
     if (m_haveReport)
         text += QStringLiteral(". ") +
-                tr("%1 photos were processed before it stopped").arg(m_report.handled);
+                tr("%n photos were processed before it stopped", nullptr, m_report.handled);
     setStatus(text);
     showRunProblems(false);
     openRunFolder();

@@ -84,6 +84,8 @@ OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
             &OpenTimeMarkDialog::table_first_valueChanged);
 
     m_ui->cmb_seporator->addItems(separatorList.value(0));
+    // "Tab" names a key; the other delimiters are the characters themselves.
+    m_ui->cmb_seporator->setItemText(0, tr("Tab"));
     restoreRoles();
     connect(m_file, &TimemarkFile::separatorIndexChanged, m_ui->cmb_seporator,
             &QComboBox::setCurrentIndex);
@@ -589,6 +591,8 @@ void OpenTimeMarkDialog::switchMetresDegree()
     m_ui->lbl_col_sx->setText(tr("sdN"));
     m_ui->lbl_col_sy->setText(tr("sdE"));
     m_ui->lbl_col_sz->setText(tr("sdH"));
+    // The rows of a translation may be longer than the English ones: they are never squeezed.
+    setMinimumSize(minimumSize().expandedTo(layout()->minimumSize()));
     // The headers and colours read the coordinate type; a reset makes the view ask again.
     m_model->setFirstRow(m_model->firstRow());
 }

@@ -1,0 +1,404 @@
+// Every window, menu, bubble and question of the program in one language, for a review of the
+// catalogues: nothing left in English, nothing cut off. Runs on an X display (menus and message
+// boxes are grabbed from the screen); tools/screenshots-language.sh starts it under Xvfb.
+//   kestrix-languageshots --language de OUTDIR
+// The language goes into a settings store of its own and the catalogues load as at start-up.
+
+#include "app/aboutwindow.h"
+#include "app/appinfo.h"
+#include "app/guiresources.h"
+#include "app/logwindow.h"
+#include "app/mainwindow.h"
+#include "app/translationloader.h"
+#include "blocks/dialogonadd.h"
+#include "blocks/fly.h"
+#include "blocks/flydata.h"
+#include "geo/geocalc.h"
+#include "graph/flygraph.h"
+#include "photos/exivsetup.h"
+#include "photos/photomodel.h"
+#include "photos/viewphoto.h"
+#include "settings/settingsdialog.h"
+#include "settings/settingskeys.h"
+#include "syntheticflight.h"
+#include "testenv.h"
+#include "timemarks/opentimemarkdialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <qcustomplot.h>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QDir g_out;
+int g_failures = 0;
+
+void settle(int ms)
+{
+    QTest::qWait(ms);
+}
+
+/// Everything visible on the screen that belongs to the program.
+QRect visibleArea()
+{
+    QRect area;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->isVisible())
+            area = area.united(top->frameGeometry());
+    }
+    return area.adjusted(-4, -4, 4, 4).intersected(QGuiApplication::primaryScreen()->geometry());
+}
+
+void shoot(const QString &name, QRect area = QRect())
+{
+    if (area.isNull())
+        area = visibleArea();
+    const QString path = g_out.filePath(name + QStringLiteral(".png"));
+    if (!QGuiApplication::primaryScreen()
+             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+             .save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++g_failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->isWindow() && !top->windowTitle().isEmpty())
+            std::printf("  window: %s\n", qPrintable(top->windowTitle()));
+    }
+}
+
+QWidget *activeModal()
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        return popup;
+    return QApplication::activeModalWidget();
+}
+
+/// Shoots what @p open brings up and blocks on (a menu, a message box), then closes it.
+void shootModal(const QString &name, const std::function<void()> &open)
+{
+    QWidget *before = activeModal();
+    QTimer poll;
+    int waited = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = activeModal();
+        waited += 50;
+        if ((!modal || modal == before) && waited < 3000)
+            return;
+        poll.stop();
+        if (!modal || modal == before) {
+            std::fprintf(stderr, "%s: nothing came up\n", qPrintable(name));
+            ++g_failures;
+            return;
+        }
+        settle(400);
+        std::printf("  title: %s\n", qPrintable(modal->windowTitle()));
+        shoot(name);
+        modal->close();
+    });
+    poll.start(50);
+    open();
+    // A call that does not block returns at once; wait for the shot either way.
+    while (poll.isActive())
+        settle(50);
+    settle(200);
+}
+
+void openContextMenu(QWidget *widget, const QPoint &pos)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+    QApplication::sendEvent(widget, &event);
+}
+
+QList<Line> linesOf(const QList<TimemarkRow> &rows)
+{
+    const QList<Line> survey = SyntheticFlight::surveyLines(rows.size(), 5);
+    QList<Line> lines;
+    for (int i = 0; i < rows.size(); ++i) {
+        Line line = survey.at(i);
+        line.date = rows.at(i).date;
+        line.sy = rows.at(i).sdN;
+        line.sx = rows.at(i).sdE;
+        line.sz = rows.at(i).sdH;
+        lines.append(line);
+    }
+    return lines;
+}
+
+bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, QStringList *files)
+{
+    QList<TimemarkRow> marks;
+    *files = SyntheticFlight::writeFlight(dir, photos, &marks, QSize(320, 240));
+    if (files->size() != photos ||
+        !SyntheticFlight::writeTimemarks(dir + QStringLiteral("/timemarks.csv"), marks,
+                                         SyntheticFlight::Format::Semicolon))
+        return false;
+    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
+    fly->addPhotoEntries(*files);
+    if (!added.wait(30000))
+        return false;
+    fly->data()->setTimemarkFileName(dir + QStringLiteral("/timemarks.csv"));
+    fly->data()->addTimemarks(linesOf(marks).mid(0, rows), false);
+    return true;
+}
+
+void shootMainWindow(MainWindow &window)
+{
+    shoot(QStringLiteral("main"));
+    for (const char *name : {"menu_file", "menu_help"}) {
+        auto *menu = window.findChild<QMenu *>(QLatin1String(name));
+        menu->popup(window.menuBar()->mapToGlobal(
+            window.menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+        settle(300);
+        shoot(QStringLiteral("main-%1").arg(QLatin1String(name)));
+        menu->hide();
+    }
+    auto *control = window.findChild<QToolButton *>(QStringLiteral("processingControl"));
+    shootModal(QStringLiteral("main-processing-menu"), [control] { control->showMenu(); });
+
+    Fly *fly = window.blocks().first();
+    fly->findChild<QCheckBox *>(QStringLiteral("chkb_preview"))->click();
+    settle(300);
+    shoot(QStringLiteral("main-preview"));
+    for (const char *name : {"tablePhotos", "tableMeta"}) {
+        auto *table = fly->findChild<QTableView *>(QLatin1String(name));
+        table->selectRow(2);
+        const QPoint pos = table->visualRect(table->model()->index(2, 0)).center();
+        shootModal(QStringLiteral("block-menu-%1").arg(QLatin1String(name)),
+                   [table, pos] { openContextMenu(table->viewport(), pos); });
+    }
+}
+
+void shootGraph(MainWindow &window)
+{
+    Fly *fly = window.blocks().first();
+    QTest::mouseClick(fly->findChild<QToolButton *>(QStringLiteral("btn_flyView")), Qt::LeftButton);
+    FlyGraph *graph = fly->graph();
+    if (!graph || !QTest::qWaitForWindowExposed(graph)) {
+        ++g_failures;
+        return;
+    }
+    window.hide();
+    graph->move(20, 20);
+    graph->resize(900, 650);
+    settle(400);
+    shoot(QStringLiteral("graph"));
+    for (const char *button : {"btn_line_color", "btn_filter", "btn_settings"}) {
+        graph->findChild<QToolButton *>(QLatin1String(button))->click();
+        settle(500);
+        shoot(QStringLiteral("graph-%1").arg(QLatin1String(button)));
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top != graph && top->parentWidget() == graph)
+                top->hide();
+        }
+    }
+    // The tool tips of the tool buttons, one at a time.
+    for (QToolButton *button : graph->findChildren<QToolButton *>()) {
+        if (button->toolTip().isEmpty() || !button->isVisible())
+            continue;
+        QToolTip::showText(button->mapToGlobal(button->rect().bottomLeft()), button->toolTip(),
+                           button);
+        settle(250);
+        shoot(QStringLiteral("graph-tip-%1").arg(button->objectName()));
+        QToolTip::hideText();
+    }
+    QCustomPlot *plot = graph->plot();
+    shootModal(QStringLiteral("graph-menu-legend"),
+               [plot] { openContextMenu(plot, plot->legend->outerRect().center()); });
+    shootModal(QStringLiteral("graph-menu-plot"),
+               [plot] { openContextMenu(plot, plot->rect().center()); });
+    graph->close();
+    window.show();
+    settle(300);
+}
+
+void shootSettings(MainWindow &window)
+{
+    SettingsDialog dialog(QString(), &window);
+    dialog.move(20, 20);
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        ++g_failures;
+    window.hide();
+    settle(300);
+    auto *tabs = dialog.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    shoot(QStringLiteral("settings-general"));
+    for (const char *combo : {"combo_logging", "combo_addTimes", "combo_outSeporator"}) {
+        auto *box = dialog.findChild<QComboBox *>(QLatin1String(combo));
+        shootModal(QStringLiteral("settings-%1").arg(QLatin1String(combo)),
+                   [box] { box->showPopup(); });
+        box->hidePopup();
+    }
+    tabs->setCurrentIndex(1);
+    settle(300);
+    shoot(QStringLiteral("settings-antenna"));
+    auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+    shootModal(QStringLiteral("settings-reset-question"),
+               [buttons] { buttons->button(QDialogButtonBox::Reset)->click(); });
+    dialog.findChild<QSpinBox *>(QStringLiteral("spin_offsetX"))->setValue(55);
+    shootModal(QStringLiteral("settings-close-question"), [&dialog] { dialog.close(); });
+    // Another language, then OK: the restart notice comes in the language chosen.
+    tabs->setCurrentIndex(0);
+    auto *language = dialog.findChild<QComboBox *>(QStringLiteral("combo_language"));
+    language->setCurrentIndex((language->currentIndex() + 1) % language->count());
+    shootModal(QStringLiteral("settings-restart"),
+               [buttons] { buttons->button(QDialogButtonBox::Ok)->click(); });
+    dialog.close();
+    window.show();
+    settle(300);
+}
+
+void shootDialogs(MainWindow &window, const QStringList &photos, const QString &timemarks)
+{
+    window.hide();
+    {
+        AboutWindow about;
+        about.move(20, 20);
+        about.show();
+        settle(400);
+        shoot(QStringLiteral("about"));
+    }
+    {
+        LogWindow log;
+        log.move(20, 20);
+        log.setNoTagPhotos(photos.mid(0, 3));
+        log.show();
+        settle(300);
+        shoot(QStringLiteral("errors-refused"));
+        log.setRemovedPhotos(photos.mid(3, 2));
+        settle(300);
+        shoot(QStringLiteral("errors-removed"));
+        log.hide();
+        shootModal(QStringLiteral("errors-converter"),
+                   [&log] { log.setErrors(QStringLiteral("proj_create: no database context")); });
+    }
+    {
+        DialogOnAdd onAdd;
+        onAdd.move(20, 20);
+        onAdd.show();
+        settle(300);
+        shoot(QStringLiteral("dialog-on-add"));
+    }
+    {
+        ViewPhoto viewer;
+        viewer.move(20, 20);
+        viewer.resize(1000, 650);
+        viewer.show();
+        viewer.showPhoto(photos.first());
+        settle(600);
+        shoot(QStringLiteral("viewer"));
+    }
+    {
+        GeoCalc geoCalc;
+        geoCalc.initialize();
+        // Metres, then degrees.
+        for (const int type : {0, Keys::CoordinateTypeWgs84}) {
+            {
+                QSettings settings;
+                Keys::CoordinateType.write(settings, type);
+            }
+            OpenTimeMarkDialog dialog(&geoCalc);
+            dialog.move(20, 20);
+            dialog.resize(1200, 650);
+            dialog.show();
+            dialog.chooseFile(timemarks);
+            settle(1200);
+            const QString suffix = type == 0 ? QStringLiteral("metric") : QStringLiteral("degrees");
+            shoot(QStringLiteral("import-") + suffix);
+            if (type == 0) {
+                auto *table = dialog.findChild<QTableView *>(QStringLiteral("tableMeta"));
+                const QPoint pos = table->visualRect(table->model()->index(3, 1)).center();
+                shootModal(QStringLiteral("import-menu"),
+                           [table, pos] { openContextMenu(table->viewport(), pos); });
+            }
+        }
+        QSettings settings;
+        Keys::CoordinateType.write(settings, 0);
+    }
+    window.show();
+    settle(300);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    AppInfo::apply();
+    ExivSetup::initialize();
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("language"),
+                      QStringLiteral("Two-letter code of the catalogue (main/translation)."),
+                      QStringLiteral("code")});
+    parser.addPositionalArgument(QStringLiteral("outdir"), QStringLiteral("Folder for the PNGs."));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "usage: kestrix-languageshots --language CODE OUTDIR\n");
+        return 2;
+    }
+    g_out = QDir(parser.positionalArguments().first());
+    g_out.mkpath(QStringLiteral("."));
+
+    QTemporaryDir work;
+    TestEnv::isolate(work);
+    {
+        QSettings settings;
+        Keys::Translation.write(settings, parser.value(QStringLiteral("language")));
+        Keys::OutputDir.write(settings, work.filePath(QStringLiteral("output")));
+        Keys::OutputAutoOutAsInp.write(settings, false);
+    }
+    QDir().mkpath(work.filePath(QStringLiteral("output")));
+    TranslationLoader translations;
+    translations.install();
+    GuiResources::initialize();
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
+
+    MainWindow window;
+    window.move(0, 0);
+    window.resize(1300, 760);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.on_btn_addFly_clicked();
+    QStringList photos;
+    QStringList second;
+    // The second flight lacks one timemark row, as when the receiver missed a release.
+    if (!fillBlock(window.blocks().at(0), work.filePath(QStringLiteral("flight-1")), 20, 20,
+                   &photos) ||
+        !fillBlock(window.blocks().at(1), work.filePath(QStringLiteral("flight-2")), 12, 11,
+                   &second)) {
+        std::fprintf(stderr, "the synthetic flights could not be read\n");
+        return 1;
+    }
+    window.checkSpace();
+    settle(500); // the column fit, the repaint and the bubble
+    shootMainWindow(window);
+    shootGraph(window);
+    shootSettings(window);
+    shootDialogs(window, photos, work.filePath(QStringLiteral("flight-1/timemarks.csv")));
+    return g_failures == 0 ? 0 : 1;
+}
