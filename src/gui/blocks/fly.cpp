@@ -289,14 +289,17 @@ void Fly::reloadTimemarks()
     // shown another file since, in an import that was cancelled.
     LineConversionReport report;
     QString file;
-    const FlyData::Reload result =
-        m_timemarkDialog ? m_data->reloadTimemarks(&report, &file) : FlyData::Reload::NoImport;
-    switch (result) {
+    // Also without a dialog: the demo and blocks filled without one keep their imports too.
+    switch (m_data->reloadTimemarks(&report, &file)) {
     case FlyData::Reload::Done:
         showColumns(m_data->columns());
         break;
     case FlyData::Reload::NoImport:
         notify(tr("Failed to update data"));
+        break;
+    case FlyData::Reload::Edited:
+        notify(tr("Failed to update data: timemarks were removed or edited in the block since "
+                  "they were read, so they are kept as they are"));
         break;
     case FlyData::Reload::Refused:
         UserPrompts::instance().warning(
