@@ -13,6 +13,7 @@
 #include "graph/flygraph.h"
 #include "photos/photometatypes.h"
 #include "photos/photomodel.h"
+#include "processing/outputlabelmodel.h"
 #include "processing/previewtablemodel.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
@@ -277,10 +278,16 @@ void Fly::setMetaColumns(int colDate, int colSX, int colSY, int colSZ)
 
 void Fly::showColumns(const BlockColumns &columns)
 {
-    m_ui->tableMeta->setColumnHidden(0, columns.date == 0);
-    m_ui->tableMeta->setColumnHidden(4, columns.sdN == 0);
-    m_ui->tableMeta->setColumnHidden(5, columns.sdE == 0);
-    m_ui->tableMeta->setColumnHidden(6, columns.sdH == 0);
+    // By field, not by position: the operator may have put the columns in another order.
+    const bool absent[CustomTableModel::ColumnCount] = {
+        columns.date == 0, false,           false, false, columns.sdN == 0,
+        columns.sdE == 0,  columns.sdH == 0};
+    const CustomTableModel *model = m_data->timemarks();
+    for (int c = 0; c < CustomTableModel::ColumnCount; ++c) {
+        const int field = model->fieldOfColumn(c);
+        m_ui->tableMeta->setColumnHidden(c, field >= 0 && field < CustomTableModel::ColumnCount &&
+                                                absent[field]);
+    }
 }
 
 void Fly::reloadTimemarks()
@@ -371,6 +378,23 @@ void Fly::takeImport(OpenTimeMarkDialog *dialog)
         m_settings.sync();
     }
     setMetaColumns(0, 0, 0, 0);
+}
+
+void Fly::applySettings()
+{
+    // Reloading the column order resets the timemark table, which drops its selection.
+    m_data->timemarks()->labelModel()->loadFromSettings();
+    showColumns(m_data->columns());
+    m_data->preview()->resetData();
+    for (TableView *table : {tableMeta(), tablePreview()}) {
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            if (auto *delegate =
+                    qobject_cast<TableValuesDelegate *>(table->itemDelegateForColumn(c)))
+                delegate->reloadSettings();
+        }
+    }
+    selectInTables(m_selection, true);
+    autoResizeTable();
 }
 
 bool Fly::fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,

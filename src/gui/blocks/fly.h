@@ -67,6 +67,9 @@ public:
     void setMetaColumns(int colDate, int colSX, int colSY, int colSZ);
     /// Re-reads the timemarks after a change of coordinate system.
     void reloadTimemarks();
+    /// After the settings changed: the timemark columns in the stored order, the preview with
+    /// the stored offsets, the numbers in the stored format, the columns fitted to them.
+    void applySettings();
     /// Fills a block made by a split (see FlyData::fillFromSplit).
     bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                        const QList<QDateTime> &dates, const BlockColumns &columns,
