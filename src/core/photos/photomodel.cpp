@@ -41,7 +41,10 @@ PhotoModel::PhotoModel(QObject *parent)
     m_reader->moveToThread(&m_readerThread);
     connect(&m_readerThread, &QThread::started, m_reader, &FileWorker::addWork);
     connect(m_reader, &FileWorker::addFinished, this, &PhotoModel::addFinished);
-    connect(m_reader, &FileWorker::addFinishedFail, this, &PhotoModel::addFinishedFail);
+    connect(m_reader, &FileWorker::addFinishedFail, this, [this](const QStringList &noFiles) {
+        m_noTag = noFiles;
+        addFinishedFail();
+    });
     connect(m_reader, &FileWorker::addRefused, this, &PhotoModel::addRefused);
     connect(m_reader, &FileWorker::addProcess, this, &PhotoModel::addProcess);
 
@@ -139,6 +142,7 @@ bool PhotoModel::addPhotos(const QStringList &entries)
         return false;
     m_refused.clear();
     m_refusalReasons.clear();
+    m_noTag.clear();
     m_reader->setFileList(entries);
     m_readerThread.start();
     return true;
@@ -166,6 +170,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
                              const QList<CaptureTime> &captureCache)
 {
     stopThread(m_readerThread);
+    m_noTag = noFiles;
     // The reader builds the lists together; a mismatch would shift every later photo onto
     // the wrong attitude, so such a batch is not taken.
     if (newList.size() != adjCache.size() || newList.size() != dCache.size() ||

@@ -110,7 +110,9 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
 
     PhotoModel *photos = m_data->photos();
     connect(photos, &PhotoModel::photosAdded, this, &Fly::photosModelAdded);
-    connect(photos, &PhotoModel::filesNoAdded, this, &Fly::on_noFilesAdded);
+    // Every refused photo with its reason, once per batch; filesNoAdded() names only those
+    // without the attitude tags, and only when some photo was taken.
+    connect(photos, &PhotoModel::photosRefused, this, &Fly::onPhotosRefused);
     connect(photos, &PhotoModel::addNoPhotos, this, &Fly::on_noPhotosAdded);
     connect(photos, &PhotoModel::addProcess, m_ui->progressBar, &QProgressBar::setValue);
     connect(photos, &PhotoModel::filterProcess, m_ui->progressBar, &QProgressBar::setValue);
@@ -463,6 +465,11 @@ void Fly::photosModelAdded()
 
 void Fly::on_noPhotosAdded()
 {
+    // The error list names what else kept a batch out; this warning tells only this reason.
+    const PhotoModel *photos = m_data->photos();
+    if (photos->noTagEntries().isEmpty() ||
+        photos->noTagEntries().size() != photos->refusedEntries().size())
+        return;
     UserPrompts::instance().warning(this, tr("Warning"),
                                     tr("All files haven't been added because they don't contain "
                                        "Xmp tags.drone-dj.Flight***Degree"));
@@ -472,6 +479,14 @@ void Fly::on_noFilesAdded(const QStringList &files)
 {
     LogWindow *window = errorWindow();
     window->setNoTagPhotos(files);
+    window->setModal(true);
+    window->show();
+}
+
+void Fly::onPhotosRefused(const QStringList &entries, const QStringList &reasons)
+{
+    LogWindow *window = errorWindow();
+    window->setRefusedPhotos(entries, reasons);
     window->setModal(true);
     window->show();
 }

@@ -145,6 +145,8 @@ public:
     /// Photo reader results; not form objects, so connected explicitly.
     void on_noPhotosAdded();
     void on_noFilesAdded(const QStringList &files);
+    /// Lists every photo of a batch that was not added, with its reason.
+    void onPhotosRefused(const QStringList &entries, const QStringList &reasons);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
