@@ -95,6 +95,8 @@ private slots:
     void opensOnceAndRaises();
     void selectionBothWays();
     void filterThenQuarantineFromGraph();
+    void filterPassReplacesSelection_data();
+    void filterPassReplacesSelection();
     void renumberedAndClosedWithItsBlock();
 
 private:
@@ -244,6 +246,44 @@ void TestFlyView::filterThenQuarantineFromGraph()
     QCOMPARE(graph->quarantineCurve()->pen().color(), QColor(0x68, 0x68, 0x6a));
     QVERIFY(graph->pathCurve()->selection().isEmpty());
     QVERIFY(block->tableMeta()->selectedRows().isEmpty());
+}
+
+void TestFlyView::filterPassReplacesSelection_data()
+{
+    QTest::addColumn<bool>("distance");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QList<int>>("selected");
+    const QList<int> thinned{1, 3, 5, 7, 9};
+    QTest::newRow("distance pass") << true << false << thinned;
+    QTest::newRow("every filter off") << false << false << QList<int>{};
+    QTest::newRow("results after a cancel") << true << true << thinned;
+}
+
+void TestFlyView::filterPassReplacesSelection()
+{
+    QFETCH(bool, distance);
+    QFETCH(bool, cancelled);
+    QFETCH(QList<int>, selected);
+    Fly *block = filledBlock(0, 12);
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+    block->selectRows({0, 10, 11});
+    graph->on_fltrAccept(false, -90, distance, 25, false);
+    if (cancelled)
+        graph->on_fltrReset();
+    QTRY_VERIFY(!block->isFiltering());
+    QCOMPARE(block->selection(), selected);
+    QList<int> onMap;
+    for (const auto &range : rangesOf(graph->pathCurve())) {
+        for (int r = range.first; r < range.second; ++r)
+            onMap << r;
+    }
+    QCOMPARE(onMap, selected);
+    for (TableView *table : {block->tablePhotos(), block->tableMeta(), block->tablePreview()})
+        QCOMPARE(sorted(table->selectedRows()), selected);
+    // "To quarantine" takes what both show.
+    graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"))->click();
+    QCOMPARE(block->data()->quarantinedRows(), selected);
 }
 
 void TestFlyView::renumberedAndClosedWithItsBlock()

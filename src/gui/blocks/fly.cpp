@@ -728,7 +728,12 @@ void Fly::filterMetaSelected()
 
 void Fly::activateFiltres()
 {
+    // A pass selects what it finds, not that on top of an older selection: the map would
+    // show rows the tables no longer do, and a quarantine would take only the tables' rows.
     clearTableSelections();
+    m_foundRows.clear();
+    m_selection.clear();
+    emit onSelected(m_selection);
     if (m_data->runFilters())
         setFiltering(true);
 }
@@ -772,13 +777,14 @@ void Fly::onFiltresEnded(const QList<int> &rows)
     const QList<int> found = std::exchange(m_foundRows, QList<int>());
     if (found.isEmpty())
         return;
-    // The rows join those selected already, selected anew as one sorted whole: a selection
-    // model holding two fragmented parts merges them on every repaint.
-    QList<int> all = m_ui->tableMeta->selectedRows() + found;
+    // The rows join those selected since the pass began (on the map, or after a cancel),
+    // selected anew as one sorted whole: a selection model holding two fragmented parts
+    // merges them on every repaint.
+    QList<int> all = m_selection + found;
     std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
     selectInTables(all, true);
-    m_selection += found;
+    m_selection = all;
     emit onSelected(m_selection);
 }
 
