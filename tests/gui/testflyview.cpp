@@ -96,6 +96,8 @@ private slots:
     void selectionBothWays();
     void filterThenQuarantineFromGraph();
     void filterPassReplacesSelection_data();
+    void zoomKeptByQuarantine_data();
+    void zoomKeptByQuarantine();
     void filterPassReplacesSelection();
     void renumberedAndClosedWithItsBlock();
 
@@ -284,6 +286,45 @@ void TestFlyView::filterPassReplacesSelection()
     // "To quarantine" takes what both show.
     graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"))->click();
     QCOMPARE(block->data()->quarantinedRows(), selected);
+}
+
+void TestFlyView::zoomKeptByQuarantine_data()
+{
+    QTest::addColumn<QString>("command"); // a button of the graph, or "remove" a row
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QList<int>>("quarantined");
+    QTest::newRow("to quarantine") << "btn_to_quarantine" << 5 << QList<int>{3, 4, 5};
+    QTest::newRow("from quarantine") << "btn_from_quarantine" << 3 << QList<int>{4};
+    QTest::newRow("clear quarantine") << "btn_clear_quarantine" << 5 << QList<int>{};
+    QTest::newRow("a row removed fits the view anew") << "remove" << 5 << QList<int>{};
+}
+
+void TestFlyView::zoomKeptByQuarantine()
+{
+    QFETCH(QString, command);
+    QFETCH(int, selected);
+    QFETCH(QList<int>, quarantined);
+    Fly *block = filledBlock(0, 20);
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+    auto *toQuarantine = graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"));
+    block->selectRows({3, 4});
+    toQuarantine->click();
+    block->selectRows({selected});
+    QCustomPlot *plot = graph->plot();
+    plot->xAxis->scaleRange(0.3);
+    plot->yAxis->scaleRange(0.3);
+    plot->replot();
+    const QCPRange x = plot->xAxis->range();
+    const QCPRange y = plot->yAxis->range();
+
+    if (command == "remove")
+        block->data()->removeTimemarks({0});
+    else
+        graph->findChild<QToolButton *>(command)->click();
+    QTest::qWait(20); // a redraw the model asked for comes from the event loop
+    QCOMPARE(plot->xAxis->range() == x && plot->yAxis->range() == y, command != "remove");
+    QCOMPARE(rowsOf(graph->quarantineCurve()), quarantined);
 }
 
 void TestFlyView::renumberedAndClosedWithItsBlock()
