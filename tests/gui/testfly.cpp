@@ -12,11 +12,13 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
@@ -39,6 +41,8 @@ private slots:
     void quarantinedRowDisablesItsRemove();
     void tablesScrollAsOne();
     void photosFromDialogAndDrop();
+    void tablesShowTheirColumns_data();
+    void tablesShowTheirColumns();
     void refusedPhotosReported_data();
     void refusedPhotosReported();
     void splitMakesCheckedBlocks_data();
@@ -248,6 +252,56 @@ void TestFly::photosFromDialogAndDrop()
     refused.setAccepted(false);
     QApplication::sendEvent(block(), &refused);
     QVERIFY(!refused.isAccepted());
+}
+
+void TestFly::tablesShowTheirColumns_data()
+{
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<bool>("storedSplit");
+    QTest::newRow("timemarks") << false << false;
+    QTest::newRow("timemarks and preview") << true << false;
+    QTest::newRow("a stored split wins") << true << true;
+}
+
+void TestFly::tablesShowTheirColumns()
+{
+    QFETCH(bool, preview);
+    QFETCH(bool, storedSplit);
+    QSettings settings;
+    Keys::FlyOutputPreview.write(settings, preview);
+    if (storedSplit) {
+        block()->findChild<QSplitter *>()->setSizes({600, 300, 200});
+        settings.setValue(Keys::FlySplitter, block()->findChild<QSplitter *>()->saveState());
+    }
+    m_window->on_btn_addFly_clicked();
+    Fly *fly = m_window->blocks().last();
+    // Wide enough for the widest fonts a test may be drawn with.
+    m_window->resize(1700, 700);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QList<Line> lines;
+    const QStringList photos = flight(20, &lines);
+    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
+    fly->addPhotoEntries(photos);
+    QVERIFY(added.wait(10000));
+    fly->data()->addTimemarks(lines, false);
+    fly->setMetaColumns(1, 1, 1, 1);
+    const QList<int> before = fly->findChild<QSplitter *>()->sizes();
+    fly->autoResizeTable();
+
+    QVERIFY(fly->tablePreview()->isColumnHidden(0));
+    QCOMPARE(fly->tablePreview()->isVisible(), preview);
+    if (storedSplit) {
+        QCOMPARE(fly->findChild<QSplitter *>()->sizes(), before);
+        return;
+    }
+    for (TableView *table : {fly->tableMeta(), fly->tablePreview()}) {
+        if (table->isVisible())
+            QVERIFY2(table->horizontalHeader()->length() <= table->viewport()->width(),
+                     qPrintable(table->objectName()));
+    }
+    TableView *paths = fly->tablePhotos();
+    QCOMPARE(paths->horizontalHeader()->sectionSize(0), paths->viewport()->width());
 }
 
 void TestFly::refusedPhotosReported_data()

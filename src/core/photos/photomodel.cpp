@@ -4,6 +4,7 @@
 #include "photos/exivsetup.h"
 #include "photos/fileworker.h"
 #include "photos/filterphotoworker.h"
+#include "photos/nativephotopath.h"
 #include "photos/photofile.h"
 #include "photos/photometatypes.h"
 
@@ -84,7 +85,9 @@ QVariant PhotoModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     switch (role) {
     case Qt::DisplayRole:
-        return m_entries.at(row);
+    case Qt::ToolTipRole:
+        // A dropped photo's entry is a file URL; the operator reads paths.
+        return nativePhotoPath(m_entries.at(row));
     case Qt::BackgroundRole:
         if (row % 2 == 1)
             return QBrush(QColor(QStringLiteral("#d7d7d7")));

@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QToolButton>
 #include <QUrl>
 
@@ -99,6 +100,11 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
         table->horizontalHeader()->setHighlightSections(false);
         table->horizontalHeader()->setVisible(true);
     }
+    // The preview's first column carries no value.
+    m_ui->tablePreview->setColumnHidden(0, true);
+    // One column of paths: it fills the table, and a long path keeps its file name in view.
+    m_ui->tablePhotos->horizontalHeader()->setStretchLastSection(true);
+    m_ui->tablePhotos->setTextElideMode(Qt::ElideMiddle);
     restoreGeometries();
 
     m_ui->lbl_status->hide();
@@ -791,8 +797,29 @@ void Fly::onFiltresEnded(const QList<int> &rows)
 void Fly::autoResizeTable()
 {
     m_resizeTimer.stop();
-    for (TableView *table : {tableMeta(), tablePreview(), tablePhotos()})
+    // The photo table's one column is stretched to the table's width.
+    for (TableView *table : {tableMeta(), tablePreview()})
         ColumnFit::fit(table);
+    fitSplitter();
+}
+
+void Fly::fitSplitter()
+{
+    if (!m_autoSplit)
+        return;
+    QSplitter *splitter = m_ui->splitter;
+    const bool preview = !m_ui->tablePreview->isHidden();
+    const int total = splitter->width() - splitter->handleWidth() * (preview ? 2 : 1);
+    int meta = ColumnFit::contentWidth(m_ui->tableMeta);
+    int shown = preview ? ColumnFit::contentWidth(m_ui->tablePreview) : 0;
+    // The paths keep a sixth of the width; the numbers give up room to them, in proportion.
+    const int photos = qMax(total / 6, total - meta - shown);
+    if (meta + shown > total - photos) {
+        const double scale = double(total - photos) / (meta + shown);
+        meta = int(meta * scale);
+        shown = total - photos - meta;
+    }
+    splitter->setSizes({photos, meta, preview ? shown : 0});
 }
 
 void Fly::updateFly() {}
@@ -805,8 +832,7 @@ void Fly::on_chkb_preview_clicked()
     Keys::FlyOutputPreview.write(m_settings, on);
     m_settings.sync();
     m_ui->tablePreview->setVisible(on);
-    if (on)
-        autoResizeTable();
+    autoResizeTable();
 }
 
 QStringList Fly::photoUrls(const QMimeData *mime)
@@ -870,11 +896,15 @@ void Fly::restoreGeometries()
         {m_ui->tablePreview, Keys::FlyTablePreviewGeometry}};
     for (const auto &t : tables)
         t.first->setGeometry(m_settings.value(t.second, t.first->geometry()).toRect());
-    // Until the operator sets the split, the numbers get more room than the photo paths.
-    m_ui->splitter->setSizes({400, 600, 600});
+    // A wider window widens the paths; the numbers have their width already.
+    m_ui->splitter->setStretchFactor(0, 1);
+    m_ui->splitter->setStretchFactor(1, 0);
+    m_ui->splitter->setStretchFactor(2, 0);
+    m_ui->splitter->setSizes({400, 600, 300});
     const QByteArray splitter = m_settings.value(Keys::FlySplitter).toByteArray();
     if (!splitter.isEmpty())
-        m_ui->splitter->restoreState(splitter);
+        m_autoSplit = !m_ui->splitter->restoreState(splitter);
+    connect(m_ui->splitter, &QSplitter::splitterMoved, this, [this] { m_autoSplit = false; });
 }
 
 void Fly::storeGeometries()

@@ -164,6 +164,9 @@ private:
     void setFiltering(bool on);
     void showMenu(QMenu *menu, TableView *table, const QPoint &pos);
     void restoreGeometries();
+    /// Gives the timemark and preview tables the width of their columns and the photo table
+    /// the rest, until the operator moves the splitter or a stored split was restored.
+    void fitSplitter();
     void storeGeometries();
     LogWindow *errorWindow();
     /// Photo entries among dropped URLs, in drop order.
@@ -184,6 +187,7 @@ private:
     bool m_filtering = false; // a filter pass started here has not ended yet
     QList<int> m_foundRows;   // rows found while the pass still runs, in order of arrival
     QTimer m_resizeTimer;
+    bool m_autoSplit = true;
     QFileDialog *m_photoDialog = nullptr;
     OpenTimeMarkDialog *m_timemarkDialog = nullptr;
     QMenu *m_photoMenu = nullptr;
