@@ -41,6 +41,8 @@ private slots:
     void quarantinedRowDisablesItsRemove();
     void tablesScrollAsOne();
     void photosFromDialogAndDrop();
+    void selectionFollowsRowChanges_data();
+    void selectionFollowsRowChanges();
     void tablesShowTheirColumns_data();
     void tablesShowTheirColumns();
     void refusedPhotosReported_data();
@@ -252,6 +254,37 @@ void TestFly::photosFromDialogAndDrop()
     refused.setAccepted(false);
     QApplication::sendEvent(block(), &refused);
     QVERIFY(!refused.isAccepted());
+}
+
+void TestFly::selectionFollowsRowChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("quarantine cleared") << "clear" << true;
+    QTest::newRow("photos appended") << "append" << true;
+    // The numbers would name the rows that moved up: on the map as in the tables.
+    QTest::newRow("a pair removed") << "remove" << false;
+}
+
+void TestFly::selectionFollowsRowChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, kept);
+    fakeFlight(6, 6);
+    block()->data()->addQuarantine({4});
+    block()->selectRows({1, 2});
+    QSignalSpy selections(block(), &Fly::onSelected);
+    if (change == "clear")
+        block()->onClearQuarantine();
+    else if (change == "append")
+        block()->data()->photos()->appendPhotos({"x.jpg"}, {Adj{}}, {QDateTime()});
+    else
+        block()->data()->removePairs({0});
+    const QList<int> expected = kept ? QList<int>{1, 2} : QList<int>{};
+    QCOMPARE(block()->selection(), expected);
+    QCOMPARE(selections.isEmpty(), kept);
+    for (TableView *table : {block()->tablePhotos(), block()->tableMeta(), block()->tablePreview()})
+        QCOMPARE(table->selectedRows(), expected);
 }
 
 void TestFly::tablesShowTheirColumns_data()

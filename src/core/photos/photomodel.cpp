@@ -378,30 +378,39 @@ bool PhotoModel::removeFrom(int row)
 
 void PhotoModel::setQuarantine(const QList<int> &rows)
 {
-    beginResetModel();
-    for (int row : rows) {
-        if (row >= 0 && row < m_quarantine.size())
-            m_quarantine[row] = true;
-    }
-    endResetModel();
+    setFlags(rows, true);
 }
 
 void PhotoModel::unsetQuarantine(const QList<int> &rows)
 {
-    beginResetModel();
-    for (int row : rows) {
-        if (row >= 0 && row < m_quarantine.size())
-            m_quarantine[row] = false;
-    }
-    endResetModel();
+    setFlags(rows, false);
 }
 
 void PhotoModel::clearQuarantine()
 {
-    beginResetModel();
-    for (bool &flag : m_quarantine)
-        flag = false;
-    endResetModel();
+    QList<int> rows;
+    for (int r = 0; r < m_quarantine.size(); ++r) {
+        if (m_quarantine.at(r))
+            rows << r;
+    }
+    setFlags(rows, false);
+}
+
+void PhotoModel::setFlags(const QList<int> &rows, bool flag)
+{
+    // Only the flag and its strike-out change: the table keeps its selection, as the timemark
+    // table beside it does.
+    int first = m_quarantine.size();
+    int last = -1;
+    for (const int r : rows) {
+        if (r >= 0 && r < m_quarantine.size() && m_quarantine.at(r) != flag) {
+            m_quarantine[r] = flag;
+            first = qMin(first, r);
+            last = qMax(last, r);
+        }
+    }
+    if (last >= 0)
+        emit dataChanged(index(first, 0), index(last, 0), {QuarantineRole, Qt::FontRole});
 }
 
 bool PhotoModel::isQuarantined(int row) const

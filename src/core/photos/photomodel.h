@@ -155,6 +155,8 @@ signals:
 
 private:
     void stopThread(QThread &thread);
+    /// Sets the flags of @p rows; one dataChanged() over the rows that changed.
+    void setFlags(const QList<int> &rows, bool flag);
     /// Emits photosRefused() for the batch just taken, when anything was refused.
     void reportRefused();
     /// Records the sizes of the entries from @p first on and sums up the volume.

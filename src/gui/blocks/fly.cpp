@@ -145,6 +145,19 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
         }
         connect(table, &TableView::selectedRowsChanged, this, &Fly::selectionRows);
     }
+    // Rows gone, moved or replaced: the selected row numbers now name other rows, in the
+    // tables as on the map.
+    for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(m_data->photos()),
+                                      static_cast<QAbstractItemModel *>(m_data->timemarks())}) {
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &Fly::dropSelection);
+        connect(model, &QAbstractItemModel::rowsMoved, this, &Fly::dropSelection);
+        connect(model, &QAbstractItemModel::modelReset, this, &Fly::dropSelection);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &Fly::dropSelection);
+    }
+    // The preview is reset at every change, also of a quarantine flag; its rows are the other
+    // tables' rows, so it shows their selection again.
+    connect(m_data->preview(), &QAbstractItemModel::modelReset, this,
+            [this] { m_ui->tablePreview->selectRows(m_selection, true); });
     connect(m_ui->tableMeta, &TableView::deletingRows, this, &Fly::onDeletePhotosMetaItems);
     connect(m_ui->tablePhotos, &TableView::deletingRows, this, &Fly::onDeletePhotosMetaItems);
 
@@ -390,7 +403,9 @@ void Fly::takeImport(OpenTimeMarkDialog *dialog)
 
 void Fly::applySettings()
 {
-    // Reloading the column order resets the timemark table, which drops its selection.
+    // Reloading the column order resets the timemark table, which drops the selection; the
+    // rows stay where they were, so it comes back.
+    const QList<int> selected = m_selection;
     m_data->timemarks()->labelModel()->loadFromSettings();
     showColumns(m_data->columns());
     m_data->preview()->resetData();
@@ -401,7 +416,9 @@ void Fly::applySettings()
                 delegate->reloadSettings();
         }
     }
-    selectInTables(m_selection, true);
+    m_selection = selected;
+    selectInTables(selected, true);
+    emit onSelected(m_selection);
     autoResizeTable();
 }
 
@@ -578,6 +595,20 @@ void Fly::selectInTables(const QList<int> &rows, bool clear)
 void Fly::clearTableSelections()
 {
     selectInTables(QList<int>(), true);
+}
+
+void Fly::dropSelection()
+{
+    // Called once per row of a long removal: cheap once nothing is selected any more.
+    bool tablesSelect = false;
+    for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()})
+        tablesSelect = tablesSelect || table->selectionModel()->hasSelection();
+    if (tablesSelect)
+        clearTableSelections();
+    if (m_selection.isEmpty())
+        return;
+    m_selection.clear();
+    emit onSelected(m_selection);
 }
 
 void Fly::selectionRows(const QList<int> &rows)

@@ -158,6 +158,7 @@ private:
     void notify(const QString &text);
     void selectInTables(const QList<int> &rows, bool clear);
     void clearTableSelections();
+    void dropSelection();
     void createGraph();
     /// Brings the first of @p rows into view; the other tables scroll with tableMeta.
     void scrollToRow(const QList<int> &rows);
