@@ -391,8 +391,18 @@ void TestCustomTableModel::quarantine()
     model.appendRows(straightRows(5, 10));
     QVERIFY(!model.isQuarantined());
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     model.setQuarantine({3, 1, 9});
-    QCOMPARE(reset.count(), 1);
+    // The rows between the flags changed, whole: views repaint them and keep the rest.
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().at(0).toModelIndex(), model.index(1, 0));
+    QCOMPARE(changed.first().at(1).toModelIndex(),
+             model.index(3, CustomTableModel::ColumnCount - 1));
+    QCOMPARE(changed.first().at(2).value<QVector<int>>(),
+             (QVector<int>{CustomTableModel::QuarantineRole, Qt::FontRole}));
+    model.setQuarantine({1}); // already so: nothing to repaint
+    QCOMPARE(changed.count(), 1);
     QCOMPARE(model.quarantinedRows(), (QList<int>{1, 3}));
     QVERIFY(model.isQuarantined());
     QVERIFY(model.isQuarantined(3));

@@ -156,6 +156,8 @@ void TestFlyData::reloadReadsKeptImports_data()
     QTest::newRow("refused file") << "refused" << done << QList<double>{1, 2, 3};
     QTest::newRow("cleared") << "clear" << none << QList<double>{};
     QTest::newRow("rows of no import") << "rows" << none << QList<double>{1, 2, 3, 0};
+    // Read again, the removed row would come back and shift every later pair.
+    QTest::newRow("row removed") << "remove" << int(FlyData::Reload::Edited) << QList<double>{1, 3};
 }
 
 void TestFlyData::reloadReadsKeptImports()
@@ -190,6 +192,8 @@ void TestFlyData::reloadReadsKeptImports()
     } else if (then == "clear") {
         fly.clearTimemarks();
         QCOMPARE(fly.metaLabel(), QStringLiteral("Timemark file wasn't selected"));
+    } else if (then == "remove") {
+        fly.removeTimemarks({1});
     } else {
         fly.addTimemarks({Line()}, false);
     }

@@ -26,6 +26,13 @@ public:
         questions.append(text);
         return answer;
     }
+    QMessageBox::StandardButton ask(QWidget *, const QString &, const QString &text,
+                                    QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) override
+    {
+        questions.append(text);
+        return answer;
+    }
     void warning(QWidget *, const QString &, const QString &text) override
     {
         warnings.append(text);

@@ -12,6 +12,7 @@
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "timemarks/opentimemarkdialog.h"
+#include "timemarks/timemarkimport.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -327,14 +328,21 @@ void TestFlyTimemarks::droppedFileOpensDialog()
 void TestFlyTimemarks::reloadReadsWhatWasTaken_data()
 {
     QTest::addColumn<QString>("before");
-    QTest::newRow("rows of no import: nothing to read") << "rows";
-    QTest::newRow("another file cancelled since") << "cancelled";
-    QTest::newRow("degrees taken, metres now") << "switched";
+    QTest::addColumn<int>("changes");
+    QTest::addColumn<QString>("notice"); // empty: none
+    QTest::newRow("rows of no import: nothing to read")
+        << "rows" << 0 << "Block 1: Failed to update data";
+    QTest::newRow("another file cancelled since") << "cancelled" << 1 << "";
+    QTest::newRow("degrees taken, metres now") << "switched" << 0 << "";
+    QTest::newRow("taken without the dialog") << "nodialog" << 1 << "";
+    QTest::newRow("a pair removed since") << "removed" << 0 << "were removed or edited";
 }
 
 void TestFlyTimemarks::reloadReadsWhatWasTaken()
 {
     QFETCH(QString, before);
+    QFETCH(int, changes);
+    QFETCH(QString, notice);
     QSettings settings;
     if (before == "rows") {
         block()->data()->addTimemarks(QList<Line>{Line(), Line()}, false);
@@ -342,10 +350,19 @@ void TestFlyTimemarks::reloadReadsWhatWasTaken()
         import(marks(QStringLiteral("first.csv"), 3, 6000000.0));
         m_prompts->finish = ImportPrompts::Cancel;
         import(marks(QStringLiteral("second.csv"), 2, 7000000.0));
-    } else {
+    } else if (before == "switched") {
         Keys::CoordinateType.write(settings, Keys::CoordinateTypeWgs84);
         import(marks(QStringLiteral("degrees.csv"), 3, 60.0, true));
         Keys::CoordinateType.write(settings, 0);
+    } else if (before == "nodialog") {
+        QString error;
+        QVERIFY2(TimemarkImport::intoBlock(block()->data(),
+                                           marks(QStringLiteral("direct.csv"), 3, 6000000.0), false,
+                                           &error),
+                 qPrintable(error));
+    } else {
+        import(marks(QStringLiteral("first.csv"), 3, 6000000.0));
+        block()->data()->removeTimemarks({1});
     }
     // Degrees read as metres are no position: the block keeps the rows it has and says why.
     const QList<QPointF> expected = positions();
@@ -354,9 +371,11 @@ void TestFlyTimemarks::reloadReadsWhatWasTaken()
     LogCapture log;
     block()->reloadTimemarks();
     QCOMPARE(positions(), expected);
-    QCOMPARE(changed.count(), before == "cancelled" ? 1 : 0);
-    QCOMPARE(log.lines().join('\n').contains(QStringLiteral("Failed to update data")),
-             before == "rows");
+    QCOMPARE(changed.count(), changes);
+    const QString logged = log.lines().join('\n');
+    QCOMPARE(logged.contains(QStringLiteral("Failed to update data")), !notice.isEmpty());
+    if (!notice.isEmpty())
+        QVERIFY2(logged.contains(notice), qPrintable(logged));
     QCOMPARE(m_prompts->warnings.size(), refused ? 1 : 0);
     if (refused)
         QVERIFY(m_prompts->warnings.first().contains(QStringLiteral("degrees.csv")));

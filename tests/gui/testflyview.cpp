@@ -95,6 +95,10 @@ private slots:
     void opensOnceAndRaises();
     void selectionBothWays();
     void filterThenQuarantineFromGraph();
+    void filterPassReplacesSelection_data();
+    void zoomKeptByQuarantine_data();
+    void zoomKeptByQuarantine();
+    void filterPassReplacesSelection();
     void renumberedAndClosedWithItsBlock();
 
 private:
@@ -244,6 +248,83 @@ void TestFlyView::filterThenQuarantineFromGraph()
     QCOMPARE(graph->quarantineCurve()->pen().color(), QColor(0x68, 0x68, 0x6a));
     QVERIFY(graph->pathCurve()->selection().isEmpty());
     QVERIFY(block->tableMeta()->selectedRows().isEmpty());
+}
+
+void TestFlyView::filterPassReplacesSelection_data()
+{
+    QTest::addColumn<bool>("distance");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QList<int>>("selected");
+    const QList<int> thinned{1, 3, 5, 7, 9};
+    QTest::newRow("distance pass") << true << false << thinned;
+    QTest::newRow("every filter off") << false << false << QList<int>{};
+    QTest::newRow("results after a cancel") << true << true << thinned;
+}
+
+void TestFlyView::filterPassReplacesSelection()
+{
+    QFETCH(bool, distance);
+    QFETCH(bool, cancelled);
+    QFETCH(QList<int>, selected);
+    Fly *block = filledBlock(0, 12);
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+    block->selectRows({0, 10, 11});
+    graph->on_fltrAccept(false, -90, distance, 25, false);
+    if (cancelled)
+        graph->on_fltrReset();
+    QTRY_VERIFY(!block->isFiltering());
+    QCOMPARE(block->selection(), selected);
+    QList<int> onMap;
+    for (const auto &range : rangesOf(graph->pathCurve())) {
+        for (int r = range.first; r < range.second; ++r)
+            onMap << r;
+    }
+    QCOMPARE(onMap, selected);
+    for (TableView *table : {block->tablePhotos(), block->tableMeta(), block->tablePreview()})
+        QCOMPARE(sorted(table->selectedRows()), selected);
+    // "To quarantine" takes what both show.
+    graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"))->click();
+    QCOMPARE(block->data()->quarantinedRows(), selected);
+}
+
+void TestFlyView::zoomKeptByQuarantine_data()
+{
+    QTest::addColumn<QString>("command"); // a button of the graph, or "remove" a row
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QList<int>>("quarantined");
+    QTest::newRow("to quarantine") << "btn_to_quarantine" << 5 << QList<int>{3, 4, 5};
+    QTest::newRow("from quarantine") << "btn_from_quarantine" << 3 << QList<int>{4};
+    QTest::newRow("clear quarantine") << "btn_clear_quarantine" << 5 << QList<int>{};
+    QTest::newRow("a row removed fits the view anew") << "remove" << 5 << QList<int>{};
+}
+
+void TestFlyView::zoomKeptByQuarantine()
+{
+    QFETCH(QString, command);
+    QFETCH(int, selected);
+    QFETCH(QList<int>, quarantined);
+    Fly *block = filledBlock(0, 20);
+    FlyGraph *graph = openGraph(block);
+    QVERIFY(graph);
+    auto *toQuarantine = graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"));
+    block->selectRows({3, 4});
+    toQuarantine->click();
+    block->selectRows({selected});
+    QCustomPlot *plot = graph->plot();
+    plot->xAxis->scaleRange(0.3);
+    plot->yAxis->scaleRange(0.3);
+    plot->replot();
+    const QCPRange x = plot->xAxis->range();
+    const QCPRange y = plot->yAxis->range();
+
+    if (command == "remove")
+        block->data()->removeTimemarks({0});
+    else
+        graph->findChild<QToolButton *>(command)->click();
+    QTest::qWait(20); // a redraw the model asked for comes from the event loop
+    QCOMPARE(plot->xAxis->range() == x && plot->yAxis->range() == y, command != "remove");
+    QCOMPARE(rowsOf(graph->quarantineCurve()), quarantined);
 }
 
 void TestFlyView::renumberedAndClosedWithItsBlock()

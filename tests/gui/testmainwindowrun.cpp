@@ -260,8 +260,12 @@ void TestMainWindowRun::cancelKeepsWorkType()
     m_prompts->answer = QMessageBox::Yes;
     m_window->processingButton()->click();
     QCOMPARE(status()->text(), QStringLiteral("The task is canceled"));
+    // The photo being written still reads the converter the settings change.
+    const QAction *settings = m_window->findChild<QAction *>(QStringLiteral("actionSettings"));
+    QVERIFY(!settings->isEnabled());
     release();
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->processingButton()->isBusy(), 10000);
+    QVERIFY(settings->isEnabled());
     QVERIFY(status()->text().startsWith(QStringLiteral("The task is canceled")));
     QCOMPARE(m_window->processingButton()->text(), QStringLiteral("Processing"));
     QCOMPARE(m_window->workType(), FullWork);

@@ -313,12 +313,20 @@ QString CustomTableModel::date(int r) const
 
 void CustomTableModel::setFlags(const QList<int> &rows, bool flag)
 {
-    beginResetModel();
+    // Only the flag and the strike-out it shows change: views keep their selection and the
+    // graph its zoom, which a reset would throw away.
+    int first = m_quarantine.size();
+    int last = -1;
     for (const int r : rows) {
-        if (r >= 0 && r < m_quarantine.size())
+        if (r >= 0 && r < m_quarantine.size() && m_quarantine.at(r) != flag) {
             m_quarantine[r] = flag;
+            first = qMin(first, r);
+            last = qMax(last, r);
+        }
     }
-    endResetModel();
+    if (last >= 0)
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1),
+                         {QuarantineRole, Qt::FontRole});
 }
 
 void CustomTableModel::setQuarantine(const QList<int> &rows)
@@ -333,9 +341,7 @@ void CustomTableModel::unsetQuarantine(const QList<int> &rows)
 
 void CustomTableModel::clearQuarantine()
 {
-    beginResetModel();
-    std::fill(m_quarantine.begin(), m_quarantine.end(), false);
-    endResetModel();
+    setFlags(quarantinedRows(), false);
 }
 
 QList<int> CustomTableModel::quarantinedRows() const

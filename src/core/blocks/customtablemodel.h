@@ -83,6 +83,8 @@ public:
     bool noDateColumn() const { return m_noDateColumn; }
     void setNoDateColumn(bool noDate) { m_noDateColumn = noDate; }
 
+    /// The quarantine commands tell a change by dataChanged() over the rows between the first
+    /// and the last flag changed, with the roles QuarantineRole and Qt::FontRole.
     void setQuarantine(const QList<int> &rows);
     void unsetQuarantine(const QList<int> &rows);
     void clearQuarantine();

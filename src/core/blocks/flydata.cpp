@@ -14,6 +14,19 @@
 
 #include <algorithm>
 
+namespace {
+
+bool sameRows(const QList<Line> &a, const QList<Line> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Line &l, const Line &r) {
+        return l.date == r.date && l.dateTail == r.dateTail && l.x == r.x && l.y == r.y &&
+               l.lon == r.lon && l.lat == r.lat && l.z == r.z && l.sx == r.sx && l.sy == r.sy &&
+               l.sz == r.sz && l.zone == r.zone;
+    });
+}
+
+} // namespace
+
 FlyData::FlyData(int number, GeoCalc *geoCalc, QObject *parent)
     : QObject(parent), m_number(number), m_geoCalc(geoCalc), m_photos(new PhotoModel(this)),
       m_timemarks(new CustomTableModel(this)),
@@ -158,6 +171,7 @@ bool FlyData::importTimemarks(const OpentTimeMarkTableModel &table, bool replace
     auto *kept = new OpentTimeMarkTableModel(m_geoCalc, this);
     kept->copyFrom(table);
     m_imports.append({kept, fileName});
+    m_importedRows += rows;
     m_timemarkFile = fileName;
     m_delimiter = delimiter;
     setColumns(BlockColumns{table.colDate(), table.colAccN(), table.colAccE(), table.colAccZ()});
@@ -169,6 +183,8 @@ FlyData::Reload FlyData::reloadTimemarks(LineConversionReport *report, QString *
 {
     if (m_imports.isEmpty())
         return Reload::NoImport;
+    if (!sameRows(m_timemarks->rows(), m_importedRows))
+        return Reload::Edited;
     LineConversionReport local;
     LineConversionReport *out = report ? report : &local;
     QList<Line> rows;
@@ -182,6 +198,7 @@ FlyData::Reload FlyData::reloadTimemarks(LineConversionReport *report, QString *
     }
     m_timemarks->clearRows();
     m_timemarks->appendRows(rows);
+    m_importedRows = rows;
     const OpentTimeMarkTableModel *last = m_imports.last().table;
     setColumns(BlockColumns{last->colDate(), last->colAccN(), last->colAccE(), last->colAccZ()});
     changed(false, true);
@@ -198,6 +215,7 @@ void FlyData::dropImports()
     for (const KeptImport &import : qAsConst(m_imports))
         delete import.table;
     m_imports.clear();
+    m_importedRows.clear();
 }
 
 bool FlyData::fillFromSplit(const QList<Line> &rows, const QStringList &photos,

@@ -115,12 +115,14 @@ public:
     {
         Done,
         NoImport, //!< the rows came from no import kept here
-        Refused   //!< an import is no position in the system stored now; rows kept
+        Refused,  //!< an import is no position in the system stored now; rows kept
+        Edited    //!< rows were removed or edited since they were read; rows kept
     };
     /**
      * Reads the imports the rows came from again, in the coordinate system stored now, in
      * place of the block's rows. On refusal @p report and @p fileName tell which import and
-     * why.
+     * why. Rows removed or edited since they were read would come back as the file has them,
+     * shifting every later pair, so then nothing is read.
      */
     Reload reloadTimemarks(LineConversionReport *report = nullptr, QString *fileName = nullptr);
     /// Updates the labels, resets the preview and emits changedMeta() without changing a row
@@ -221,6 +223,8 @@ private:
     };
     /// In row order.
     QList<KeptImport> m_imports;
+    /// The rows as the kept imports gave them, to tell whether the table still holds them.
+    QList<Line> m_importedRows;
     bool m_noCheck = false;
     bool m_multipleBlocks = false;
     bool m_countsMatch = false;

@@ -170,7 +170,7 @@ void FileWorker::addWork()
     if (!refused.isEmpty())
         emit addRefused(refused, reasons);
     if (accepted.isEmpty())
-        emit addFinishedFail();
+        emit addFinishedFail(rejected);
     else
         emit addFinished(accepted, rejected, adjs, dates, captures);
 }

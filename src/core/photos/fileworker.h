@@ -37,8 +37,8 @@ signals:
     void addFinished(const QStringList &newList, const QStringList &noFiles,
                      const QList<Adj> &adjCache, const QList<QDateTime> &dCache,
                      const QList<CaptureTime> &captureCache);
-    /// No entry of the batch was accepted.
-    void addFinishedFail();
+    /// No entry of the batch was accepted; @p noFiles as in addFinished().
+    void addFinishedFail(const QStringList &noFiles);
     /**
      * Every entry of the batch that was not accepted, in batch order, each with why: a phrase
      * that follows the photo's name ("is a folder", "is not a JPEG photo"). Emitted before

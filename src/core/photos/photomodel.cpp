@@ -4,6 +4,7 @@
 #include "photos/exivsetup.h"
 #include "photos/fileworker.h"
 #include "photos/filterphotoworker.h"
+#include "photos/nativephotopath.h"
 #include "photos/photofile.h"
 #include "photos/photometatypes.h"
 
@@ -41,7 +42,10 @@ PhotoModel::PhotoModel(QObject *parent)
     m_reader->moveToThread(&m_readerThread);
     connect(&m_readerThread, &QThread::started, m_reader, &FileWorker::addWork);
     connect(m_reader, &FileWorker::addFinished, this, &PhotoModel::addFinished);
-    connect(m_reader, &FileWorker::addFinishedFail, this, &PhotoModel::addFinishedFail);
+    connect(m_reader, &FileWorker::addFinishedFail, this, [this](const QStringList &noFiles) {
+        m_noTag = noFiles;
+        addFinishedFail();
+    });
     connect(m_reader, &FileWorker::addRefused, this, &PhotoModel::addRefused);
     connect(m_reader, &FileWorker::addProcess, this, &PhotoModel::addProcess);
 
@@ -81,7 +85,9 @@ QVariant PhotoModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     switch (role) {
     case Qt::DisplayRole:
-        return m_entries.at(row);
+    case Qt::ToolTipRole:
+        // A dropped photo's entry is a file URL; the operator reads paths.
+        return nativePhotoPath(m_entries.at(row));
     case Qt::BackgroundRole:
         if (row % 2 == 1)
             return QBrush(QColor(QStringLiteral("#d7d7d7")));
@@ -139,6 +145,7 @@ bool PhotoModel::addPhotos(const QStringList &entries)
         return false;
     m_refused.clear();
     m_refusalReasons.clear();
+    m_noTag.clear();
     m_reader->setFileList(entries);
     m_readerThread.start();
     return true;
@@ -166,6 +173,7 @@ void PhotoModel::addFinished(const QStringList &newList, const QStringList &noFi
                              const QList<CaptureTime> &captureCache)
 {
     stopThread(m_readerThread);
+    m_noTag = noFiles;
     // The reader builds the lists together; a mismatch would shift every later photo onto
     // the wrong attitude, so such a batch is not taken.
     if (newList.size() != adjCache.size() || newList.size() != dCache.size() ||
@@ -370,30 +378,39 @@ bool PhotoModel::removeFrom(int row)
 
 void PhotoModel::setQuarantine(const QList<int> &rows)
 {
-    beginResetModel();
-    for (int row : rows) {
-        if (row >= 0 && row < m_quarantine.size())
-            m_quarantine[row] = true;
-    }
-    endResetModel();
+    setFlags(rows, true);
 }
 
 void PhotoModel::unsetQuarantine(const QList<int> &rows)
 {
-    beginResetModel();
-    for (int row : rows) {
-        if (row >= 0 && row < m_quarantine.size())
-            m_quarantine[row] = false;
-    }
-    endResetModel();
+    setFlags(rows, false);
 }
 
 void PhotoModel::clearQuarantine()
 {
-    beginResetModel();
-    for (bool &flag : m_quarantine)
-        flag = false;
-    endResetModel();
+    QList<int> rows;
+    for (int r = 0; r < m_quarantine.size(); ++r) {
+        if (m_quarantine.at(r))
+            rows << r;
+    }
+    setFlags(rows, false);
+}
+
+void PhotoModel::setFlags(const QList<int> &rows, bool flag)
+{
+    // Only the flag and its strike-out change: the table keeps its selection, as the timemark
+    // table beside it does.
+    int first = m_quarantine.size();
+    int last = -1;
+    for (const int r : rows) {
+        if (r >= 0 && r < m_quarantine.size() && m_quarantine.at(r) != flag) {
+            m_quarantine[r] = flag;
+            first = qMin(first, r);
+            last = qMax(last, r);
+        }
+    }
+    if (last >= 0)
+        emit dataChanged(index(first, 0), index(last, 0), {QuarantineRole, Qt::FontRole});
 }
 
 bool PhotoModel::isQuarantined(int row) const

@@ -105,6 +105,9 @@ public:
     /// The entries the last batch refused and why, as photosRefused() told them.
     QStringList refusedEntries() const { return m_refused; }
     QStringList refusalReasons() const { return m_refusalReasons; }
+    /// The entries of the last batch refused for lacking a usable attitude, also when no
+    /// entry was accepted (filesNoAdded() tells them only when one was).
+    QStringList noTagEntries() const { return m_noTag; }
     /// Each photo's file size as it was when the photo was added (0: not readable then).
     QList<qint64> fileSizes() const { return m_sizes; }
 
@@ -152,6 +155,8 @@ signals:
 
 private:
     void stopThread(QThread &thread);
+    /// Sets the flags of @p rows; one dataChanged() over the rows that changed.
+    void setFlags(const QList<int> &rows, bool flag);
     /// Emits photosRefused() for the batch just taken, when anything was refused.
     void reportRefused();
     /// Records the sizes of the entries from @p first on and sums up the volume.
@@ -166,6 +171,7 @@ private:
     qint64 m_volume = 0;
     QStringList m_refused;
     QStringList m_refusalReasons;
+    QStringList m_noTag;
 
     QThread m_readerThread;
     FileWorker *m_reader = nullptr;

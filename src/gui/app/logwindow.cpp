@@ -2,6 +2,7 @@
 
 #include "app/logcategories.h"
 #include "app/sharedconstants.h"
+#include "photos/nativephotopath.h"
 #include "ui_logwindow.h"
 
 LogWindow::LogWindow(QWidget *parent) : QDialog(parent), m_ui(new Ui::LogWindow)
@@ -32,6 +33,19 @@ void LogWindow::setNoTagPhotos(const QStringList &files)
             files);
 }
 
+void LogWindow::setRefusedPhotos(const QStringList &entries, const QStringList &reasons)
+{
+    QStringList lines;
+    for (int i = 0; i < entries.size(); ++i) {
+        // The path as the file manager shows it, not the URL a drop may have brought.
+        lines << QStringLiteral("<b>%1</b> %2")
+                     .arg(nativePhotoPath(entries.at(i)).toHtmlEscaped(),
+                          reasons.value(i).toHtmlEscaped());
+    }
+    setHtmlList(tr("Photos not added"),
+                tr("<p>The following photos haven't been added to the block:</p>"), lines);
+}
+
 void LogWindow::setRemovedPhotos(const QStringList &files)
 {
     setList(tr("There are removed files"),
@@ -54,6 +68,15 @@ QString LogWindow::html() const
 
 void LogWindow::setList(const QString &title, const QString &heading, const QStringList &files)
 {
+    // A file name may hold "<" or "&"; it is shown as written, never read as markup.
+    QStringList lines;
+    for (const QString &file : files)
+        lines << file.toHtmlEscaped();
+    setHtmlList(title, heading, lines);
+}
+
+void LogWindow::setHtmlList(const QString &title, const QString &heading, const QStringList &lines)
+{
     // While the operator still has the window open, a new list goes below the one shown: a
     // photo found gone from disk after a run must not hide what the run reported.
     if (!isVisible() || m_lists.isEmpty()) {
@@ -63,8 +86,7 @@ void LogWindow::setList(const QString &title, const QString &heading, const QStr
         m_lists += QStringLiteral("<hr>");
     }
     m_lists += heading;
-    // A file name may hold "<" or "&"; it is shown as written, never read as markup.
-    for (const QString &file : files)
-        m_lists += file.toHtmlEscaped() + QStringLiteral("<br>");
+    for (const QString &line : lines)
+        m_lists += line + QStringLiteral("<br>");
     m_ui->textEdit->setHtml(QStringLiteral("<html>") + m_lists);
 }

@@ -24,6 +24,9 @@ public:
 
     /// Lists photos refused for lacking the attitude tags; the caller shows the window.
     void setNoTagPhotos(const QStringList &files);
+    /// Lists the photos of a batch that were not added, each with why (@p reasons: phrases
+    /// that follow the photo's name); the caller shows the window.
+    void setRefusedPhotos(const QStringList &entries, const QStringList &reasons);
     /// Lists photos dropped because their files are gone; the caller shows the window.
     void setRemovedPhotos(const QStringList &files);
     /// Lists what became of the photos of a run that did not come out as planned, one line
@@ -38,6 +41,8 @@ public slots:
 
 private:
     void setList(const QString &title, const QString &heading, const QStringList &files);
+    /// As setList(), with lines that are rich text already.
+    void setHtmlList(const QString &title, const QString &heading, const QStringList &lines);
 
     std::unique_ptr<Ui::LogWindow> m_ui;
     QString m_lists; // the lists shown since the window was opened, as rich text

@@ -18,6 +18,7 @@
 #include "photos/viewphoto.h"
 #include "processing/fileswork.h"
 #include "processing/runoutcome.h"
+#include "settings/settingsdialog.h"
 #include "settings/settingskeys.h"
 #include "timemarks/timemarkimport.h"
 #include "ui_mainwindow.h"
@@ -85,6 +86,8 @@ MainWindow::~MainWindow()
     stopJob();
     delete m_job;
     m_job = nullptr;
+    delete m_settingsDialog;
+    m_settingsDialog = nullptr;
     // The blocks go before the converter they share.
     qDeleteAll(m_blocks);
     m_blocks.clear();
@@ -386,6 +389,7 @@ void MainWindow::onJobThreadFinished()
         return;
     m_jobThread.wait();
     m_processingButton->setIdle();
+    m_ui->actionSettings->setEnabled(m_ui->btn_addFly->isEnabled());
     unsetCursor();
     if (m_exitRequested && close())
         QApplication::closeAllWindows();
@@ -430,8 +434,9 @@ void MainWindow::swichInterface(bool enabled)
     m_ui->line_outputDir->setEnabled(enabled);
     m_ui->scrollArea->setEnabled(enabled);
     m_ui->scrollAreaWidgetContents->setEnabled(enabled);
-    // The settings change the converter that a run reads while it goes on.
-    m_ui->actionSettings->setEnabled(enabled);
+    // The settings change the converter that a run reads while it goes on, also while a
+    // cancelled run finishes its photo; the thread's end enables them.
+    m_ui->actionSettings->setEnabled(enabled && !m_jobThread.isRunning());
     // A run reads the blocks' photo lists; the deleted-file check must not change them meanwhile.
     setPhotoCheckPaused(!enabled);
 }
@@ -483,6 +488,8 @@ void MainWindow::onSlicedBlock(const QList<Line> &meta, const QStringList &photo
 
 void MainWindow::onChangedCoordinateSystem()
 {
+    // The dialog may have stored a new UTM zone with the system; the rows are read with it.
+    m_geoCalc->updateSettings();
     if (m_blocks.size() == 1 && m_blocks.first()->data()->timemarks()->rowCount() > 0)
         m_blocks.first()->reloadTimemarks();
 }
@@ -512,6 +519,35 @@ void MainWindow::on_openPhoto(const QString &path)
     m_photoViewer->raise();
     m_photoViewer->activateWindow();
     m_photoViewer->showPhoto(path);
+}
+
+void MainWindow::on_actionSettings_triggered()
+{
+    // The converter a run reads must not change under it, also while a cancelled run stops.
+    if (m_settingsDialog || m_jobThread.isRunning())
+        return;
+    m_settingsDialog = new SettingsDialog(m_geoCalc->errorText(), this);
+    m_settingsDialog->setAskFunction([](QWidget *parent, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+        return UserPrompts::instance().ask(parent, title, text, buttons, defaultButton);
+    });
+    connect(m_settingsDialog, &SettingsDialog::autoResizeChanged, this,
+            &MainWindow::onSwichAutoResize);
+    connect(m_settingsDialog, &SettingsDialog::coordinateSystemChanged, this,
+            &MainWindow::onChangedCoordinateSystem);
+    if (!m_geoCalc->isReady())
+        m_settingsDialog->projError(m_geoCalc->errorText());
+    if (m_blocks.size() >= 2)
+        m_settingsDialog->blockSystem();
+    else
+        m_settingsDialog->unblockSystem();
+    UserPrompts::instance().exec(*m_settingsDialog);
+    m_geoCalc->updateSettings();
+    for (Fly *fly : qAsConst(m_blocks))
+        fly->applySettings();
+    delete m_settingsDialog;
+    m_settingsDialog = nullptr;
 }
 
 void MainWindow::on_actionAbout_triggered()

@@ -25,6 +25,7 @@ class Fly;
 class GeoCalc;
 class LogWindow;
 class Notyficator;
+class SettingsDialog;
 class ViewPhoto;
 
 namespace Ui {
@@ -117,6 +118,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private slots:
+    /// Runs the settings dialog; afterwards the converter and the blocks follow what it stored.
+    void on_actionSettings_triggered();
     void on_actionAbout_triggered();
     void on_actionExit_triggered();
     void on_action_aboutQt_triggered();
@@ -158,6 +161,8 @@ private:
     GeoCalc *m_geoCalc = nullptr;
     Notyficator *m_notifier = nullptr;
     LogWindow *m_errorWindow = nullptr;
+    /// Only while it is open.
+    SettingsDialog *m_settingsDialog = nullptr;
     /// A window of its own (no parent), kept for the next photo.
     std::unique_ptr<ViewPhoto> m_photoViewer;
     FilesWork *m_job = nullptr;

@@ -27,6 +27,16 @@ QMessageBox::StandardButton UserPrompts::question(QWidget *parent, const QString
     return QMessageBox::StandardButton(box.exec());
 }
 
+QMessageBox::StandardButton UserPrompts::ask(QWidget *parent, const QString &title,
+                                             const QString &text,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::Information, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
 void UserPrompts::warning(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text);

@@ -21,6 +21,11 @@ public:
     virtual QMessageBox::StandardButton question(QWidget *parent, const QString &title,
                                                  const QString &text,
                                                  QMessageBox::StandardButtons buttons);
+    /// As question(), with @p defaultButton taken by Enter (a destructive choice is not).
+    virtual QMessageBox::StandardButton ask(QWidget *parent, const QString &title,
+                                            const QString &text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton);
     virtual void warning(QWidget *parent, const QString &title, const QString &text);
     /// The chosen directory; empty when cancelled.
     virtual QString existingDirectory(QWidget *parent, const QString &caption,

@@ -1,6 +1,7 @@
 #include "blocks/columnfit.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSet>
 #include <QTableView>
 
@@ -34,4 +35,14 @@ void ColumnFit::fit(QTableView *view)
                      view->sizeHintForIndex(model->index(r, c, view->rootIndex())).width() + grid);
         view->setColumnWidth(c, width);
     }
+}
+
+int ColumnFit::contentWidth(const QTableView *view)
+{
+    int width = view->horizontalHeader()->length() + 2 * view->frameWidth();
+    if (view->verticalHeader()->isVisible())
+        width += view->verticalHeader()->sizeHint().width();
+    // Counted also while the rows fit: the bar comes with the next rows and must not push a
+    // column out of view then.
+    return width + view->verticalScrollBar()->sizeHint().width();
 }

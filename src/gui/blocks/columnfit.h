@@ -12,4 +12,7 @@ class ColumnFit
 public:
     static constexpr int SampleRows = 64;
     static void fit(QTableView *view);
+    /// The width the table needs to show every visible column without scrolling sideways,
+    /// with room for its vertical scroll bar.
+    static int contentWidth(const QTableView *view);
 };

@@ -13,6 +13,7 @@
 #include "graph/flygraph.h"
 #include "photos/photometatypes.h"
 #include "photos/photomodel.h"
+#include "processing/outputlabelmodel.h"
 #include "processing/previewtablemodel.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
@@ -32,6 +33,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QToolButton>
 #include <QUrl>
 
@@ -98,6 +100,11 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
         table->horizontalHeader()->setHighlightSections(false);
         table->horizontalHeader()->setVisible(true);
     }
+    // The preview's first column carries no value.
+    m_ui->tablePreview->setColumnHidden(0, true);
+    // One column of paths: it fills the table, and a long path keeps its file name in view.
+    m_ui->tablePhotos->horizontalHeader()->setStretchLastSection(true);
+    m_ui->tablePhotos->setTextElideMode(Qt::ElideMiddle);
     restoreGeometries();
 
     m_ui->lbl_status->hide();
@@ -109,7 +116,9 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
 
     PhotoModel *photos = m_data->photos();
     connect(photos, &PhotoModel::photosAdded, this, &Fly::photosModelAdded);
-    connect(photos, &PhotoModel::filesNoAdded, this, &Fly::on_noFilesAdded);
+    // Every refused photo with its reason, once per batch; filesNoAdded() names only those
+    // without the attitude tags, and only when some photo was taken.
+    connect(photos, &PhotoModel::photosRefused, this, &Fly::onPhotosRefused);
     connect(photos, &PhotoModel::addNoPhotos, this, &Fly::on_noPhotosAdded);
     connect(photos, &PhotoModel::addProcess, m_ui->progressBar, &QProgressBar::setValue);
     connect(photos, &PhotoModel::filterProcess, m_ui->progressBar, &QProgressBar::setValue);
@@ -136,6 +145,19 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
         }
         connect(table, &TableView::selectedRowsChanged, this, &Fly::selectionRows);
     }
+    // Rows gone, moved or replaced: the selected row numbers now name other rows, in the
+    // tables as on the map.
+    for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(m_data->photos()),
+                                      static_cast<QAbstractItemModel *>(m_data->timemarks())}) {
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &Fly::dropSelection);
+        connect(model, &QAbstractItemModel::rowsMoved, this, &Fly::dropSelection);
+        connect(model, &QAbstractItemModel::modelReset, this, &Fly::dropSelection);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &Fly::dropSelection);
+    }
+    // The preview is reset at every change, also of a quarantine flag; its rows are the other
+    // tables' rows, so it shows their selection again.
+    connect(m_data->preview(), &QAbstractItemModel::modelReset, this,
+            [this] { m_ui->tablePreview->selectRows(m_selection, true); });
     connect(m_ui->tableMeta, &TableView::deletingRows, this, &Fly::onDeletePhotosMetaItems);
     connect(m_ui->tablePhotos, &TableView::deletingRows, this, &Fly::onDeletePhotosMetaItems);
 
@@ -277,10 +299,16 @@ void Fly::setMetaColumns(int colDate, int colSX, int colSY, int colSZ)
 
 void Fly::showColumns(const BlockColumns &columns)
 {
-    m_ui->tableMeta->setColumnHidden(0, columns.date == 0);
-    m_ui->tableMeta->setColumnHidden(4, columns.sdN == 0);
-    m_ui->tableMeta->setColumnHidden(5, columns.sdE == 0);
-    m_ui->tableMeta->setColumnHidden(6, columns.sdH == 0);
+    // By field, not by position: the operator may have put the columns in another order.
+    const bool absent[CustomTableModel::ColumnCount] = {
+        columns.date == 0, false,           false, false, columns.sdN == 0,
+        columns.sdE == 0,  columns.sdH == 0};
+    const CustomTableModel *model = m_data->timemarks();
+    for (int c = 0; c < CustomTableModel::ColumnCount; ++c) {
+        const int field = model->fieldOfColumn(c);
+        m_ui->tableMeta->setColumnHidden(c, field >= 0 && field < CustomTableModel::ColumnCount &&
+                                                absent[field]);
+    }
 }
 
 void Fly::reloadTimemarks()
@@ -289,14 +317,17 @@ void Fly::reloadTimemarks()
     // shown another file since, in an import that was cancelled.
     LineConversionReport report;
     QString file;
-    const FlyData::Reload result =
-        m_timemarkDialog ? m_data->reloadTimemarks(&report, &file) : FlyData::Reload::NoImport;
-    switch (result) {
+    // Also without a dialog: the demo and blocks filled without one keep their imports too.
+    switch (m_data->reloadTimemarks(&report, &file)) {
     case FlyData::Reload::Done:
         showColumns(m_data->columns());
         break;
     case FlyData::Reload::NoImport:
         notify(tr("Failed to update data"));
+        break;
+    case FlyData::Reload::Edited:
+        notify(tr("Failed to update data: timemarks were removed or edited in the block since "
+                  "they were read, so they are kept as they are"));
         break;
     case FlyData::Reload::Refused:
         UserPrompts::instance().warning(
@@ -370,6 +401,27 @@ void Fly::takeImport(OpenTimeMarkDialog *dialog)
     setMetaColumns(0, 0, 0, 0);
 }
 
+void Fly::applySettings()
+{
+    // Reloading the column order resets the timemark table, which drops the selection; the
+    // rows stay where they were, so it comes back.
+    const QList<int> selected = m_selection;
+    m_data->timemarks()->labelModel()->loadFromSettings();
+    showColumns(m_data->columns());
+    m_data->preview()->resetData();
+    for (TableView *table : {tableMeta(), tablePreview()}) {
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            if (auto *delegate =
+                    qobject_cast<TableValuesDelegate *>(table->itemDelegateForColumn(c)))
+                delegate->reloadSettings();
+        }
+    }
+    m_selection = selected;
+    selectInTables(selected, true);
+    emit onSelected(m_selection);
+    autoResizeTable();
+}
+
 bool Fly::fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                         const QList<QDateTime> &dates, const BlockColumns &columns,
                         const QString &delimiter)
@@ -436,6 +488,11 @@ void Fly::photosModelAdded()
 
 void Fly::on_noPhotosAdded()
 {
+    // The error list names what else kept a batch out; this warning tells only this reason.
+    const PhotoModel *photos = m_data->photos();
+    if (photos->noTagEntries().isEmpty() ||
+        photos->noTagEntries().size() != photos->refusedEntries().size())
+        return;
     UserPrompts::instance().warning(this, tr("Warning"),
                                     tr("All files haven't been added because they don't contain "
                                        "Xmp tags.drone-dj.Flight***Degree"));
@@ -445,6 +502,14 @@ void Fly::on_noFilesAdded(const QStringList &files)
 {
     LogWindow *window = errorWindow();
     window->setNoTagPhotos(files);
+    window->setModal(true);
+    window->show();
+}
+
+void Fly::onPhotosRefused(const QStringList &entries, const QStringList &reasons)
+{
+    LogWindow *window = errorWindow();
+    window->setRefusedPhotos(entries, reasons);
     window->setModal(true);
     window->show();
 }
@@ -530,6 +595,20 @@ void Fly::selectInTables(const QList<int> &rows, bool clear)
 void Fly::clearTableSelections()
 {
     selectInTables(QList<int>(), true);
+}
+
+void Fly::dropSelection()
+{
+    // Called once per row of a long removal: cheap once nothing is selected any more.
+    bool tablesSelect = false;
+    for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()})
+        tablesSelect = tablesSelect || table->selectionModel()->hasSelection();
+    if (tablesSelect)
+        clearTableSelections();
+    if (m_selection.isEmpty())
+        return;
+    m_selection.clear();
+    emit onSelected(m_selection);
 }
 
 void Fly::selectionRows(const QList<int> &rows)
@@ -686,7 +765,12 @@ void Fly::filterMetaSelected()
 
 void Fly::activateFiltres()
 {
+    // A pass selects what it finds, not that on top of an older selection: the map would
+    // show rows the tables no longer do, and a quarantine would take only the tables' rows.
     clearTableSelections();
+    m_foundRows.clear();
+    m_selection.clear();
+    emit onSelected(m_selection);
     if (m_data->runFilters())
         setFiltering(true);
 }
@@ -730,21 +814,43 @@ void Fly::onFiltresEnded(const QList<int> &rows)
     const QList<int> found = std::exchange(m_foundRows, QList<int>());
     if (found.isEmpty())
         return;
-    // The rows join those selected already, selected anew as one sorted whole: a selection
-    // model holding two fragmented parts merges them on every repaint.
-    QList<int> all = m_ui->tableMeta->selectedRows() + found;
+    // The rows join those selected since the pass began (on the map, or after a cancel),
+    // selected anew as one sorted whole: a selection model holding two fragmented parts
+    // merges them on every repaint.
+    QList<int> all = m_selection + found;
     std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
     selectInTables(all, true);
-    m_selection += found;
+    m_selection = all;
     emit onSelected(m_selection);
 }
 
 void Fly::autoResizeTable()
 {
     m_resizeTimer.stop();
-    for (TableView *table : {tableMeta(), tablePreview(), tablePhotos()})
+    // The photo table's one column is stretched to the table's width.
+    for (TableView *table : {tableMeta(), tablePreview()})
         ColumnFit::fit(table);
+    fitSplitter();
+}
+
+void Fly::fitSplitter()
+{
+    if (!m_autoSplit)
+        return;
+    QSplitter *splitter = m_ui->splitter;
+    const bool preview = !m_ui->tablePreview->isHidden();
+    const int total = splitter->width() - splitter->handleWidth() * (preview ? 2 : 1);
+    int meta = ColumnFit::contentWidth(m_ui->tableMeta);
+    int shown = preview ? ColumnFit::contentWidth(m_ui->tablePreview) : 0;
+    // The paths keep a sixth of the width; the numbers give up room to them, in proportion.
+    const int photos = qMax(total / 6, total - meta - shown);
+    if (meta + shown > total - photos) {
+        const double scale = double(total - photos) / (meta + shown);
+        meta = int(meta * scale);
+        shown = total - photos - meta;
+    }
+    splitter->setSizes({photos, meta, preview ? shown : 0});
 }
 
 void Fly::updateFly() {}
@@ -757,8 +863,7 @@ void Fly::on_chkb_preview_clicked()
     Keys::FlyOutputPreview.write(m_settings, on);
     m_settings.sync();
     m_ui->tablePreview->setVisible(on);
-    if (on)
-        autoResizeTable();
+    autoResizeTable();
 }
 
 QStringList Fly::photoUrls(const QMimeData *mime)
@@ -822,11 +927,15 @@ void Fly::restoreGeometries()
         {m_ui->tablePreview, Keys::FlyTablePreviewGeometry}};
     for (const auto &t : tables)
         t.first->setGeometry(m_settings.value(t.second, t.first->geometry()).toRect());
-    // Until the operator sets the split, the numbers get more room than the photo paths.
-    m_ui->splitter->setSizes({400, 600, 600});
+    // A wider window widens the paths; the numbers have their width already.
+    m_ui->splitter->setStretchFactor(0, 1);
+    m_ui->splitter->setStretchFactor(1, 0);
+    m_ui->splitter->setStretchFactor(2, 0);
+    m_ui->splitter->setSizes({400, 600, 300});
     const QByteArray splitter = m_settings.value(Keys::FlySplitter).toByteArray();
     if (!splitter.isEmpty())
-        m_ui->splitter->restoreState(splitter);
+        m_autoSplit = !m_ui->splitter->restoreState(splitter);
+    connect(m_ui->splitter, &QSplitter::splitterMoved, this, [this] { m_autoSplit = false; });
 }
 
 void Fly::storeGeometries()

@@ -67,6 +67,9 @@ public:
     void setMetaColumns(int colDate, int colSX, int colSY, int colSZ);
     /// Re-reads the timemarks after a change of coordinate system.
     void reloadTimemarks();
+    /// After the settings changed: the timemark columns in the stored order, the preview with
+    /// the stored offsets, the numbers in the stored format, the columns fitted to them.
+    void applySettings();
     /// Fills a block made by a split (see FlyData::fillFromSplit).
     bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                        const QList<QDateTime> &dates, const BlockColumns &columns,
@@ -142,6 +145,8 @@ public:
     /// Photo reader results; not form objects, so connected explicitly.
     void on_noPhotosAdded();
     void on_noFilesAdded(const QStringList &files);
+    /// Lists every photo of a batch that was not added, with its reason.
+    void onPhotosRefused(const QStringList &entries, const QStringList &reasons);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -153,12 +158,16 @@ private:
     void notify(const QString &text);
     void selectInTables(const QList<int> &rows, bool clear);
     void clearTableSelections();
+    void dropSelection();
     void createGraph();
     /// Brings the first of @p rows into view; the other tables scroll with tableMeta.
     void scrollToRow(const QList<int> &rows);
     void setFiltering(bool on);
     void showMenu(QMenu *menu, TableView *table, const QPoint &pos);
     void restoreGeometries();
+    /// Gives the timemark and preview tables the width of their columns and the photo table
+    /// the rest, until the operator moves the splitter or a stored split was restored.
+    void fitSplitter();
     void storeGeometries();
     LogWindow *errorWindow();
     /// Photo entries among dropped URLs, in drop order.
@@ -179,6 +188,7 @@ private:
     bool m_filtering = false; // a filter pass started here has not ended yet
     QList<int> m_foundRows;   // rows found while the pass still runs, in order of arrival
     QTimer m_resizeTimer;
+    bool m_autoSplit = true;
     QFileDialog *m_photoDialog = nullptr;
     OpenTimeMarkDialog *m_timemarkDialog = nullptr;
     QMenu *m_photoMenu = nullptr;

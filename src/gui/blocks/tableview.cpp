@@ -28,6 +28,11 @@ TableView::TableView(QWidget *parent) : QTableView(parent)
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
+    // While a run or a filter pass holds the tables, the usual light grey text would vanish
+    // on the coloured cells; a dark grey stays readable on all of them.
+    QPalette shades = palette();
+    shades.setColor(QPalette::Disabled, QPalette::Text, QColor(0x4a, 0x4a, 0x4a));
+    setPalette(shades);
     // A row picked by its number in the vertical header (or columns in the horizontal one)
     // ends on the header's own viewport; the tables must follow that gesture too.
     horizontalHeader()->viewport()->installEventFilter(this);

@@ -263,12 +263,13 @@ void FlyGraph::setModel(CustomTableModel *model)
         connect(model, &QAbstractItemModel::rowsRemoved, this, &FlyGraph::modelRowsRemoved);
         connect(model, &QAbstractItemModel::columnsInserted, this, &FlyGraph::modelColumnsAdded);
         connect(model, &QAbstractItemModel::columnsRemoved, this, &FlyGraph::modelColumnsRemoved);
-        connect(model, &QAbstractItemModel::modelReset, this, &FlyGraph::fullUpdateGrah);
-        connect(model, &QAbstractItemModel::layoutChanged, this, &FlyGraph::fullUpdateGrah);
+        connect(model, &QAbstractItemModel::modelReset, this, &FlyGraph::modelWasReset);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &FlyGraph::modelWasReset);
         connect(model, &QObject::destroyed, this, &FlyGraph::handleModelDestroyed);
     }
     m_plot->clearPlottables();
     createCurves();
+    m_refitWanted = true;
     fullUpdateGrah();
     graphSetsChanged();
 }
@@ -304,9 +305,27 @@ void FlyGraph::flushPendingUpdate()
         fullUpdateGrah();
 }
 
-void FlyGraph::modelUpdated(const QModelIndex &, const QModelIndex &)
+void FlyGraph::modelUpdated(const QModelIndex &, const QModelIndex &, const QVector<int> &roles)
 {
-    scheduleUpdate();
+    const bool flagsOnly =
+        !roles.isEmpty() && std::all_of(roles.begin(), roles.end(), [](int role) {
+            return role == CustomTableModel::QuarantineRole || role == Qt::FontRole;
+        });
+    // A pending update redraws the dots as well.
+    if (!flagsOnly || m_updateTimer->isActive()) {
+        scheduleUpdate();
+        return;
+    }
+    if (!m_model || !m_path)
+        return;
+    quarantineFromModel();
+    m_plot->replot();
+}
+
+void FlyGraph::modelWasReset()
+{
+    m_refitIfMoved = true;
+    fullUpdateGrah();
 }
 
 void FlyGraph::modelRowsAdded(const QModelIndex &, int, int)
@@ -348,19 +367,24 @@ void FlyGraph::fullUpdateGrah()
         return;
 
     const QList<Line> &rows = m_model->rows();
-    const QList<bool> &flags = m_model->quarantineFlags();
+    const bool wgs84 = SettingsStore::isWgs84(m_settings);
+    bool refit = m_refitWanted || rows.size() != m_drawnRows || wgs84 != m_drawnWgs84;
+    const QCPCurveDataContainer &drawn = *m_path->data();
     QVector<QCPCurveData> path;
-    QVector<QCPCurveData> quarantine;
     path.reserve(rows.size());
     for (int i = 0; i < rows.size(); ++i) {
         // t is the row index, so a data index of the path is always a row of the table.
         const QCPCurveData point(i, rows.at(i).x, rows.at(i).y);
+        if (m_refitIfMoved && !refit && i < drawn.size() &&
+            (drawn.at(i)->key != point.key || drawn.at(i)->value != point.value))
+            refit = true;
         path.append(point);
-        if (i < flags.size() && flags.at(i))
-            quarantine.append(point);
     }
     m_path->data()->set(path, true);
-    m_quarantine->data()->set(quarantine, true);
+    quarantineFromModel();
+    m_refitWanted = m_refitIfMoved = false;
+    m_drawnRows = rows.size();
+    m_drawnWgs84 = wgs84;
 
     // Rows removed under a selection: keep only what still exists, without telling the block,
     // which changed the rows itself.
@@ -372,8 +396,21 @@ void FlyGraph::fullUpdateGrah()
     }
 
     applyAxisLabels();
-    fitToData();
+    if (refit)
+        fitToData();
     m_plot->replot();
+}
+
+void FlyGraph::quarantineFromModel()
+{
+    const QList<bool> &flags = m_model->quarantineFlags();
+    const QCPCurveDataContainer &path = *m_path->data();
+    QVector<QCPCurveData> quarantine;
+    for (int i = 0; i < flags.size() && i < path.size(); ++i) {
+        if (flags.at(i))
+            quarantine.append(*path.at(i));
+    }
+    m_quarantine->data()->set(quarantine, true);
 }
 
 void FlyGraph::updatePlotLayout()

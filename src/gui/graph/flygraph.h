@@ -86,13 +86,20 @@ public slots:
     void setSelected(QList<int> rows);
     /// The block's quarantined rows; the quarantine dots show exactly these.
     void setQuarantine(QList<int> rows);
-    /// Rereads every row of the model, fits the view to the path and redraws.
+    /**
+     * Rereads every row of the model and redraws. The view is fitted to the path only when
+     * rows came or went or the coordinate system changed since the last drawing (or the
+     * model was reset with the points moved): the operator's zoom survives a quarantine, a
+     * selection or an edited value.
+     */
     void fullUpdateGrah();
     /// Rereads the curves' colours and sizes.
     void graphSetsChanged();
 
 private slots:
-    void modelUpdated(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    void modelUpdated(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                      const QVector<int> &roles = QVector<int>());
+    void modelWasReset();
     void modelRowsAdded(const QModelIndex &parent, int first, int last);
     void modelRowsRemoved(const QModelIndex &parent, int first, int last);
     void modelColumnsAdded(const QModelIndex &parent, int first, int last);
@@ -130,6 +137,8 @@ private:
     void scheduleUpdate();
     void flushPendingUpdate();
     void setQuarantinePoints(const QList<int> &rows);
+    /// The quarantine dots as the model's flags say.
+    void quarantineFromModel();
     void fitToData();
     void applyEqualScale();
     void updatePlotLayout();
@@ -149,6 +158,13 @@ private:
     bool m_xLeads = false;
     /// The view was fitted while the plot had no real size yet; fit again once it shows.
     bool m_fitPending = false;
+    /// What the view was last fitted to: a change of either fits it anew.
+    int m_drawnRows = -1;
+    bool m_drawnWgs84 = false;
+    /// The next update fits the view: a new model.
+    bool m_refitWanted = true;
+    /// The next update fits the view if the points moved: the model was reset.
+    bool m_refitIfMoved = false;
     /// Set while the block's selection is applied, so it is not sent back to the block.
     bool m_applyingSelection = false;
     int m_openGlSamples = 0;
