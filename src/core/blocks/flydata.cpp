@@ -421,6 +421,28 @@ PairingResult FlyData::checkPairing()
     m_pairing = PairingCheck::check(m_photos->captureTimes(), m_timemarks->rows());
     m_pairingRevision = m_revision;
     m_pairingKept = true;
+    emit pairingChanged();
+    return m_pairing;
+}
+
+bool FlyData::hasPairingTimes() const
+{
+    if (m_timemarks->noDateColumn() || m_timemarks->rowCount() == 0)
+        return false;
+    const QList<CaptureTime> captures = m_photos->captureTimes();
+    if (std::none_of(captures.cbegin(), captures.cend(),
+                     [](const CaptureTime &c) { return c.isValid(); }))
+        return false;
+    const QList<Line> rows = m_timemarks->rows();
+    return std::any_of(rows.cbegin(), rows.cend(), [](const Line &line) {
+        return !line.date.trimmed().isEmpty() || !line.dateTail.trimmed().isEmpty();
+    });
+}
+
+const PairingResult &FlyData::currentPairing()
+{
+    if (!isPairingCurrent())
+        checkPairing();
     return m_pairing;
 }
 
@@ -440,6 +462,7 @@ bool FlyData::removeUnmatched()
     // Whatever the change itself set off (the quarantine marks dropped) has run by now.
     m_takenRevision = m_revision;
     m_canRestore = true;
+    emit pairingChanged();
     return true;
 }
 
@@ -460,5 +483,6 @@ bool FlyData::restoreUnmatched()
     changed(true, true);
     // The lists are again those the last check saw, so its removal may be asked for again.
     m_pairingRevision = m_revision;
+    emit pairingChanged();
     return true;
 }
