@@ -456,6 +456,7 @@ bool FlyData::removeUnmatched()
     if (!isPairingCurrent() || !m_pairing.isClear() ||
         (m_pairing.photosWithoutRow.isEmpty() && m_pairing.rowsWithoutPhoto.isEmpty()))
         return false;
+    m_takenPairing = m_pairing;
     m_takenPhotos = m_photos->takeRows(m_pairing.unmatchedPhotoIndexes());
     m_takenRows = m_timemarks->takeRows(m_pairing.unmatchedRowIndexes());
     changed(true, true);
@@ -481,7 +482,10 @@ bool FlyData::restoreUnmatched()
     m_takenRows.clear();
     m_canRestore = false;
     changed(true, true);
-    // The lists are again those the last check saw, so its removal may be asked for again.
+    // The lists are again those the check that named the items saw, so its removal may be
+    // asked for again; a check made meanwhile saw the lists without them.
+    m_pairing = m_takenPairing;
+    m_pairingKept = true;
     m_pairingRevision = m_revision;
     emit pairingChanged();
     return true;

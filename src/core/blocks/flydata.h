@@ -243,6 +243,7 @@ private:
     PairingResult m_pairing;
     quint64 m_pairingRevision = 0;
     bool m_pairingKept = false;
+    PairingResult m_takenPairing; // the check that named what was taken
     QList<PhotoModel::Row> m_takenPhotos;
     QList<QPair<int, Line>> m_takenRows;
     quint64 m_takenRevision = 0;

@@ -124,6 +124,8 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     connect(m_data, &FlyData::notification, this, &Fly::notify);
     connect(m_data, &FlyData::slicedBlock, this, &Fly::slicedBlock);
     connect(m_ui->btn_checkPairing, &QToolButton::clicked, this, &Fly::onCheckPairing);
+    // The button comes and goes with the counts; the row of labels keeps its height.
+    m_ui->lbl_photos->setMinimumHeight(m_ui->btn_checkPairing->sizeHint().height());
     // A check says nothing of lists changed after it, also by an edit of a date in the table.
     m_pairingTimer.setSingleShot(true);
     m_pairingTimer.setInterval(0);
@@ -300,9 +302,8 @@ void Fly::showPairing()
         text = tr("Unmatched photos and rows taken out of the lists");
         tip = tr("\"Check pairing\" can put them back while the block stays unchanged");
     }
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    // The block's style sheet would override a palette.
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
     label->setText(text);
     label->setToolTip(tip);
     label->setVisible(!text.isEmpty());

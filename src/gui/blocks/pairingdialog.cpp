@@ -73,7 +73,7 @@ void PairingDialog::showResult()
                       .arg(r.rowCount);
         break;
     case PairingResult::Ambiguous:
-        detail << tr("The times cannot tell: %1.").arg(r.reason);
+        detail << tr("The check cannot tell: %1.").arg(r.reason);
         break;
     case PairingResult::NoDates:
         detail << tr("The check cannot run: %1.").arg(r.reason);
@@ -105,7 +105,13 @@ void PairingDialog::showResult()
         for (int c = 0; c < tree->columnCount(); ++c)
             tree->resizeColumnToContents(c);
     }
-    m_ui->listsArea->setVisible(r.verdict == PairingResult::Unmatched);
+    const bool lists = r.verdict == PairingResult::Unmatched;
+    m_ui->listsArea->setVisible(lists);
+    // Without lists the verdict and its reason are all there is: no empty space below them.
+    if (!lists)
+        resize(width(), minimumSizeHint().height());
+    else if (height() < sizeHint().height())
+        resize(width(), sizeHint().height());
 }
 
 void PairingDialog::updateState()
@@ -119,7 +125,7 @@ void PairingDialog::updateState()
 
     QString state;
     if (m_removedHere) {
-        state = tr("Taken out of the block's lists: %1 photos and %2 timemark rows; their files "
+        state = tr("Taken out of the block's lists (photos: %1, timemark rows: %2); their files "
                    "stay on disk.")
                     .arg(m_result.photosWithoutRow.size())
                     .arg(m_result.rowsWithoutPhoto.size()) +
@@ -160,7 +166,17 @@ void PairingDialog::removeUnmatched()
 
 void PairingDialog::restore()
 {
-    if (m_fly->restoreUnmatched())
+    if (m_fly->restoreUnmatched()) {
         m_removedHere = false;
+        // Opened after an earlier removal, the dialog showed a check without the items that
+        // are back now; the block holds the check that named them again.
+        if (m_fly->lastPairing().rowOfPhoto != m_result.rowOfPhoto ||
+            m_fly->lastPairing().verdict != m_result.verdict) {
+            m_result = m_fly->lastPairing();
+            m_ui->tree_photos->clear();
+            m_ui->tree_rows->clear();
+            showResult();
+        }
+    }
     updateState();
 }
