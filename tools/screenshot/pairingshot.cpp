@@ -1,7 +1,9 @@
 // Screenshots of the pairing check in the window, for review and for the README: a block
 // holding a synthetic flight whose receiver missed a trigger and logged two releases the camera
 // never made, with "Check pairing" opened over the window (pairing.png), the same after
-// "Remove unmatched" (pairing-removed.png), and the block once checked again (pairing-block.png).
+// "Remove unmatched" (pairing-removed.png), and the block once checked again (pairing-block.png);
+// for review also the table menu (pairing-menu.png) and the question before a run when a second
+// block has as many photos as rows that do not pair by time (pairing-warning.png).
 // tools/screenshots.sh runs it:
 //
 //   kestrix-pairingshot OUTDIR
@@ -12,6 +14,7 @@
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
 #include "blocks/pairingdialog.h"
+#include "blocks/tableview.h"
 #include "photos/photomodel.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
@@ -20,6 +23,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -55,11 +60,31 @@ bool save(const QImage &image, const QString &path)
     return false;
 }
 
-/// Shows the pairing dialog without a modal loop and lets the driver act on it.
+/// Shows the pairing dialog, menus and questions without a modal loop and grabs them.
 class ShowDialog : public UserPrompts
 {
 public:
     std::function<void(PairingDialog &)> act;
+    QString menuShot;
+    QString questionShot;
+
+    QAction *execMenu(QMenu &menu, const QPoint &globalPos) override
+    {
+        menu.popup(globalPos);
+        QTest::qWait(300);
+        save(menu.grab().toImage(), menuShot);
+        menu.close();
+        return nullptr;
+    }
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons buttons) override
+    {
+        QMessageBox box(QMessageBox::Information, title, text, buttons, parent);
+        box.show();
+        QTest::qWait(300);
+        save(box.grab().toImage(), questionShot);
+        return QMessageBox::No;
+    }
 
     int exec(QDialog &dialog) override
     {
@@ -149,6 +174,31 @@ int main(int argc, char *argv[])
     fly->onCheckPairing();
     QTest::qWait(300);
     ok = save(window.grab().toImage(), out.filePath(QStringLiteral("pairing-block.png"))) && ok;
+    prompts->menuShot = out.filePath(QStringLiteral("pairing-menu.png"));
+    fly->tablePhotos()->setCurrentIndex(fly->data()->photos()->index(0, 0));
+    fly->on_tablePhotos_customContextMenuRequested(QPoint(40, 40));
+
+    // A second flight: a photo and an event lost, as many photos as rows.
+    FlightTiming lost = timing;
+    lost.droppedEvents = {23};
+    lost.droppedPhotos = {7};
+    lost.extraEvents = 0;
+    const QString second = work.filePath(QStringLiteral("second"));
+    const QStringList secondPhotos =
+        SyntheticFlight::writeTimedFlight(second, lost, SyntheticFlight::Format::Semicolon);
+    window.on_btn_addFly_clicked();
+    Fly *other = window.blocks().last();
+    QSignalSpy more(other->data()->photos(), &PhotoModel::photosAdded);
+    other->addPhotoEntries(secondPhotos);
+    if (!more.wait(30000) ||
+        !TimemarkImport::intoBlock(other->data(), second + "/timemarks.csv", false, &error)) {
+        std::fprintf(stderr, "cannot fill the second block: %s\n", qPrintable(error));
+        return 1;
+    }
+    prompts->questionShot = out.filePath(QStringLiteral("pairing-warning.png"));
+    window.on_fullProcessing();
+    QTest::qWait(300);
+    ok = save(window.grab().toImage(), out.filePath(QStringLiteral("pairing-refused.png"))) && ok;
     UserPrompts::setInstance(nullptr);
     return ok ? 0 : 1;
 }

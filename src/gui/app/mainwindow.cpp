@@ -307,34 +307,38 @@ void MainWindow::on_btn_processing_clicked()
 
 bool MainWindow::pairingAccepted()
 {
-    // Equal counts pass the pre-checks, yet a missed photo and a missed event cancel out in
-    // them: paired by index, every photo between the two would get another shot's position.
-    QStringList blocks;
+    // Equal counts pass the pre-checks, yet a lost photo and a lost event cancel out in them:
+    // paired by index, every photo between the two would get another shot's position.
+    QStringList lines;
+    QStringList numbers;
     for (Fly *fly : qAsConst(m_blocks)) {
         FlyData *data = fly->data();
         if (!data->countsMatch() || !data->hasPairingTimes())
             continue;
         const PairingResult &r = data->currentPairing();
-        if (r.verdict == PairingResult::Unmatched)
-            blocks << tr("Block %1: %2").arg(data->number()).arg(PairingText::unmatchedCounts(r));
+        if (r.verdict != PairingResult::Unmatched)
+            continue;
+        numbers << QString::number(data->number());
+        lines << tr("Block %1: %2").arg(data->number()).arg(PairingText::unmatchedCounts(r));
     }
-    if (blocks.isEmpty())
+    if (lines.isEmpty())
         return true;
     qCDebug(lcWarning).noquote() << "Photos and timemarks pair by index but not by time:"
-                                 << blocks.join(QStringLiteral("; "));
+                                 << lines.join(QStringLiteral("; "));
     const QString text =
-        tr("Photos and timemark rows are as many, but they do not pair one to one by time:") +
-        QStringLiteral("\n\n") + blocks.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-        tr("Paired by index, the photos between a missed photo and a missed event get the "
-           "positions of other shots. \"Check pairing\" in a table's menu of the block names "
-           "them and can take them out.") +
+        tr("As many photos as timemark rows, yet they do not pair one to one by time:") +
+        QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+        tr("Paired by index, every photo between a lost photo and a lost event would get the "
+           "position of another shot. \"Check pairing\" in the block's table menu names them "
+           "and can take them out of the lists.") +
         QStringLiteral("\n\n") + tr("Start the processing anyway?");
     if (UserPrompts::instance().question(this, tr("Pairing by time"), text,
                                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
         return true;
     qCDebug(lcInfo) << "Processing not started: the pairing by time was not accepted";
     setStatus(tr("Processing was not started: photos and timemarks do not pair one to one by "
-                 "time"),
+                 "time in block %1")
+                  .arg(numbers.join(QStringLiteral(", "))),
               true);
     return false;
 }

@@ -282,24 +282,15 @@ void Fly::showPairing()
     QColor colour(0x5a, 0x5a, 0x5a);
     if (m_data->isPairingCurrent()) {
         const PairingResult &r = m_data->lastPairing();
+        // Short, so that the row of labels fits the narrowest window; the tool tip tells more.
+        text = tr("Pairing by time: %1").arg(PairingText::verdictName(r.verdict));
         tip = PairingText::headline(r);
-        const QString verdict = PairingText::verdictName(r.verdict);
-        switch (r.verdict) {
-        case PairingResult::Matched:
-            text = tr("Pairing by time: %1").arg(verdict);
+        if (r.verdict == PairingResult::Matched)
             colour = QColor(0x03, 0xa1, 0x58);
-            break;
-        case PairingResult::Unmatched:
-            text = tr("Pairing by time: %1 (%2)").arg(verdict, PairingText::unmatchedCounts(r));
+        else if (r.verdict == PairingResult::Unmatched)
             colour = QColor(0xdf, 0x03, 0x1d);
-            break;
-        case PairingResult::Ambiguous:
-        case PairingResult::NoDates:
-            text = tr("Pairing by time: %1").arg(verdict);
-            break;
-        }
     } else if (m_data->canRestoreUnmatched()) {
-        text = tr("Unmatched photos and rows taken out of the lists");
+        text = tr("Unmatched photos and rows taken out");
         tip = tr("\"Check pairing\" can put them back while the block stays unchanged");
     }
     // The block's style sheet would override a palette.
