@@ -293,8 +293,10 @@ void Fly::showPairing()
         text = tr("Unmatched photos and rows taken out");
         tip = tr("\"Check pairing\" can put them back while the block stays unchanged");
     }
-    // The block's style sheet would override a palette.
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    // The block's style sheet would override a palette; a new sheet repolishes the label.
+    const QString sheet = QStringLiteral("color: %1;").arg(colour.name());
+    if (label->styleSheet() != sheet)
+        label->setStyleSheet(sheet);
     label->setText(text);
     label->setToolTip(tip);
     label->setVisible(!text.isEmpty());
