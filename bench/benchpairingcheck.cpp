@@ -1,6 +1,7 @@
-// Times the pairing check on a flight of 10 000 photos against 10 003 timemark rows and
-// reports the peak resident memory. Every case runs in a fresh process so that its peak is
-// its own.
+// Times the pairing check on a flight of 10 000 photos against 10 003 timemark rows, and on
+// 5 000 against 5 000 that pair by index but not by time (what the window checks before a
+// run), and reports the peak resident memory. Every case runs in a fresh process so that its peak
+// is its own.
 //
 //   benchpairingcheck            all cases, three runs each
 //   benchpairingcheck --case N   one case (used by the above)
@@ -73,9 +74,16 @@ QList<Case> cases()
     other.seed = 12;
     other.interval = 2.5;
     other.turnEvery = 31;
-    return {{"whole seconds, 3 photos lost", survey}, {"sub-seconds, 3 photos lost", fine},
-            {"53 photos and 50 rows lost", many},     {"one line, constant interval", regular},
-            {"45 photos, later 42 rows lost", runs},  {"rows of another flight", other}};
+    // Before a run: as many photos as rows, one photo and one event lost far apart.
+    FlightTiming beforeRun = survey;
+    beforeRun.shots = 5001;
+    beforeRun.randomPhotoDrops = 0;
+    beforeRun.droppedPhotos = {1200};
+    beforeRun.droppedEvents = {3800};
+    return {{"whole seconds, 3 photos lost", survey},     {"sub-seconds, 3 photos lost", fine},
+            {"53 photos and 50 rows lost", many},         {"one line, constant interval", regular},
+            {"45 photos, later 42 rows lost", runs},      {"rows of another flight", other},
+            {"5 000 each, 1 photo 1 row lost", beforeRun}};
 }
 
 int runCase(int index)

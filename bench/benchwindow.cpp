@@ -1,7 +1,8 @@
 // The main window with a long flight: 5 000 photos read into a block, their timemarks taken,
-// the three filters run and their finds quarantined, then a whole run into an empty folder,
-// all with the window open (off screen). A timer that should tick every 5 ms measures how long
-// the event loop was kept from answering. Goal: never 100 ms or longer. The machine may be
+// the three filters run and their finds quarantined, then a whole run into an empty folder
+// (the click that starts it, with the pre-checks and the pairing check by time, timed on its
+// own), all with the window open (off screen). A timer that should tick every 5 ms measures how
+// long the event loop was kept from answering. Goal: never 100 ms or longer. The machine may be
 // shared: each step is done in several rounds, in a new window each, and the best is kept.
 //   benchwindow [PHOTOS [ROUNDS]]
 #include "app/customtoolbutton.h"
@@ -135,6 +136,7 @@ int main(int argc, char *argv[])
     const QStringList names{"read the photos", "take the timemark file", "run the three filters",
                             "quarantine what they found", "process photos and timemarks"};
     QVector<double> best(names.size(), 1e9);
+    double bestStart = 1e9;
     bool ok = true;
     Watchdog watchdog;
     out << count << " photos in one block, goal: the event loop never blocked " << GoalMs
@@ -191,8 +193,21 @@ int main(int argc, char *argv[])
                 fly->onAddQuarantine();
             },
             [] { return true; });
-        phase([&] { window.processingButton()->click(); },
-              [&] { return !window.processingButton()->isBusy(); });
+        // The click runs the pre-checks, the pairing check by time of the block and starts
+        // the job before it returns.
+        double startMs = 0.0;
+        phase(
+            [&] {
+                QElapsedTimer click;
+                click.start();
+                window.processingButton()->click();
+                startMs = click.nsecsElapsed() / 1e6;
+            },
+            [&] { return !window.processingButton()->isBusy(); });
+        bestStart = qMin(bestStart, startMs);
+        out << QStringLiteral("  the click until the job started (pre-checks, pairing check): "
+                              "%1 ms\n")
+                   .arg(startMs, 0, 'f', 1);
         const int copies = QDir(output + "/IMG").entryList(QDir::Files).size() +
                            QDir(output + "/QUARANTINE").entryList(QDir::Files).size();
         out << "  the filters found " << found << " rows, " << fly->data()->quarantinedRows().size()
@@ -208,6 +223,7 @@ int main(int argc, char *argv[])
                    .arg(best.at(i), 7, 'f', 1)
                    .arg(best.at(i) >= GoalMs ? QStringLiteral("  SLOW") : QString());
     }
+    out << QStringLiteral("  the click until the job started: %1 ms\n").arg(bestStart, 0, 'f', 1);
     ok = ok && worst < GoalMs;
     out << QStringLiteral("longest block: %1 ms (goal under %2 ms)%3\n")
                .arg(worst, 0, 'f', 1)

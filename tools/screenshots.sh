@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Refreshes the README's pictures of the main window (docs/mainwindow.png), of the flight
 # graph (docs/graph.png), of a block beside its graph (docs/flyview.png, only on a virtual
-# X display) and of a run (docs/run-progress.png, docs/run-report.png) from synthetic flights,
-# drawn on a virtual X display (xvfb-run) or, without one, off screen.
+# X display), of a run (docs/run-progress.png, docs/run-report.png) and of the pairing check
+# (docs/pairing.png) from synthetic flights, drawn on a virtual X display (xvfb-run) or, without
+# one, off screen.
 #   tools/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
-cmake --build "$build" --target kestrix-screenshot kestrix-graphshot kestrix-runshot
+cmake --build "$build" --target kestrix-screenshot kestrix-graphshot kestrix-runshot \
+    kestrix-pairingshot
 mkdir -p "$root/docs"
 run() {
     if command -v xvfb-run >/dev/null 2>&1; then
@@ -42,3 +44,7 @@ fi
 run "$build/bin/kestrix-runshot" "$shots"
 store "$shots/run-progress.png" "$root/docs/run-progress.png"
 store "$shots/run-report.png" "$root/docs/run-report.png"
+# The pairing check: the dialog over the block (the driver also writes the menu, the removal and
+# the question before a run for review).
+run "$build/bin/kestrix-pairingshot" "$shots"
+store "$shots/pairing.png" "$root/docs/pairing.png"

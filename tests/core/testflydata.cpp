@@ -783,15 +783,18 @@ void TestFlyData::removeUnmatched_data()
 {
     QTest::addColumn<bool>("changeBeforeRemoval");
     QTest::addColumn<bool>("changeBeforeRestore");
-    QTest::newRow("removed and restored") << false << false;
-    QTest::newRow("changed since the check") << true << false;
-    QTest::newRow("changed since the removal") << false << true;
+    QTest::addColumn<bool>("checkBeforeRestore");
+    QTest::newRow("removed and restored") << false << false << false;
+    QTest::newRow("changed since the check") << true << false << false;
+    QTest::newRow("changed since the removal") << false << true << false;
+    QTest::newRow("checked again, then restored") << false << false << true;
 }
 
 void TestFlyData::removeUnmatched()
 {
     QFETCH(bool, changeBeforeRemoval);
     QFETCH(bool, changeBeforeRestore);
+    QFETCH(bool, checkBeforeRestore);
     FlightTiming timing;
     timing.shots = 40;
     timing.turnEvery = 8;
@@ -842,7 +845,12 @@ void TestFlyData::removeUnmatched()
         QVERIFY(!fly.restoreUnmatched());
         return;
     }
+    if (checkBeforeRestore)
+        QCOMPARE(fly.checkPairing().verdict, PairingResult::Matched);
     QVERIFY(fly.restoreUnmatched());
+    // The check that named them holds again, not one made on the lists without them.
+    QCOMPARE(fly.lastPairing().unmatchedPhotoIndexes(), f.photosWithoutRow);
+    QCOMPARE(fly.lastPairing().unmatchedRowIndexes(), f.rowsWithoutPhoto);
     QCOMPARE(origins(fly.photos()->adjs(0, 99)), photoShots);
     QCOMPARE(origins(fly.timemarks()->rows()), rowShots);
     QCOMPARE(fly.photos()->entries(), entries);

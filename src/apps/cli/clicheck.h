@@ -35,5 +35,4 @@ private:
     /// The verdict of one block: a headline and a line per unmatched photo or row.
     static QStringList verdictLines(const FlyData &fly, const PairingResult &result);
     static QString photoText(const FlyData &fly, int index, const QString &time);
-    static QString rowText(int index, const QString &time);
 };

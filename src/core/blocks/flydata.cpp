@@ -439,6 +439,28 @@ PairingResult FlyData::checkPairing()
     m_pairing = PairingCheck::check(m_photos->captureTimes(), m_timemarks->rows());
     m_pairingRevision = m_revision;
     m_pairingKept = true;
+    emit pairingChanged();
+    return m_pairing;
+}
+
+bool FlyData::hasPairingTimes() const
+{
+    if (m_timemarks->noDateColumn() || m_timemarks->rowCount() == 0)
+        return false;
+    const QList<CaptureTime> captures = m_photos->captureTimes();
+    if (std::none_of(captures.cbegin(), captures.cend(),
+                     [](const CaptureTime &c) { return c.isValid(); }))
+        return false;
+    const QList<Line> rows = m_timemarks->rows();
+    return std::any_of(rows.cbegin(), rows.cend(), [](const Line &line) {
+        return !line.date.trimmed().isEmpty() || !line.dateTail.trimmed().isEmpty();
+    });
+}
+
+const PairingResult &FlyData::currentPairing()
+{
+    if (!isPairingCurrent())
+        checkPairing();
     return m_pairing;
 }
 
@@ -452,12 +474,14 @@ bool FlyData::removeUnmatched()
     if (!isPairingCurrent() || !m_pairing.isClear() ||
         (m_pairing.photosWithoutRow.isEmpty() && m_pairing.rowsWithoutPhoto.isEmpty()))
         return false;
+    m_takenPairing = m_pairing;
     m_takenPhotos = m_photos->takeRows(m_pairing.unmatchedPhotoIndexes());
     m_takenRows = m_timemarks->takeRows(m_pairing.unmatchedRowIndexes());
     changed(true, true);
     // Whatever the change itself set off (the quarantine marks dropped) has run by now.
     m_takenRevision = m_revision;
     m_canRestore = true;
+    emit pairingChanged();
     return true;
 }
 
@@ -476,7 +500,11 @@ bool FlyData::restoreUnmatched()
     m_takenRows.clear();
     m_canRestore = false;
     changed(true, true);
-    // The lists are again those the last check saw, so its removal may be asked for again.
+    // The lists are again those the check that named the items saw, so its removal may be
+    // asked for again; a check made meanwhile saw the lists without them.
+    m_pairing = m_takenPairing;
+    m_pairingKept = true;
     m_pairingRevision = m_revision;
+    emit pairingChanged();
     return true;
 }

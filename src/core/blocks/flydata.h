@@ -187,12 +187,18 @@ public:
     bool canRestoreUnmatched() const;
     /// Puts what removeUnmatched() took back at its places; the last check holds again.
     bool restoreUnmatched();
+    /// Photos and rows both carry times, so that a check can tell more than "no dates".
+    bool hasPairingTimes() const;
+    /// The last check while the block is unchanged since, else a new one.
+    const PairingResult &currentPairing();
 
 signals:
     void changedPhotos();
     void changedMeta();
     /// A one-line message for the operator.
     void notification(const QString &text);
+    /// A check ran, or what it named was removed or restored.
+    void pairingChanged();
     void filterRowsFound(const QList<int> &rows);
     void filtersFinished();
     void slicedBlock(const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjCache,
@@ -241,6 +247,7 @@ private:
     PairingResult m_pairing;
     quint64 m_pairingRevision = 0;
     bool m_pairingKept = false;
+    PairingResult m_takenPairing; // the check that named what was taken
     QList<PhotoModel::Row> m_takenPhotos;
     QList<QPair<int, Line>> m_takenRows;
     quint64 m_takenRevision = 0;

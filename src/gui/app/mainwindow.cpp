@@ -13,6 +13,7 @@
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
+#include "blocks/pairingtext.h"
 #include "geo/geocalc.h"
 #include "photos/photomodel.h"
 #include "photos/viewphoto.h"
@@ -301,8 +302,48 @@ void MainWindow::on_btn_processing_clicked()
         m_ui->lbl_processStatus->setText(refusal);
         if (!m_noCheck)
             return;
+    } else if (!m_noCheck && !pairingAccepted()) {
+        return;
     }
     startRun();
+}
+
+bool MainWindow::pairingAccepted()
+{
+    // Equal counts pass the pre-checks, yet a lost photo and a lost event cancel out in them:
+    // paired by index, every photo between the two would get another shot's position.
+    QStringList lines;
+    QStringList numbers;
+    for (Fly *fly : qAsConst(m_blocks)) {
+        FlyData *data = fly->data();
+        if (!data->countsMatch() || !data->hasPairingTimes())
+            continue;
+        const PairingResult &r = data->currentPairing();
+        if (r.verdict != PairingResult::Unmatched)
+            continue;
+        numbers << QString::number(data->number());
+        lines << tr("Block %1: %2").arg(data->number()).arg(PairingText::unmatchedCounts(r));
+    }
+    if (lines.isEmpty())
+        return true;
+    qCDebug(lcWarning).noquote() << "Photos and timemarks pair by index but not by time:"
+                                 << lines.join(QStringLiteral("; "));
+    const QString text =
+        tr("As many photos as timemark rows, yet they do not pair one to one by time:") +
+        QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+        tr("Paired by index, every photo between a lost photo and a lost event would get the "
+           "position of another shot. \"Check pairing\" in the block's table menu names them "
+           "and can take them out of the lists.") +
+        QStringLiteral("\n\n") + tr("Start the processing anyway?");
+    if (UserPrompts::instance().question(this, tr("Pairing by time"), text,
+                                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        return true;
+    qCDebug(lcInfo) << "Processing not started: the pairing by time was not accepted";
+    setStatus(tr("Processing was not started: photos and timemarks do not pair one to one by "
+                 "time in block %1")
+                  .arg(numbers.join(QStringLiteral(", "))),
+              true);
+    return false;
 }
 
 void MainWindow::startRun()
@@ -475,14 +516,15 @@ void MainWindow::workFinished(int code)
 
 void MainWindow::onSlicedBlock(const QList<Line> &meta, const QStringList &photos,
                                const QList<Adj> &adjCache, const QList<QDateTime> &dateCache,
-                               int colDate, int colSX, int colSY, int colSZ)
+                               int colDate, int colSX, int colSY, int colSZ,
+                               const QList<CaptureTime> &captureCache)
 {
     const auto *source = qobject_cast<Fly *>(sender());
     on_btn_addFly_clicked();
     Fly *piece = m_blocks.last();
     const QString delimiter = source ? source->data()->delimiter() : QString();
     piece->fillFromSplit(meta, photos, adjCache, dateCache,
-                         BlockColumns{colDate, colSX, colSY, colSZ}, delimiter);
+                         BlockColumns{colDate, colSX, colSY, colSZ}, delimiter, captureCache);
     checkSpace();
 }
 

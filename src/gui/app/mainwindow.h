@@ -2,6 +2,7 @@
 
 #include "blocks/line.h"
 #include "photos/adj.h"
+#include "photos/capturetime.h"
 #include "processing/precheck.h"
 #include "processing/processingreport.h"
 #include "processing/worktype.h"
@@ -108,7 +109,7 @@ public slots:
     void workFinished(int code);
     void onSlicedBlock(const QList<Line> &meta, const QStringList &photos,
                        const QList<Adj> &adjCache, const QList<QDateTime> &dateCache, int colDate,
-                       int colSX, int colSY, int colSZ);
+                       int colSX, int colSY, int colSZ, const QList<CaptureTime> &captureCache);
     void onChangedCoordinateSystem();
     void onSwichAutoResize();
 
@@ -128,6 +129,9 @@ private:
     void buildProcessingControl();
     void setWorkType(WorkType type);
     void startRun();
+    /// Blocks whose counts match yet do not pair by time are named in a question; false when
+    /// the operator does not want the run.
+    bool pairingAccepted();
     void askToCancel();
     void onJobText(const QString &text);
     void onJobProgress(int percent);

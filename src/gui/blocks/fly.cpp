@@ -9,6 +9,8 @@
 #include "blocks/customtablemodel.h"
 #include "blocks/dialogonadd.h"
 #include "blocks/linemetatype.h"
+#include "blocks/pairingdialog.h"
+#include "blocks/pairingtext.h"
 #include "blocks/tableview.h"
 #include "graph/flygraph.h"
 #include "photos/photometatypes.h"
@@ -130,6 +132,21 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     connect(m_data, &FlyData::filtersFinished, this, [this] { onFiltresEnded(); });
     connect(m_data, &FlyData::notification, this, &Fly::notify);
     connect(m_data, &FlyData::slicedBlock, this, &Fly::slicedBlock);
+    connect(m_ui->btn_checkPairing, &QToolButton::clicked, this, &Fly::onCheckPairing);
+    // The button comes and goes with the counts; the row of labels keeps its height.
+    m_ui->lbl_photos->setMinimumHeight(m_ui->btn_checkPairing->sizeHint().height());
+    // A check says nothing of lists changed after it, also by an edit of a date in the table.
+    m_pairingTimer.setSingleShot(true);
+    m_pairingTimer.setInterval(0);
+    connect(&m_pairingTimer, &QTimer::timeout, this, &Fly::showPairing);
+    connect(m_data, &FlyData::pairingChanged, this, &Fly::showPairing);
+    for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(m_data->photos()),
+                                      static_cast<QAbstractItemModel *>(m_data->timemarks())}) {
+        connect(model, &QAbstractItemModel::dataChanged, &m_pairingTimer,
+                qOverload<>(&QTimer::start));
+        connect(model, &QAbstractItemModel::modelReset, &m_pairingTimer,
+                qOverload<>(&QTimer::start));
+    }
     connect(m_ui->tablePhotos, &QAbstractItemView::doubleClicked, this, &Fly::onViewPhotosItems);
     connect(this, &Fly::toSetMetaLable, m_ui->lbl_meta, &QLabel::setText);
 
@@ -214,6 +231,10 @@ void Fly::buildMenus()
     QAction *invert = action(tr("Invert Selection"), &Fly::onInvertSelection);
     m_addQuarantine = action(tr("Add to Quarantine"), &Fly::onAddQuarantine);
     m_removeQuarantine = action(tr("Remove from Quarantine"), &Fly::onRemoveQuarantine);
+    m_checkPairing = action(tr("Check pairing"), &Fly::onCheckPairing);
+    m_checkPairing->setIcon(QIcon(QStringLiteral(":/FontAwersome/link.svg")));
+    m_checkPairing->setToolTip(
+        tr("Find the photos and timemark rows that have no partner by time"));
 
     auto *filters = new QMenu(tr("Select filter"), this);
     filters->setIcon(QIcon(QStringLiteral(":/FontAwersome/filter.svg")));
@@ -227,7 +248,7 @@ void Fly::buildMenus()
     }
 
     m_photoMenu = new QMenu(this);
-    m_photoMenu->addActions({preview, m_removePhotos, m_removePairs});
+    m_photoMenu->addActions({preview, m_removePhotos, m_removePairs, m_checkPairing});
     m_photoMenu->addSeparator();
     m_photoMenu->addActions({m_addQuarantine, m_removeQuarantine});
     m_photoMenu->addSeparator();
@@ -235,7 +256,7 @@ void Fly::buildMenus()
     m_photoMenu->addMenu(filters);
 
     m_metaMenu = new QMenu(this);
-    m_metaMenu->addActions({m_removeMeta, m_removePairs});
+    m_metaMenu->addActions({m_removeMeta, m_removePairs, m_checkPairing});
     m_metaMenu->addSeparator();
     m_metaMenu->addActions({m_addQuarantine, m_removeQuarantine});
     m_metaMenu->addSeparator();
@@ -267,7 +288,47 @@ void Fly::showLabels()
                                                QAbstractItemView::EditKeyPressed |
                                                QAbstractItemView::AnyKeyPressed
                                          : QAbstractItemView::NoEditTriggers);
+    showPairing();
     m_resizeTimer.start();
+}
+
+void Fly::showPairing()
+{
+    const int photos = m_data->photos()->rowCount();
+    const int rows = m_data->timemarks()->rowCount();
+    // Equal counts are checked before a run; differing ones are where the operator needs it.
+    m_ui->btn_checkPairing->setVisible(photos > 0 && rows > 0 && photos != rows);
+    QLabel *label = m_ui->lbl_pairing;
+    QString text;
+    QString tip;
+    QColor colour(0x5a, 0x5a, 0x5a);
+    if (m_data->isPairingCurrent()) {
+        const PairingResult &r = m_data->lastPairing();
+        // Short, so that the row of labels fits the narrowest window; the tool tip tells more.
+        text = tr("Pairing by time: %1").arg(PairingText::verdictName(r.verdict));
+        tip = PairingText::headline(r);
+        if (r.verdict == PairingResult::Matched)
+            colour = QColor(0x03, 0xa1, 0x58);
+        else if (r.verdict == PairingResult::Unmatched)
+            colour = QColor(0xdf, 0x03, 0x1d);
+    } else if (m_data->canRestoreUnmatched()) {
+        text = tr("Unmatched photos and rows taken out");
+        tip = tr("\"Check pairing\" can put them back while the block stays unchanged");
+    }
+    // The block's style sheet would override a palette; a new sheet repolishes the label.
+    const QString sheet = QStringLiteral("color: %1;").arg(colour.name());
+    if (label->styleSheet() != sheet)
+        label->setStyleSheet(sheet);
+    label->setText(text);
+    label->setToolTip(tip);
+    label->setVisible(!text.isEmpty());
+}
+
+void Fly::onCheckPairing()
+{
+    m_data->checkPairing();
+    PairingDialog dialog(m_data, this);
+    UserPrompts::instance().exec(dialog);
 }
 
 void Fly::setBlockNumber(int number)
@@ -424,9 +485,9 @@ void Fly::applySettings()
 
 bool Fly::fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                         const QList<QDateTime> &dates, const BlockColumns &columns,
-                        const QString &delimiter)
+                        const QString &delimiter, const QList<CaptureTime> &captures)
 {
-    if (!m_data->fillFromSplit(rows, photos, adjs, dates, columns, delimiter))
+    if (!m_data->fillFromSplit(rows, photos, adjs, dates, columns, delimiter, captures))
         return false;
     setMetaColumns(columns.date, columns.sdN, columns.sdE, columns.sdH);
     autoResizeTable();
@@ -571,6 +632,8 @@ void Fly::showMenu(QMenu *menu, TableView *table, const QPoint &pos)
     m_removePhotos->setEnabled(!m_data->photos()->isQuarantined());
     m_removeMeta->setEnabled(!m_data->timemarks()->isQuarantined());
     m_removePairs->setEnabled(m_data->pairEditingAllowed());
+    m_checkPairing->setEnabled(m_data->photos()->rowCount() > 0 &&
+                               m_data->timemarks()->rowCount() > 0);
     for (int i = 0; i < m_filterActions.size(); ++i)
         m_filterActions.at(i)->setChecked(m_data->isFilterEnabled(FlyData::Filter(i)));
     UserPrompts::instance().execMenu(*menu, table->viewport()->mapToGlobal(pos));

@@ -3,6 +3,7 @@
 #include "blocks/flydata.h"
 #include "blocks/line.h"
 #include "photos/adj.h"
+#include "photos/capturetime.h"
 
 #include <QDateTime>
 #include <QList>
@@ -73,7 +74,7 @@ public:
     /// Fills a block made by a split (see FlyData::fillFromSplit).
     bool fillFromSplit(const QList<Line> &rows, const QStringList &photos, const QList<Adj> &adjs,
                        const QList<QDateTime> &dates, const BlockColumns &columns,
-                       const QString &delimiter);
+                       const QString &delimiter, const QList<CaptureTime> &captures = {});
 
     /// The kept photo file dialog (tests look at its start folder).
     QFileDialog *photoDialog() const { return m_photoDialog; }
@@ -98,7 +99,7 @@ signals:
     void onQurantined(const QList<int> &rows);
     void slicedBlock(const QList<Line> &meta, const QStringList &photos, const QList<Adj> &adjCache,
                      const QList<QDateTime> &dateCache, int colDate, int colSX, int colSY,
-                     int colSZ);
+                     int colSZ, const QList<CaptureTime> &captureCache);
 
 public slots:
     void setBlockNumber(int number);
@@ -140,6 +141,8 @@ public slots:
     void on_btn_3dflyview_clicked();
     void onGraphSelectDeselect(int index, double North, double East);
     void onBtnClearMarks_clicked();
+    /// Checks the pairing by time and shows the outcome, with the removal of what it names.
+    void onCheckPairing();
 
 public:
     /// Photo reader results; not form objects, so connected explicitly.
@@ -176,6 +179,8 @@ private:
     static QString timemarkFileOf(const QMimeData *mime);
     void takeImport(OpenTimeMarkDialog *dialog);
     void showColumns(const BlockColumns &columns);
+    /// The pairing status beside the labels and the "Check pairing" button.
+    void showPairing();
 
     std::unique_ptr<Ui::FlyForm> m_ui;
     FlyData *m_data;
@@ -198,6 +203,8 @@ private:
     QAction *m_removePairs = nullptr;
     QAction *m_addQuarantine = nullptr;
     QAction *m_removeQuarantine = nullptr;
+    QAction *m_checkPairing = nullptr;
+    QTimer m_pairingTimer; // gathers the models' many change signals into one status update
     QList<QAction *> m_filterActions;
     QSettings m_settings;
 };
