@@ -158,32 +158,12 @@
 <context>
     <name>CliCheck</name>
     <message>
-        <source>photo %1 %2 (%3)</source>
-        <translation>Foto %1 %2 (%3)</translation>
-    </message>
-    <message>
-        <source>row %1 (%2)</source>
-        <translation>Zeile %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Block %1: unmatched: photos without a row: %2, rows without a photo: %3, pairs by time: %4 (photo clock %5 against the receiver&apos;s, spread %6)</source>
-        <translation>Block %1: nicht zugeordnet: Fotos ohne Zeile: %2, Zeilen ohne Foto: %3, Paare nach Zeit: %4 (Kamerauhr %5 gegenüber der des Empfängers, Streuung %6)</translation>
-    </message>
-    <message>
         <source>without a row: %1</source>
         <translation>ohne Zeile: %1</translation>
     </message>
     <message>
         <source>without a photo: %1</source>
         <translation>ohne Foto: %1</translation>
-    </message>
-    <message>
-        <source>Block %1: ambiguous: %2</source>
-        <translation>Block %1: nicht eindeutig: %2</translation>
-    </message>
-    <message>
-        <source>Block %1: no dates: %2</source>
-        <translation>Block %1: ohne Datum: %2</translation>
     </message>
     <message>
         <source>(nothing left out)</source>
@@ -198,25 +178,8 @@
         <translation>Aus Block %1 weggelassen (kein zeitlicher Partner, Quelldateien unverändert):</translation>
     </message>
     <message>
-        <source>Block %1: matched: %2 and %3 pair one to one by time (photo clock %4 against the receiver&apos;s, spread %5)</source>
-        <extracomment>%2 is &quot;40 photos&quot;, %3 &quot;40 rows&quot;</extracomment>
-        <translation>Block %1: zugeordnet: %2 und %3 passen zeitlich eins zu eins (Kamerauhr %4 gegenüber der des Empfängers, Streuung %5)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n photos</source>
-        <comment>paired by time</comment>
-        <translation>
-            <numerusform>%n Foto</numerusform>
-            <numerusform>%n Fotos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows</source>
-        <comment>paired by time</comment>
-        <translation>
-            <numerusform>%n Zeile</numerusform>
-            <numerusform>%n Zeilen</numerusform>
-        </translation>
+        <source>Block %1: %2</source>
+        <translation>Block %1: %2</translation>
     </message>
 </context>
 <context>
@@ -912,6 +875,30 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <source>The timemarks were not added.</source>
         <translation>Die Zeitmarken wurden nicht hinzugefügt.</translation>
     </message>
+    <message>
+        <source>Check pairing</source>
+        <translation>Zuordnung prüfen</translation>
+    </message>
+    <message>
+        <source>Find the photos and timemark rows that have no partner by time</source>
+        <translation>Die Fotos und Zeitmarkenzeilen finden, die keinen zeitlichen Partner haben</translation>
+    </message>
+    <message>
+        <source>Pairing by time: %1</source>
+        <translation>Zuordnung nach Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Unmatched photos and rows taken out</source>
+        <translation>Fotos und Zeilen ohne Partner herausgenommen</translation>
+    </message>
+    <message>
+        <source>&quot;Check pairing&quot; can put them back while the block stays unchanged</source>
+        <translation>„Zuordnung prüfen“ kann sie zurücklegen, solange der Block unverändert bleibt</translation>
+    </message>
+    <message>
+        <source>Failed to update data: timemarks were removed or edited in the block since they were read, so they are kept as they are</source>
+        <translation>Daten konnten nicht aktualisiert werden: Zeitmarken wurden seit dem Einlesen im Block entfernt oder bearbeitet, daher bleiben sie, wie sie sind</translation>
+    </message>
 </context>
 <context>
     <name>FlyData</name>
@@ -1070,6 +1057,14 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     <message>
         <source>Choose photos and timemark file</source>
         <translation>Fotos und Zeitmarkendatei wählen</translation>
+    </message>
+    <message>
+        <source>Find the photos and timemark rows that have no partner by time</source>
+        <translation>Die Fotos und Zeitmarkenzeilen finden, die keinen zeitlichen Partner haben</translation>
+    </message>
+    <message>
+        <source>Check pairing</source>
+        <translation>Zuordnung prüfen</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1253,14 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <source>&lt;p&gt;Not every photo came out as planned. The output folder holds the others; these need attention:&lt;/p&gt;</source>
         <translation>&lt;p&gt;Nicht jedes Foto wurde wie vorgesehen verarbeitet. Der Ausgabeordner enthält die übrigen; diese brauchen Aufmerksamkeit:&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Photos not added</source>
+        <translation>Fotos nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The following photos haven&apos;t been added to the block:&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Folgende Fotos wurden dem Block nicht hinzugefügt:&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1387,6 +1390,34 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     <message>
         <source>Stopping the task before closing: the photo being written is finished first</source>
         <translation>Der Vorgang wird vor dem Schließen angehalten: Das Foto, das gerade geschrieben wird, wird zuerst fertiggestellt</translation>
+    </message>
+    <message>
+        <source>Block %1: %2</source>
+        <translation>Block %1: %2</translation>
+    </message>
+    <message>
+        <source>As many photos as timemark rows, yet they do not pair one to one by time:</source>
+        <translation>So viele Fotos wie Zeitmarkenzeilen, und doch passen sie zeitlich nicht eins zu eins:</translation>
+    </message>
+    <message>
+        <source>Paired by index, every photo between a lost photo and a lost event would get the position of another shot. &quot;Check pairing&quot; in the block&apos;s table menu names them and can take them out of the lists.</source>
+        <translation>Nach der Reihenfolge zugeordnet, bekäme jedes Foto zwischen einem verlorenen Foto und einer verlorenen Zeitmarke die Position einer anderen Aufnahme. „Zuordnung prüfen“ im Tabellenmenü des Blocks nennt sie und kann sie aus den Listen nehmen.</translation>
+    </message>
+    <message>
+        <source>Start the processing anyway?</source>
+        <translation>Die Verarbeitung trotzdem starten?</translation>
+    </message>
+    <message>
+        <source>Pairing by time</source>
+        <translation>Zuordnung nach Zeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>Processing was not started: photos and timemarks do not pair one to one by time in block %1</source>
+        <extracomment>%1 is one block number or a list of them (&quot;1, 3&quot;); the count chooses block or blocks</extracomment>
+        <translation>
+            <numerusform>Die Verarbeitung wurde nicht gestartet: In Block %1 passen Fotos und Zeitmarken zeitlich nicht eins zu eins</numerusform>
+            <numerusform>Die Verarbeitung wurde nicht gestartet: In den Blöcken %1 passen Fotos und Zeitmarken zeitlich nicht eins zu eins</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1687,6 +1718,229 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     <message>
         <source>photo %1 has no capture time (DateTimeOriginal or DateTime)</source>
         <translation>Foto %1 hat keine Aufnahmezeit (DateTimeOriginal oder DateTime)</translation>
+    </message>
+</context>
+<context>
+    <name>PairingDialog</name>
+    <message>
+        <source>Check pairing</source>
+        <translation>Zuordnung prüfen</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Capture time</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Take the photos and rows listed here out of the block&apos;s lists; their files stay on disk</source>
+        <translation>Die hier aufgeführten Fotos und Zeilen aus den Listen des Blocks nehmen; ihre Dateien bleiben auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Remove unmatched</source>
+        <translation>Ohne Partner entfernen</translation>
+    </message>
+    <message>
+        <source>Put the removed photos and rows back at their places</source>
+        <translation>Die entfernten Fotos und Zeilen wieder an ihre Stellen setzen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Check pairing - Block #%1</source>
+        <translation>Zuordnung prüfen - Block Nr. %1</translation>
+    </message>
+    <message>
+        <source>Pairing by time: %1</source>
+        <translation>Zuordnung nach Zeit: %1</translation>
+    </message>
+    <message>
+        <source>The check cannot tell: %1.</source>
+        <translation>Die Prüfung kann es nicht entscheiden: %1.</translation>
+    </message>
+    <message>
+        <source>The check cannot run: %1.</source>
+        <translation>Die Prüfung ist nicht möglich: %1.</translation>
+    </message>
+    <message>
+        <source>Clock offset: %1.</source>
+        <translation>Uhrenversatz: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;Restore&quot; puts them back while the block stays unchanged.</source>
+        <translation>„Wiederherstellen“ legt sie zurück, solange der Block unverändert bleibt.</translation>
+    </message>
+    <message>
+        <source>The block has changed since, so they can no longer be restored.</source>
+        <translation>Der Block hat sich seitdem geändert, daher lassen sie sich nicht mehr wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Photos and rows taken out by &quot;Remove unmatched&quot; can still be put back with &quot;Restore&quot;.</source>
+        <translation>Mit „Ohne Partner entfernen“ herausgenommene Fotos und Zeilen lassen sich mit „Wiederherstellen“ noch zurücklegen.</translation>
+    </message>
+    <message>
+        <source>The block has changed since the check: check it again before you remove anything.</source>
+        <translation>Der Block hat sich seit der Prüfung geändert: Prüfen Sie ihn erneut, bevor Sie etwas entfernen.</translation>
+    </message>
+    <message>
+        <source>&quot;Remove unmatched&quot; takes the photos and rows listed here out of the block&apos;s lists; their files stay on disk.</source>
+        <translation>„Ohne Partner entfernen“ nimmt die hier aufgeführten Fotos und Zeilen aus den Listen des Blocks; ihre Dateien bleiben auf dem Datenträger.</translation>
+    </message>
+    <message>
+        <source>%1 among %2 and %3.</source>
+        <extracomment>%1 is &quot;38 pairs by time&quot;, %2 &quot;40 photos&quot;, %3 &quot;39 timemark rows&quot;</extracomment>
+        <translation>%1 unter %2 und %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs by time</source>
+        <translation>
+            <numerusform>%n zeitliches Paar</numerusform>
+            <numerusform>%n zeitliche Paare</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>the pairs were found among them</comment>
+        <translation>
+            <numerusform>%n Foto</numerusform>
+            <numerusform>%n Fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows</source>
+        <comment>the pairs were found among them</comment>
+        <translation>
+            <numerusform>%n Zeitmarkenzeile</numerusform>
+            <numerusform>%n Zeitmarkenzeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos without a timemark row</source>
+        <translation>
+            <numerusform>%n Foto ohne Zeitmarkenzeile</numerusform>
+            <numerusform>%n Fotos ohne Zeitmarkenzeile</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows without a photo</source>
+        <translation>
+            <numerusform>%n Zeitmarkenzeile ohne Foto</numerusform>
+            <numerusform>%n Zeitmarkenzeilen ohne Foto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>taken out</comment>
+        <translation>
+            <numerusform>%n Foto</numerusform>
+            <numerusform>%n Fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows</source>
+        <comment>taken out</comment>
+        <translation>
+            <numerusform>%n Zeitmarkenzeile</numerusform>
+            <numerusform>%n Zeitmarkenzeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Taken out of the block&apos;s lists: %1; their files stay on disk.</source>
+        <extracomment>%1 is &quot;1 photo&quot;, &quot;2 timemark rows&quot; or &quot;1 photo and 2 timemark rows&quot;</extracomment>
+        <translation>Aus den Listen des Blocks genommen: %1; ihre Dateien bleiben auf dem Datenträger.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>taken out</comment>
+        <translation>%1 und %2</translation>
+    </message>
+</context>
+<context>
+    <name>PairingText</name>
+    <message>
+        <source>matched</source>
+        <translation>alle zugeordnet</translation>
+    </message>
+    <message>
+        <source>unmatched</source>
+        <translation>nicht alle zugeordnet</translation>
+    </message>
+    <message>
+        <source>ambiguous</source>
+        <translation>nicht eindeutig</translation>
+    </message>
+    <message>
+        <source>no dates</source>
+        <translation>ohne Datum</translation>
+    </message>
+    <message>
+        <source>photos without a row: %1, rows without a photo: %2</source>
+        <translation>Fotos ohne Zeile: %1, Zeilen ohne Foto: %2</translation>
+    </message>
+    <message>
+        <source>%1, pairs by time: %2</source>
+        <translation>%1, Paare nach Zeit: %2</translation>
+    </message>
+    <message>
+        <source>photo clock %1 against the receiver&apos;s, spread %2</source>
+        <translation>Kamerauhr %1 gegenüber der des Empfängers, Streuung %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>photo %1 %2 (%3)</source>
+        <translation>Foto %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 pair one to one by time</source>
+        <extracomment>%1 is &quot;40 photos&quot;, %2 &quot;40 rows&quot;</extracomment>
+        <translation>%1 und %2 passen zeitlich eins zu eins</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n Foto</numerusform>
+            <numerusform>%n Fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>CliCheck</name>
-    <message numerus="yes">
-        <source>%n photos</source>
-        <comment>paired by time</comment>
-        <translation>
-            <numerusform>%n photo</numerusform>
-            <numerusform>%n photos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows</source>
-        <comment>paired by time</comment>
-        <translation>
-            <numerusform>%n row</numerusform>
-            <numerusform>%n rows</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>CliRunner</name>
     <message numerus="yes">
         <source>%n photos</source>
@@ -171,6 +152,89 @@
         <translation>
             <numerusform>%n photo was processed before it stopped</numerusform>
             <numerusform>%n photos were processed before it stopped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Processing was not started: photos and timemarks do not pair one to one by time in block %1</source>
+        <extracomment>%1 is one block number or a list of them (&quot;1, 3&quot;); the count chooses block or blocks</extracomment>
+        <translation>
+            <numerusform>Processing was not started: photos and timemarks do not pair one to one by time in block %1</numerusform>
+            <numerusform>Processing was not started: photos and timemarks do not pair one to one by time in blocks %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PairingDialog</name>
+    <message numerus="yes">
+        <source>%n pairs by time</source>
+        <translation>
+            <numerusform>%n pair by time</numerusform>
+            <numerusform>%n pairs by time</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>the pairs were found among them</comment>
+        <translation>
+            <numerusform>%n photo</numerusform>
+            <numerusform>%n photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows</source>
+        <comment>the pairs were found among them</comment>
+        <translation>
+            <numerusform>%n timemark row</numerusform>
+            <numerusform>%n timemark rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos without a timemark row</source>
+        <translation>
+            <numerusform>%n photo without a timemark row</numerusform>
+            <numerusform>%n photos without a timemark row</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows without a photo</source>
+        <translation>
+            <numerusform>%n timemark row without a photo</numerusform>
+            <numerusform>%n timemark rows without a photo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>taken out</comment>
+        <translation>
+            <numerusform>%n photo</numerusform>
+            <numerusform>%n photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows</source>
+        <comment>taken out</comment>
+        <translation>
+            <numerusform>%n timemark row</numerusform>
+            <numerusform>%n timemark rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PairingText</name>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n photo</numerusform>
+            <numerusform>%n photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
         </translation>
     </message>
 </context>

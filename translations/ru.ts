@@ -158,32 +158,12 @@
 <context>
     <name>CliCheck</name>
     <message>
-        <source>photo %1 %2 (%3)</source>
-        <translation>фото %1 %2 (%3)</translation>
-    </message>
-    <message>
-        <source>row %1 (%2)</source>
-        <translation>строка %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Block %1: unmatched: photos without a row: %2, rows without a photo: %3, pairs by time: %4 (photo clock %5 against the receiver&apos;s, spread %6)</source>
-        <translation>Блок %1: не сопоставлено: фотографий без строки: %2, строк без фотографии: %3, пар по времени: %4 (часы камеры %5 относительно часов приёмника, разброс %6)</translation>
-    </message>
-    <message>
         <source>without a row: %1</source>
         <translation>без строки: %1</translation>
     </message>
     <message>
         <source>without a photo: %1</source>
         <translation>без фотографии: %1</translation>
-    </message>
-    <message>
-        <source>Block %1: ambiguous: %2</source>
-        <translation>Блок %1: неоднозначно: %2</translation>
-    </message>
-    <message>
-        <source>Block %1: no dates: %2</source>
-        <translation>Блок %1: нет дат: %2</translation>
     </message>
     <message>
         <source>(nothing left out)</source>
@@ -198,27 +178,8 @@
         <translation>Исключено из блока %1 (нет пары по времени, исходные файлы не тронуты):</translation>
     </message>
     <message>
-        <source>Block %1: matched: %2 and %3 pair one to one by time (photo clock %4 against the receiver&apos;s, spread %5)</source>
-        <extracomment>%2 is &quot;40 photos&quot;, %3 &quot;40 rows&quot;</extracomment>
-        <translation>Блок %1: сопоставлено: %2 и %3 образуют пары по времени один к одному (часы камеры %4 относительно часов приёмника, разброс %5)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n photos</source>
-        <comment>paired by time</comment>
-        <translation>
-            <numerusform>%n фотография</numerusform>
-            <numerusform>%n фотографии</numerusform>
-            <numerusform>%n фотографий</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows</source>
-        <comment>paired by time</comment>
-        <translation>
-            <numerusform>%n строка</numerusform>
-            <numerusform>%n строки</numerusform>
-            <numerusform>%n строк</numerusform>
-        </translation>
+        <source>Block %1: %2</source>
+        <translation>Блок %1: %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +891,30 @@ check: 0 — каждый блок сопоставлен по времени о
         <source>The timemarks were not added.</source>
         <translation>Метки времени не добавлены.</translation>
     </message>
+    <message>
+        <source>Check pairing</source>
+        <translation>Проверить сопоставление</translation>
+    </message>
+    <message>
+        <source>Find the photos and timemark rows that have no partner by time</source>
+        <translation>Найти фотографии и строки меток времени, у которых нет пары по времени</translation>
+    </message>
+    <message>
+        <source>Pairing by time: %1</source>
+        <translation>Сопоставление по времени: %1</translation>
+    </message>
+    <message>
+        <source>Unmatched photos and rows taken out</source>
+        <translation>Фотографии и строки без пары исключены</translation>
+    </message>
+    <message>
+        <source>&quot;Check pairing&quot; can put them back while the block stays unchanged</source>
+        <translation>«Проверить сопоставление» может вернуть их, пока блок не изменился</translation>
+    </message>
+    <message>
+        <source>Failed to update data: timemarks were removed or edited in the block since they were read, so they are kept as they are</source>
+        <translation>Не удалось обновить данные: после чтения метки времени в блоке удалялись или изменялись, поэтому они сохранены как есть</translation>
+    </message>
 </context>
 <context>
     <name>FlyData</name>
@@ -1091,6 +1076,14 @@ check: 0 — каждый блок сопоставлен по времени о
     <message>
         <source>Choose photos and timemark file</source>
         <translation>Выберите фотографии и файл меток времени</translation>
+    </message>
+    <message>
+        <source>Find the photos and timemark rows that have no partner by time</source>
+        <translation>Найти фотографии и строки меток времени, у которых нет пары по времени</translation>
+    </message>
+    <message>
+        <source>Check pairing</source>
+        <translation>Проверить сопоставление</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1273,14 @@ check: 0 — каждый блок сопоставлен по времени о
         <source>&lt;p&gt;Not every photo came out as planned. The output folder holds the others; these need attention:&lt;/p&gt;</source>
         <translation>&lt;p&gt;Не все фотографии обработаны как положено. Остальные находятся в папке результатов; на эти нужно обратить внимание:&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Photos not added</source>
+        <translation>Фотографии не добавлены</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The following photos haven&apos;t been added to the block:&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Следующие фотографии не добавлены в блок:&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1410,6 +1411,35 @@ check: 0 — каждый блок сопоставлен по времени о
     <message>
         <source>Stopping the task before closing: the photo being written is finished first</source>
         <translation>Задача останавливается перед закрытием: сначала дописывается текущая фотография</translation>
+    </message>
+    <message>
+        <source>Block %1: %2</source>
+        <translation>Блок %1: %2</translation>
+    </message>
+    <message>
+        <source>As many photos as timemark rows, yet they do not pair one to one by time:</source>
+        <translation>Фотографий столько же, сколько строк меток времени, но по времени они не сопоставляются один к одному:</translation>
+    </message>
+    <message>
+        <source>Paired by index, every photo between a lost photo and a lost event would get the position of another shot. &quot;Check pairing&quot; in the block&apos;s table menu names them and can take them out of the lists.</source>
+        <translation>При сопоставлении по порядку каждая фотография между потерянной фотографией и потерянной меткой времени получит координаты другого снимка. Команда «Проверить сопоставление» в контекстном меню таблицы блока назовёт их и может исключить из списков.</translation>
+    </message>
+    <message>
+        <source>Start the processing anyway?</source>
+        <translation>Всё равно начать обработку?</translation>
+    </message>
+    <message>
+        <source>Pairing by time</source>
+        <translation>Сопоставление по времени</translation>
+    </message>
+    <message numerus="yes">
+        <source>Processing was not started: photos and timemarks do not pair one to one by time in block %1</source>
+        <extracomment>%1 is one block number or a list of them (&quot;1, 3&quot;); the count chooses block or blocks</extracomment>
+        <translation>
+            <numerusform>Обработка не начата: в блоке %1 фотографии и метки времени не сопоставляются по времени один к одному</numerusform>
+            <numerusform>Обработка не начата: в блоках %1 фотографии и метки времени не сопоставляются по времени один к одному</numerusform>
+            <numerusform>Обработка не начата: в блоках %1 фотографии и метки времени не сопоставляются по времени один к одному</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1710,6 +1740,238 @@ check: 0 — каждый блок сопоставлен по времени о
     <message>
         <source>photo %1 has no capture time (DateTimeOriginal or DateTime)</source>
         <translation>у фотографии %1 нет времени съёмки (DateTimeOriginal или DateTime)</translation>
+    </message>
+</context>
+<context>
+    <name>PairingDialog</name>
+    <message>
+        <source>Check pairing</source>
+        <translation>Проверка сопоставления</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <source>Capture time</source>
+        <translation>Время съёмки</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Take the photos and rows listed here out of the block&apos;s lists; their files stay on disk</source>
+        <translation>Исключить перечисленные здесь фотографии и строки из списков блока; их файлы остаются на диске</translation>
+    </message>
+    <message>
+        <source>Remove unmatched</source>
+        <translation>Исключить без пары</translation>
+    </message>
+    <message>
+        <source>Put the removed photos and rows back at their places</source>
+        <translation>Вернуть исключённые фотографии и строки на их места</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Вернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Check pairing - Block #%1</source>
+        <translation>Проверка сопоставления - Блок № %1</translation>
+    </message>
+    <message>
+        <source>Pairing by time: %1</source>
+        <translation>Сопоставление по времени: %1</translation>
+    </message>
+    <message>
+        <source>The check cannot tell: %1.</source>
+        <translation>Проверка не может определить сопоставление: %1.</translation>
+    </message>
+    <message>
+        <source>The check cannot run: %1.</source>
+        <translation>Проверка невозможна: %1.</translation>
+    </message>
+    <message>
+        <source>Clock offset: %1.</source>
+        <translation>Сдвиг часов: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;Restore&quot; puts them back while the block stays unchanged.</source>
+        <translation>Кнопка «Вернуть» восстановит их, пока блок не изменился.</translation>
+    </message>
+    <message>
+        <source>The block has changed since, so they can no longer be restored.</source>
+        <translation>С тех пор блок изменился, поэтому их уже нельзя вернуть.</translation>
+    </message>
+    <message>
+        <source>Photos and rows taken out by &quot;Remove unmatched&quot; can still be put back with &quot;Restore&quot;.</source>
+        <translation>Фотографии и строки, исключённые кнопкой «Исключить без пары», ещё можно вернуть кнопкой «Вернуть».</translation>
+    </message>
+    <message>
+        <source>The block has changed since the check: check it again before you remove anything.</source>
+        <translation>Блок изменился после проверки: проверьте его снова, прежде чем что-либо исключать.</translation>
+    </message>
+    <message>
+        <source>&quot;Remove unmatched&quot; takes the photos and rows listed here out of the block&apos;s lists; their files stay on disk.</source>
+        <translation>Кнопка «Исключить без пары» убирает перечисленные здесь фотографии и строки из списков блока; их файлы остаются на диске.</translation>
+    </message>
+    <message>
+        <source>%1 among %2 and %3.</source>
+        <extracomment>%1 is &quot;38 pairs by time&quot;, %2 &quot;40 photos&quot;, %3 &quot;39 timemark rows&quot;</extracomment>
+        <translation>%1 среди %2 и %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs by time</source>
+        <translation>
+            <numerusform>%n пара по времени</numerusform>
+            <numerusform>%n пары по времени</numerusform>
+            <numerusform>%n пар по времени</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>the pairs were found among them</comment>
+        <translation>
+            <numerusform>%n фотографии</numerusform>
+            <numerusform>%n фотографий</numerusform>
+            <numerusform>%n фотографий</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows</source>
+        <comment>the pairs were found among them</comment>
+        <translation>
+            <numerusform>%n строки меток времени</numerusform>
+            <numerusform>%n строк меток времени</numerusform>
+            <numerusform>%n строк меток времени</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos without a timemark row</source>
+        <translation>
+            <numerusform>%n фотография без строки меток времени</numerusform>
+            <numerusform>%n фотографии без строки меток времени</numerusform>
+            <numerusform>%n фотографий без строки меток времени</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows without a photo</source>
+        <translation>
+            <numerusform>%n строка меток времени без фотографии</numerusform>
+            <numerusform>%n строки меток времени без фотографии</numerusform>
+            <numerusform>%n строк меток времени без фотографии</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>taken out</comment>
+        <translation>
+            <numerusform>%n фотография</numerusform>
+            <numerusform>%n фотографии</numerusform>
+            <numerusform>%n фотографий</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timemark rows</source>
+        <comment>taken out</comment>
+        <translation>
+            <numerusform>%n строка меток времени</numerusform>
+            <numerusform>%n строки меток времени</numerusform>
+            <numerusform>%n строк меток времени</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Taken out of the block&apos;s lists: %1; their files stay on disk.</source>
+        <extracomment>%1 is &quot;1 photo&quot;, &quot;2 timemark rows&quot; or &quot;1 photo and 2 timemark rows&quot;</extracomment>
+        <translation>Исключено из списков блока: %1; их файлы остаются на диске.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>taken out</comment>
+        <translation>%1 и %2</translation>
+    </message>
+</context>
+<context>
+    <name>PairingText</name>
+    <message>
+        <source>matched</source>
+        <translation>все сопоставлены</translation>
+    </message>
+    <message>
+        <source>unmatched</source>
+        <translation>не все сопоставлены</translation>
+    </message>
+    <message>
+        <source>ambiguous</source>
+        <translation>неоднозначно</translation>
+    </message>
+    <message>
+        <source>no dates</source>
+        <translation>нет дат</translation>
+    </message>
+    <message>
+        <source>photos without a row: %1, rows without a photo: %2</source>
+        <translation>фотографий без строки: %1, строк без фотографии: %2</translation>
+    </message>
+    <message>
+        <source>%1, pairs by time: %2</source>
+        <translation>%1, пар по времени: %2</translation>
+    </message>
+    <message>
+        <source>photo clock %1 against the receiver&apos;s, spread %2</source>
+        <translation>часы камеры %1 относительно часов приёмника, разброс %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>photo %1 %2 (%3)</source>
+        <translation>фото %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>строка %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 pair one to one by time</source>
+        <extracomment>%1 is &quot;40 photos&quot;, %2 &quot;40 rows&quot;</extracomment>
+        <translation>%1 и %2 образуют пары по времени один к одному</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n фотография</numerusform>
+            <numerusform>%n фотографии</numerusform>
+            <numerusform>%n фотографий</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>paired by time</comment>
+        <translation>
+            <numerusform>%n строка</numerusform>
+            <numerusform>%n строки</numerusform>
+            <numerusform>%n строк</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -26,9 +26,10 @@ QString PairingText::detail(const PairingResult &r)
 {
     switch (r.verdict) {
     case PairingResult::Matched:
-        return tr("%1 photos and %2 rows pair one to one by time")
-            .arg(r.photoCount)
-            .arg(r.rowCount);
+        //: %1 is "40 photos", %2 "40 rows"
+        return tr("%1 and %2 pair one to one by time")
+            .arg(tr("%n photos", "paired by time", r.photoCount),
+                 tr("%n rows", "paired by time", r.rowCount));
     case PairingResult::Unmatched:
         return tr("%1, pairs by time: %2").arg(unmatchedCounts(r)).arg(r.pairs);
     case PairingResult::Ambiguous:

@@ -339,8 +339,10 @@ bool MainWindow::pairingAccepted()
                                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
         return true;
     qCDebug(lcInfo) << "Processing not started: the pairing by time was not accepted";
+    //: %1 is one block number or a list of them ("1, 3"); the count chooses block or blocks
     setStatus(tr("Processing was not started: photos and timemarks do not pair one to one by "
-                 "time in block %1")
+                 "time in block %1",
+                 nullptr, numbers.size())
                   .arg(numbers.join(QStringLiteral(", "))),
               true);
     return false;

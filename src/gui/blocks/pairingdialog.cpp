@@ -67,10 +67,11 @@ void PairingDialog::showResult()
         detail << PairingText::detail(r) + QLatin1Char('.');
         break;
     case PairingResult::Unmatched:
-        detail << tr("%1 pairs by time among %2 photos and %3 timemark rows.")
-                      .arg(r.pairs)
-                      .arg(r.photoCount)
-                      .arg(r.rowCount);
+        //: %1 is "38 pairs by time", %2 "40 photos", %3 "39 timemark rows"
+        detail << tr("%1 among %2 and %3.")
+                      .arg(tr("%n pairs by time", nullptr, r.pairs),
+                           tr("%n photos", "the pairs were found among them", r.photoCount),
+                           tr("%n timemark rows", "the pairs were found among them", r.rowCount));
         break;
     case PairingResult::Ambiguous:
         detail << tr("The check cannot tell: %1.").arg(r.reason);
@@ -98,9 +99,9 @@ void PairingDialog::showResult()
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     }
     m_ui->lbl_photosTitle->setText(
-        tr("Photos without a timemark row: %1").arg(r.photosWithoutRow.size()));
+        tr("%n photos without a timemark row", nullptr, r.photosWithoutRow.size()));
     m_ui->lbl_rowsTitle->setText(
-        tr("Timemark rows without a photo: %1").arg(r.rowsWithoutPhoto.size()));
+        tr("%n timemark rows without a photo", nullptr, r.rowsWithoutPhoto.size()));
     for (QTreeWidget *tree : {m_ui->tree_photos, m_ui->tree_rows}) {
         for (int c = 0; c < tree->columnCount(); ++c)
             tree->resizeColumnToContents(c);
@@ -125,10 +126,14 @@ void PairingDialog::updateState()
 
     QString state;
     if (m_removedHere) {
-        state = tr("Taken out of the block's lists (photos: %1, timemark rows: %2); their files "
-                   "stay on disk.")
-                    .arg(m_result.photosWithoutRow.size())
-                    .arg(m_result.rowsWithoutPhoto.size()) +
+        const int photos = m_result.photosWithoutRow.size();
+        const int rows = m_result.rowsWithoutPhoto.size();
+        const QString photoText = tr("%n photos", "taken out", photos);
+        const QString rowText = tr("%n timemark rows", "taken out", rows);
+        //: %1 is "1 photo", "2 timemark rows" or "1 photo and 2 timemark rows"
+        state = tr("Taken out of the block's lists: %1; their files stay on disk.")
+                    .arg(photos && rows ? tr("%1 and %2", "taken out").arg(photoText, rowText)
+                                        : (photos ? photoText : rowText)) +
                 QLatin1Char(' ') +
                 (canRestore ? tr("\"Restore\" puts them back while the block stays unchanged.")
                             : tr("The block has changed since, so they can no longer be "
