@@ -1044,7 +1044,7 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
     </message>
     <message>
         <source>Close block</source>
-        <translation>Block schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>No photos selected</source>

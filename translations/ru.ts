@@ -901,7 +901,7 @@ check: 0 — каждый блок сопоставлен по времени о
     </message>
     <message>
         <source>Pairing by time: %1</source>
-        <translation>Сопоставление по времени: %1</translation>
+        <translation>По времени: %1</translation>
     </message>
     <message>
         <source>Unmatched photos and rows taken out</source>
@@ -1031,7 +1031,7 @@ check: 0 — каждый блок сопоставлен по времени о
     </message>
     <message>
         <source>Timemarks</source>
-        <translation>Метки времени</translation>
+        <translation>Метки</translation>
     </message>
     <message>
         <source>Split the block where the photos are far apart in time</source>
@@ -1063,7 +1063,7 @@ check: 0 — каждый блок сопоставлен по времени о
     </message>
     <message>
         <source>Close block</source>
-        <translation>Закрыть блок</translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>No photos selected</source>
@@ -1306,7 +1306,7 @@ check: 0 — каждый блок сопоставлен по времени о
     </message>
     <message>
         <source>Photo prefix</source>
-        <translation>Префикс фото</translation>
+        <translation>Префикс</translation>
     </message>
     <message>
         <source>Processing</source>
@@ -1908,11 +1908,11 @@ check: 0 — каждый блок сопоставлен по времени о
     <name>PairingText</name>
     <message>
         <source>matched</source>
-        <translation>все сопоставлены</translation>
+        <translation>всё сходится</translation>
     </message>
     <message>
         <source>unmatched</source>
-        <translation>не все сопоставлены</translation>
+        <translation>есть расхождения</translation>
     </message>
     <message>
         <source>ambiguous</source>

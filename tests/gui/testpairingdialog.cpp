@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -65,6 +66,8 @@ private slots:
     void warningBeforeRun_data();
     void warningBeforeRun();
     void splitKeepsCaptureTimes();
+    void wrappedTextsKeepTheirLines_data();
+    void wrappedTextsKeepTheirLines();
 
 private:
     /// Writes a timed flight and loads it into the first block; the photo paths.
@@ -256,6 +259,44 @@ void TestPairingDialog::splitKeepsCaptureTimes()
         QCOMPARE(after.at(i).resolutionMs, before.at(i).resolutionMs);
     }
     QVERIFY(m_window->blocks().last()->data()->checkPairing().verdict != PairingResult::NoDates);
+}
+
+void TestPairingDialog::wrappedTextsKeepTheirLines_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "ru"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestPairingDialog::wrappedTextsKeepTheirLines()
+{
+    // A translation wraps to more lines than the English: each text keeps the lines it needs.
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(language, QStringLiteral(KESTRIX_TRANSLATIONS_BUILD_DIR)));
+    QCoreApplication::installTranslator(&translator);
+    FlightTiming timing;
+    timing.droppedEvents = {17};
+    timing.extraEvents = 1;
+    load(timing);
+    block()->data()->checkPairing();
+    QVERIFY(block()->data()->removeUnmatched());
+    // Checked again: the verdict, its clocks and the way back, without lists.
+    m_prompts->inDialog = [&](PairingDialog &dialog) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        int bottom = -1;
+        for (const char *name : {"lbl_verdict", "lbl_detail", "lbl_state"}) {
+            auto *label = child<QLabel>(&dialog, name);
+            QVERIFY2(label->isVisible(), name);
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+            QVERIFY2(label->y() > bottom, name);
+            bottom = label->geometry().bottom();
+        }
+    };
+    block()->onCheckPairing();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(m_prompts->dialogs, 1);
 }
 
 QTEST_MAIN(TestPairingDialog)

@@ -23,6 +23,7 @@
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "timemarks/opentimemarkdialog.h"
+#include "timemarks/timemarkimport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,7 +31,9 @@
 #include <QCommandLineParser>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -95,8 +98,10 @@ QWidget *activeModal()
     return QApplication::activeModalWidget();
 }
 
-/// Shoots what @p open brings up and blocks on (a menu, a message box), then closes it.
-void shootModal(const QString &name, const std::function<void()> &open)
+/// Shoots what @p open brings up and blocks on (a menu, a message box), lets @p more act on it
+/// (press its buttons, shoot again), then closes it.
+void shootModal(const QString &name, const std::function<void()> &open,
+                const std::function<void(QWidget *)> &more = {})
 {
     QWidget *before = activeModal();
     QTimer poll;
@@ -115,6 +120,8 @@ void shootModal(const QString &name, const std::function<void()> &open)
         settle(400);
         std::printf("  title: %s\n", qPrintable(modal->windowTitle()));
         shoot(name);
+        if (more)
+            more(modal);
         modal->close();
     });
     poll.start(50);
@@ -340,6 +347,152 @@ void shootDialogs(MainWindow &window, const QStringList &photos, const QString &
     settle(300);
 }
 
+/// @p window at its least width, where a longer translation runs out of room first.
+void shootNarrow(QWidget &window, const QString &name)
+{
+    const QSize size = window.size();
+    window.resize(window.minimumWidth(), size.height());
+    settle(400);
+    shoot(name);
+    window.resize(size);
+    settle(300);
+}
+
+/// A block of a timed flight, its rows imported from the file as the import dialog would.
+Fly *timedBlock(MainWindow &window, const QString &dir, const FlightTiming &timing)
+{
+    const QStringList photos =
+        SyntheticFlight::writeTimedFlight(dir, timing, SyntheticFlight::Format::Semicolon);
+    // A new window starts with one empty block.
+    Fly *fly = window.blocks().last();
+    if (fly->data()->photos()->rowCount() > 0) {
+        window.on_btn_addFly_clicked();
+        fly = window.blocks().last();
+    }
+    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
+    fly->addPhotoEntries(photos);
+    QString error;
+    if (photos.isEmpty() || !added.wait(30000) ||
+        !TimemarkImport::intoBlock(fly->data(), dir + QStringLiteral("/timemarks.csv"), false,
+                                   &error)) {
+        std::fprintf(stderr, "the timed flight could not be read: %s\n", qPrintable(error));
+        ++g_failures;
+    }
+    return fly;
+}
+
+/// The pairing check: its dialog before and after a removal and once matched, the block's
+/// status with its tool tip, the question before a run, a run refused for it, the refused-photo
+/// list, and the notice when the rows cannot be read again after a settings change.
+void shootPairing(MainWindow &first, const QString &work)
+{
+    {
+        QSettings settings;
+        Keys::MetaPosDate.write(settings, 1);
+        Keys::MetaPosX.write(settings, 3);
+        Keys::MetaPosY.write(settings, 4);
+        Keys::MetaPosZ.write(settings, 5);
+        Keys::MetaPosSx.write(settings, 6);
+        Keys::MetaPosSy.write(settings, 7);
+        Keys::MetaPosSz.write(settings, 8);
+        Keys::FlyOutputPreview.write(settings, false);
+    }
+    first.hide();
+    MainWindow window;
+    window.move(0, 0);
+    window.resize(1300, 760);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        ++g_failures;
+        return;
+    }
+    // A receiver that missed a trigger and logged two releases the camera never made.
+    FlightTiming timing;
+    timing.shots = 40;
+    timing.jitter = 0.2;
+    timing.turnEvery = 12;
+    timing.clockOffset = 7182.3;
+    timing.droppedEvents = {17};
+    timing.extraEvents = 2;
+    Fly *fly = timedBlock(window, work + QStringLiteral("/timed-1"), timing);
+    settle(500);
+    shoot(QStringLiteral("pairing-block"));
+
+    auto click = [](QWidget *dialog, const char *button) {
+        dialog->findChild<QPushButton *>(QLatin1String(button))->click();
+        settle(300);
+    };
+    auto checkPairing = [fly] {
+        fly->findChild<QToolButton *>(QStringLiteral("btn_checkPairing"))->click();
+    };
+    shootModal(QStringLiteral("pairing-dialog"), checkPairing);
+    // The button and the verdict beside the counts, in the narrowest window.
+    shootNarrow(window, QStringLiteral("pairing-block-narrow"));
+    shootModal(QStringLiteral("pairing-dialog-again"), checkPairing, [&](QWidget *dialog) {
+        click(dialog, "btn_removeUnmatched");
+        shoot(QStringLiteral("pairing-dialog-removed"));
+        click(dialog, "btn_restore");
+        click(dialog, "btn_removeUnmatched");
+    });
+    shoot(QStringLiteral("pairing-block-removed"));
+    // Checked again: the lists pair, and the removal can still be undone.
+    shootModal(QStringLiteral("pairing-dialog-matched"), [fly] { fly->onCheckPairing(); });
+    auto *status = fly->findChild<QLabel *>(QStringLiteral("lbl_pairing"));
+    QToolTip::showText(status->mapToGlobal(status->rect().bottomLeft()), status->toolTip(), status);
+    settle(300);
+    shoot(QStringLiteral("pairing-block-matched"));
+    QToolTip::hideText();
+
+    // The timemarks were edited since they were read, so a new coordinate system in the
+    // settings cannot read them again.
+    fly->reloadTimemarks();
+    settle(400);
+    shoot(QStringLiteral("settings-effect-edited-rows"));
+    // The bubble would cover the status line below the blocks.
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->inherits("PopUp"))
+            top->hide();
+    }
+
+    // Two blocks as long as their rows that lost a photo and an event each.
+    FlightTiming lost = timing;
+    lost.droppedEvents = {23};
+    lost.droppedPhotos = {7};
+    lost.extraEvents = 0;
+    timedBlock(window, work + QStringLiteral("/timed-2"), lost);
+    lost.droppedEvents = {30};
+    timedBlock(window, work + QStringLiteral("/timed-3"), lost);
+    window.checkSpace();
+    settle(500);
+    shootModal(QStringLiteral("pairing-question"), [&window] { window.on_fullProcessing(); });
+    settle(300);
+    shoot(QStringLiteral("pairing-refused-run"));
+    shootNarrow(window, QStringLiteral("pairing-refused-run-narrow"));
+
+    // Photos "Add photos" does not take, each with its reason.
+    const QString odd = work + QStringLiteral("/odd");
+    QDir().mkpath(odd + QStringLiteral("/folder.jpg"));
+    QFile text(odd + QStringLiteral("/notes.jpg"));
+    text.open(QIODevice::WriteOnly);
+    text.write("not a photo\n");
+    text.close();
+    QFile(odd + QStringLiteral("/empty.jpg")).open(QIODevice::WriteOnly);
+    PhotoSpec flat;
+    flat.pitch.reset();
+    flat.yaw.reset();
+    flat.roll.reset();
+    SyntheticFlight::writePhoto(odd + QStringLiteral("/no-attitude.jpg"), flat);
+    const QStringList entries{
+        odd + QStringLiteral("/notes.jpg"), odd + QStringLiteral("/empty.jpg"),
+        odd + QStringLiteral("/folder.jpg"), odd + QStringLiteral("/no-attitude.jpg"),
+        fly->data()->photos()->entry(0)};
+    shootModal(QStringLiteral("errors-refused-photos"),
+               [fly, entries] { fly->addPhotoEntries(entries); });
+    window.hide();
+    first.show();
+    settle(300);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -400,5 +553,6 @@ int main(int argc, char *argv[])
     shootGraph(window);
     shootSettings(window);
     shootDialogs(window, photos, work.filePath(QStringLiteral("flight-1/timemarks.csv")));
+    shootPairing(window, work.path());
     return g_failures == 0 ? 0 : 1;
 }

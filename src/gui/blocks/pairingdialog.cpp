@@ -106,13 +106,20 @@ void PairingDialog::showResult()
         for (int c = 0; c < tree->columnCount(); ++c)
             tree->resizeColumnToContents(c);
     }
-    const bool lists = r.verdict == PairingResult::Unmatched;
-    m_ui->listsArea->setVisible(lists);
+    m_ui->listsArea->setVisible(r.verdict == PairingResult::Unmatched);
+}
+
+void PairingDialog::fitHeight()
+{
+    // The size hints do not know how many lines a wrapped label takes at this width, and a
+    // translation wraps to more lines than the English: ask the layout for this width.
+    QLayout *box = layout();
+    box->activate();
+    const int needed =
+        box->hasHeightForWidth() ? box->totalHeightForWidth(width()) : sizeHint().height();
     // Without lists the verdict and its reason are all there is: no empty space below them.
-    if (!lists)
-        resize(width(), minimumSizeHint().height());
-    else if (height() < sizeHint().height())
-        resize(width(), sizeHint().height());
+    if (!m_ui->listsArea->isVisibleTo(this) || height() < needed)
+        resize(width(), needed);
 }
 
 void PairingDialog::updateState()
@@ -150,6 +157,7 @@ void PairingDialog::updateState()
     }
     m_ui->lbl_state->setText(state);
     m_ui->lbl_state->setVisible(!state.isEmpty());
+    fitHeight();
     // What is out of the lists is struck through, so the lists still say what was found.
     for (QTreeWidget *tree : {m_ui->tree_photos, m_ui->tree_rows}) {
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {

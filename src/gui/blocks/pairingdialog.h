@@ -31,6 +31,8 @@ public:
 
 private:
     void showResult();
+    /// Gives the wrapped texts the lines they need at the dialog's width.
+    void fitHeight();
     /// Follows the block: what may be removed or restored, and what the lists still hold.
     void updateState();
     void removeUnmatched();
