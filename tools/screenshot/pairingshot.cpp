@@ -114,13 +114,7 @@ int main(int argc, char *argv[])
     GuiResources::initialize();
     {
         QSettings s;
-        Keys::MetaPosDate.write(s, 1);
-        Keys::MetaPosX.write(s, 3);
-        Keys::MetaPosY.write(s, 4);
-        Keys::MetaPosZ.write(s, 5);
-        Keys::MetaPosSx.write(s, 6);
-        Keys::MetaPosSy.write(s, 7);
-        Keys::MetaPosSz.write(s, 8);
+        SyntheticFlight::storeColumns(s);
         Keys::OutputDir.write(s, work.filePath(QStringLiteral("out")));
         Keys::FlyOutputPreview.write(s, false);
     }

@@ -99,13 +99,7 @@ int main(int argc, char *argv[])
     SyntheticFlight::writeTimemarks(timemarks, rows, SyntheticFlight::Format::Semicolon);
     {
         QSettings settings;
-        Keys::MetaPosDate.write(settings, 1);
-        Keys::MetaPosX.write(settings, 3);
-        Keys::MetaPosY.write(settings, 4);
-        Keys::MetaPosZ.write(settings, 5);
-        Keys::MetaPosSx.write(settings, 6);
-        Keys::MetaPosSy.write(settings, 7);
-        Keys::MetaPosSz.write(settings, 8);
+        SyntheticFlight::storeColumns(settings);
         Keys::CoordinateUtmZone.write(settings, 33);
         Keys::OutputAutoCreate.write(settings, false);
         Keys::OutputOpenDir.write(settings, false);
