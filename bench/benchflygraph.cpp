@@ -12,6 +12,7 @@
 #include "app/guiresources.h"
 #include "blocks/customtablemodel.h"
 #include "graph/flygraph.h"
+#include "plotgestures.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
@@ -40,14 +41,6 @@ double median(QVector<double> values)
 double ms(const QElapsedTimer &timer)
 {
     return timer.nsecsElapsed() / 1e6;
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
 }
 
 int maxTicks(QCustomPlot *plot)
@@ -120,10 +113,7 @@ int runCase(int count)
         rowsSelected = rows.size();
     });
     timer.restart();
-    sendMouse(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, to, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    PlotGestures::drag(plot, from, to);
     QCoreApplication::processEvents(); // the queued replot after the selection
     const double rectReplotMs = ms(timer);
 

@@ -8,10 +8,10 @@
 
 #include "blocks/pairingcheck.h"
 #include "syntheticflight.h"
+#include "testenv.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 
 #include <algorithm>
@@ -19,18 +19,6 @@
 #include <ctime>
 
 namespace {
-
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1.0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1.0;
-}
 
 struct Case
 {
@@ -103,7 +91,7 @@ int runCase(int index)
         line.date = date;
         rows << line;
     }
-    const double before = peakMegabytes();
+    const double before = TestEnv::peakMemoryKb() / 1024.0;
     QElapsedTimer timer;
     timer.start();
     const std::clock_t cpu = std::clock();
@@ -113,7 +101,8 @@ int runCase(int index)
     const bool exact = r.unmatchedPhotoIndexes() == flight.photosWithoutRow &&
                        r.unmatchedRowIndexes() == flight.rowsWithoutPhoto;
     std::printf("%d %d %.1f %.1f %.1f %d %d %.1f\n", flight.photoTimes.size(), rows.size(),
-                ns / 1e6, peakMegabytes(), before, int(r.verdict), exact ? 1 : 0, cpuMs);
+                ns / 1e6, TestEnv::peakMemoryKb() / 1024.0, before, int(r.verdict), exact ? 1 : 0,
+                cpuMs);
     return 0;
 }
 

@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QProcess>
@@ -28,18 +27,6 @@
 
 namespace {
 
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1.0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1.0;
-}
-
 int runCase(const QString &name, const QString &path, bool wgs84)
 {
     QTemporaryDir dir;
@@ -51,7 +38,7 @@ int runCase(const QString &name, const QString &path, bool wgs84)
         std::fprintf(stderr, "converter not ready: %s\n", qPrintable(geo.errorText()));
         return 1;
     }
-    const double baseline = peakMegabytes();
+    const double baseline = TestEnv::peakMemoryKb() / 1024.0;
 
     OpentTimeMarkTableModel model(&geo);
     TimemarkFile file(&model);
@@ -84,8 +71,8 @@ int runCase(const QString &name, const QString &path, bool wgs84)
 
     Q_UNUSED(name)
     std::printf("%d %.3f %.3f %.3f %.3f %.1f %.1f %d\n", lines.size(), totalNs / 1e6,
-                detectNs / 1e6, (loadNs - detectNs) / 1e6, convertNs / 1e6, peakMegabytes(),
-                baseline, report.invalidRows);
+                detectNs / 1e6, (loadNs - detectNs) / 1e6, convertNs / 1e6,
+                TestEnv::peakMemoryKb() / 1024.0, baseline, report.invalidRows);
     return lines.isEmpty() || (wgs84 && lines.first().zone == 0) ? 1 : 0;
 }
 

@@ -16,6 +16,7 @@
 #include "graph/flygraph.h"
 #include "photos/exivsetup.h"
 #include "photos/photomodel.h"
+#include "plotgestures.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
@@ -67,14 +68,6 @@ bool fillBlock(Fly *fly, const QString &dir, int photos, int rows)
     return true;
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 /// Drags a selection rectangle on the plot between two map positions (metres).
 void dragOnMap(QCustomPlot *plot, QPointF fromMetres, QPointF toMetres)
 {
@@ -83,10 +76,7 @@ void dragOnMap(QCustomPlot *plot, QPointF fromMetres, QPointF toMetres)
     };
     const QPoint from = pixel(fromMetres);
     const QPoint to = pixel(toMetres);
-    sendMouse(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, to, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    PlotGestures::drag(plot, from, to);
     QTest::qWait(100);
 }
 
