@@ -10,6 +10,7 @@
 // quarantined, as in a flight of 10 000 rows with 1 000 selected and 500 quarantined.
 
 #include "app/guiresources.h"
+#include "benchcase.h"
 #include "blocks/customtablemodel.h"
 #include "graph/flygraph.h"
 #include "plotgestures.h"
@@ -20,7 +21,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -160,12 +160,9 @@ int main(int argc, char **argv)
                 "startMB");
     int failures = 0;
     for (const int count : sizes) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(app.applicationFilePath(), {QStringLiteral("--case"), QString::number(count)});
-        child.waitForFinished(-1);
-        const QList<QByteArray> f = child.readAllStandardOutput().trimmed().split(' ');
-        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 || f.size() != 12) {
+        const QList<QByteArray> f =
+            BenchCase::run({QStringLiteral("--case"), QString::number(count)}, 12);
+        if (f.isEmpty()) {
             std::printf("%7d FAILED\n", count);
             ++failures;
             continue;

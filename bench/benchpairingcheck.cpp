@@ -6,13 +6,13 @@
 //   benchpairingcheck            all cases, three runs each
 //   benchpairingcheck --case N   one case (used by the above)
 
+#include "benchcase.h"
 #include "blocks/pairingcheck.h"
 #include "syntheticflight.h"
 #include "testenv.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <algorithm>
 #include <cstdio>
@@ -122,24 +122,11 @@ int main(int argc, char **argv)
                 "peakMB", "startMB", "verdict");
     int failures = 0;
     for (int i = 0; i < cases().size(); ++i) {
-        QList<QList<double>> results;
-        for (int run = 0; run < Runs; ++run) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(app.applicationFilePath(), {QStringLiteral("--case"), QString::number(i)});
-            child.waitForFinished(-1);
-            const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-            if (child.exitStatus() != QProcess::NormalExit || fields.size() != 8) {
-                ++failures;
-                break;
-            }
-            QList<double> values;
-            for (const QByteArray &field : fields)
-                values << field.toDouble();
-            results << values;
-        }
-        if (results.size() != Runs) {
+        QList<QList<double>> results =
+            BenchCase::repeat({QStringLiteral("--case"), QString::number(i)}, 8, Runs);
+        if (results.isEmpty()) {
             std::printf("%-30s FAILED\n", cases().at(i).name);
+            ++failures;
             continue;
         }
         std::sort(results.begin(), results.end(),

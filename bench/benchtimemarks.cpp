@@ -1,9 +1,11 @@
 // Times detection, loading and conversion of large timemark files and reports the peak
 // resident memory. Every case runs in a fresh process so that its peak is its own.
 //
-//   benchtimemarks [ROWS]          all cases, ROWS lines per file (default 100000)
+//   benchtimemarks [ROWS]          all cases, ROWS rows per file (default 99900: the most a
+//                                  timemark file may hold, less room for its header lines)
 //   benchtimemarks --case NAME FILE WGS84   one case (used by the above)
 
+#include "benchcase.h"
 #include "geo/geocalc.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
@@ -17,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -106,7 +107,7 @@ int main(int argc, char **argv)
         return runCase(args.value(2), args.value(3), args.value(4) == QLatin1String("1"));
     }
 
-    const int count = args.size() > 1 ? args.value(1).toInt() : 100000;
+    const int count = args.size() > 1 ? args.value(1).toInt() : TimemarkFile::MaxRows - 100;
     QTemporaryDir dir;
     struct Case
     {
@@ -132,27 +133,13 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
             return 1;
         }
-        QList<QList<double>> results;
-        for (int run = 0; run < Runs; ++run) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(app.applicationFilePath(),
-                        {QStringLiteral("--case"), QString::fromLatin1(c.name), path,
-                         c.degrees ? QStringLiteral("1") : QStringLiteral("0")});
-            child.waitForFinished(-1);
-            const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-            if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
-                fields.size() != 8) {
-                ++failures;
-                break;
-            }
-            QList<double> values;
-            for (const QByteArray &field : fields)
-                values << field.toDouble();
-            results << values;
-        }
-        if (results.size() != Runs) {
+        QList<QList<double>> results =
+            BenchCase::repeat({QStringLiteral("--case"), QString::fromLatin1(c.name), path,
+                               c.degrees ? QStringLiteral("1") : QStringLiteral("0")},
+                              8, Runs);
+        if (results.isEmpty()) {
             std::printf("%-18s FAILED\n", c.name);
+            ++failures;
             continue;
         }
         std::sort(results.begin(), results.end(),
