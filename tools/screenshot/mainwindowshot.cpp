@@ -15,7 +15,6 @@
 #include "blocks/flydata.h"
 #include "graph/flygraph.h"
 #include "photos/exivsetup.h"
-#include "photos/photomodel.h"
 #include "plotgestures.h"
 #include "settings/settingskeys.h"
 #include "shotkit.h"

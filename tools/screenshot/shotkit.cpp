@@ -37,23 +37,6 @@ void removeSurveyFolder()
     QDir(QDir::temp().filePath(QStringLiteral("kestrix-demo"))).removeRecursively();
 }
 
-QList<Line> linesOf(const QList<TimemarkRow> &rows)
-{
-    QList<Line> lines;
-    for (const TimemarkRow &row : rows) {
-        Line line;
-        line.date = row.date;
-        line.y = row.north;
-        line.x = row.east;
-        line.z = row.height;
-        line.sy = row.sdN;
-        line.sx = row.sdE;
-        line.sz = row.sdH;
-        lines.append(line);
-    }
-    return lines;
-}
-
 bool addPhotos(Fly *fly, const QStringList &photos)
 {
     QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
@@ -89,7 +72,7 @@ bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey, 
         *files = written;
     if (!addPhotos(fly, written))
         return false;
-    QList<Line> lines = linesOf(marks).mid(0, rows);
+    QList<Line> lines = SyntheticFlight::lines(marks).mid(0, rows);
     if (survey) {
         const QList<Line> strips = SyntheticFlight::surveyLines(lines.size(), 5);
         for (int i = 0; i < lines.size(); ++i) {

@@ -23,8 +23,6 @@ void loadFonts();
  */
 QString surveyFolder();
 void removeSurveyFolder();
-/// @p rows as a block holds them: north in y, east in x, accuracies beside them.
-QList<Line> linesOf(const QList<TimemarkRow> &rows);
 /// Adds @p photos to @p fly and waits until the reader has taken them; false after 30 s.
 bool addPhotos(Fly *fly, const QStringList &photos);
 /// addPhotos(), then the timemark file @p timemarks imported as the window imports it.

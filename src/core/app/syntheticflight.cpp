@@ -406,6 +406,24 @@ QStringList SyntheticFlight::writeTimedFlight(const QString &dir, const FlightTi
     return paths;
 }
 
+QList<Line> SyntheticFlight::lines(const QList<TimemarkRow> &rows)
+{
+    QList<Line> lines;
+    lines.reserve(rows.size());
+    for (const TimemarkRow &row : rows) {
+        Line line;
+        line.date = row.date;
+        line.y = row.north;
+        line.x = row.east;
+        line.z = row.height;
+        line.sy = row.sdN;
+        line.sx = row.sdE;
+        line.sz = row.sdH;
+        lines.append(line);
+    }
+    return lines;
+}
+
 QList<Line> SyntheticFlight::surveyLines(int count, int perStrip)
 {
     constexpr double Spacing = 10.0;

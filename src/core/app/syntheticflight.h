@@ -121,6 +121,9 @@ public:
     static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
                                    const PhotoSpec &look);
 
+    /// @p rows as a block holds them: north in y, east in x, the accuracies beside them.
+    static QList<Line> lines(const QList<TimemarkRow> &rows);
+
     /// The times of a flight timed by @p timing (no files written).
     static TimedFlight timing(const FlightTiming &timing);
     /**
