@@ -9,6 +9,7 @@
 #include "blocks/tableview.h"
 #include "graph/flygraph.h"
 #include "photos/photomodel.h"
+#include "plotgestures.h"
 #include "testenv.h"
 
 #include <QApplication>
@@ -23,14 +24,6 @@
 namespace {
 
 void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 } // namespace
 
@@ -48,7 +41,8 @@ int main(int argc, char *argv[])
     Fly fly(1, nullptr);
     fly.resize(1300, 400);
     fly.show();
-    QTest::qWaitForWindowExposed(&fly);
+    if (!QTest::qWaitForWindowExposed(&fly))
+        return 1;
     QStringList entries;
     QList<Adj> adjs;
     QList<QDateTime> dates;
@@ -120,12 +114,7 @@ int main(int argc, char *argv[])
     const double middle = Rows / 2 - 0.5;
     const QPoint to(int(plot->xAxis->coordToPixel(500000.0 + middle)),
                     int(plot->yAxis->coordToPixel(6000000.0 + middle)));
-    step("map rectangle to the three tables", [&] {
-        sendMouse(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
-        sendMouse(plot, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-        sendMouse(plot, QEvent::MouseMove, to, Qt::LeftButton);
-        sendMouse(plot, QEvent::MouseButtonRelease, to, Qt::NoButton);
-    });
+    step("map rectangle to the three tables", [&] { PlotGestures::drag(plot, from, to); });
     const int picked = fly.tablePreview()->selectedRows().size();
     out << "  rows selected by the rectangle in the last table: " << picked << '\n';
     ok = ok && picked > Rows / 3;

@@ -10,8 +10,10 @@
 // quarantined, as in a flight of 10 000 rows with 1 000 selected and 500 quarantined.
 
 #include "app/guiresources.h"
+#include "benchcase.h"
 #include "blocks/customtablemodel.h"
 #include "graph/flygraph.h"
+#include "plotgestures.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
@@ -19,7 +21,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -40,14 +41,6 @@ double median(QVector<double> values)
 double ms(const QElapsedTimer &timer)
 {
     return timer.nsecsElapsed() / 1e6;
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
 }
 
 int maxTicks(QCustomPlot *plot)
@@ -120,10 +113,7 @@ int runCase(int count)
         rowsSelected = rows.size();
     });
     timer.restart();
-    sendMouse(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, to, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    PlotGestures::drag(plot, from, to);
     QCoreApplication::processEvents(); // the queued replot after the selection
     const double rectReplotMs = ms(timer);
 
@@ -170,12 +160,9 @@ int main(int argc, char **argv)
                 "startMB");
     int failures = 0;
     for (const int count : sizes) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(app.applicationFilePath(), {QStringLiteral("--case"), QString::number(count)});
-        child.waitForFinished(-1);
-        const QList<QByteArray> f = child.readAllStandardOutput().trimmed().split(' ');
-        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 || f.size() != 12) {
+        const QList<QByteArray> f =
+            BenchCase::run({QStringLiteral("--case"), QString::number(count)}, 12);
+        if (f.isEmpty()) {
             std::printf("%7d FAILED\n", count);
             ++failures;
             continue;

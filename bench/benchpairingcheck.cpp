@@ -6,31 +6,19 @@
 //   benchpairingcheck            all cases, three runs each
 //   benchpairingcheck --case N   one case (used by the above)
 
+#include "benchcase.h"
 #include "blocks/pairingcheck.h"
 #include "syntheticflight.h"
+#include "testenv.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
 namespace {
-
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1.0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1.0;
-}
 
 struct Case
 {
@@ -103,7 +91,7 @@ int runCase(int index)
         line.date = date;
         rows << line;
     }
-    const double before = peakMegabytes();
+    const double before = TestEnv::peakMemoryKb() / 1024.0;
     QElapsedTimer timer;
     timer.start();
     const std::clock_t cpu = std::clock();
@@ -113,7 +101,8 @@ int runCase(int index)
     const bool exact = r.unmatchedPhotoIndexes() == flight.photosWithoutRow &&
                        r.unmatchedRowIndexes() == flight.rowsWithoutPhoto;
     std::printf("%d %d %.1f %.1f %.1f %d %d %.1f\n", flight.photoTimes.size(), rows.size(),
-                ns / 1e6, peakMegabytes(), before, int(r.verdict), exact ? 1 : 0, cpuMs);
+                ns / 1e6, TestEnv::peakMemoryKb() / 1024.0, before, int(r.verdict), exact ? 1 : 0,
+                cpuMs);
     return 0;
 }
 
@@ -133,24 +122,11 @@ int main(int argc, char **argv)
                 "peakMB", "startMB", "verdict");
     int failures = 0;
     for (int i = 0; i < cases().size(); ++i) {
-        QList<QList<double>> results;
-        for (int run = 0; run < Runs; ++run) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(app.applicationFilePath(), {QStringLiteral("--case"), QString::number(i)});
-            child.waitForFinished(-1);
-            const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-            if (child.exitStatus() != QProcess::NormalExit || fields.size() != 8) {
-                ++failures;
-                break;
-            }
-            QList<double> values;
-            for (const QByteArray &field : fields)
-                values << field.toDouble();
-            results << values;
-        }
-        if (results.size() != Runs) {
+        QList<QList<double>> results =
+            BenchCase::repeat({QStringLiteral("--case"), QString::number(i)}, 8, Runs);
+        if (results.isEmpty()) {
             std::printf("%-30s FAILED\n", cases().at(i).name);
+            ++failures;
             continue;
         }
         std::sort(results.begin(), results.end(),

@@ -1,9 +1,11 @@
 // Times detection, loading and conversion of large timemark files and reports the peak
 // resident memory. Every case runs in a fresh process so that its peak is its own.
 //
-//   benchtimemarks [ROWS]          all cases, ROWS lines per file (default 100000)
+//   benchtimemarks [ROWS]          all cases, ROWS rows per file (default 99900: the most a
+//                                  timemark file may hold, less room for its header lines)
 //   benchtimemarks --case NAME FILE WGS84   one case (used by the above)
 
+#include "benchcase.h"
 #include "geo/geocalc.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
@@ -15,10 +17,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -27,18 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1.0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1.0;
-}
 
 int runCase(const QString &name, const QString &path, bool wgs84)
 {
@@ -51,7 +39,7 @@ int runCase(const QString &name, const QString &path, bool wgs84)
         std::fprintf(stderr, "converter not ready: %s\n", qPrintable(geo.errorText()));
         return 1;
     }
-    const double baseline = peakMegabytes();
+    const double baseline = TestEnv::peakMemoryKb() / 1024.0;
 
     OpentTimeMarkTableModel model(&geo);
     TimemarkFile file(&model);
@@ -84,8 +72,8 @@ int runCase(const QString &name, const QString &path, bool wgs84)
 
     Q_UNUSED(name)
     std::printf("%d %.3f %.3f %.3f %.3f %.1f %.1f %d\n", lines.size(), totalNs / 1e6,
-                detectNs / 1e6, (loadNs - detectNs) / 1e6, convertNs / 1e6, peakMegabytes(),
-                baseline, report.invalidRows);
+                detectNs / 1e6, (loadNs - detectNs) / 1e6, convertNs / 1e6,
+                TestEnv::peakMemoryKb() / 1024.0, baseline, report.invalidRows);
     return lines.isEmpty() || (wgs84 && lines.first().zone == 0) ? 1 : 0;
 }
 
@@ -119,7 +107,7 @@ int main(int argc, char **argv)
         return runCase(args.value(2), args.value(3), args.value(4) == QLatin1String("1"));
     }
 
-    const int count = args.size() > 1 ? args.value(1).toInt() : 100000;
+    const int count = args.size() > 1 ? args.value(1).toInt() : TimemarkFile::MaxRows - 100;
     QTemporaryDir dir;
     struct Case
     {
@@ -145,27 +133,13 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
             return 1;
         }
-        QList<QList<double>> results;
-        for (int run = 0; run < Runs; ++run) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(app.applicationFilePath(),
-                        {QStringLiteral("--case"), QString::fromLatin1(c.name), path,
-                         c.degrees ? QStringLiteral("1") : QStringLiteral("0")});
-            child.waitForFinished(-1);
-            const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-            if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
-                fields.size() != 8) {
-                ++failures;
-                break;
-            }
-            QList<double> values;
-            for (const QByteArray &field : fields)
-                values << field.toDouble();
-            results << values;
-        }
-        if (results.size() != Runs) {
+        QList<QList<double>> results =
+            BenchCase::repeat({QStringLiteral("--case"), QString::fromLatin1(c.name), path,
+                               c.degrees ? QStringLiteral("1") : QStringLiteral("0")},
+                              8, Runs);
+        if (results.isEmpty()) {
             std::printf("%-18s FAILED\n", c.name);
+            ++failures;
             continue;
         }
         std::sort(results.begin(), results.end(),

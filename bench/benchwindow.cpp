@@ -120,13 +120,7 @@ int main(int argc, char *argv[])
                                     SyntheticFlight::Format::Semicolon);
     {
         QSettings s;
-        Keys::MetaPosDate.write(s, 1);
-        Keys::MetaPosX.write(s, 3);
-        Keys::MetaPosY.write(s, 4);
-        Keys::MetaPosZ.write(s, 5);
-        Keys::MetaPosSx.write(s, 6);
-        Keys::MetaPosSy.write(s, 7);
-        Keys::MetaPosSz.write(s, 8);
+        SyntheticFlight::storeColumns(s);
         Keys::CoordinateUtmZone.write(s, 33);
         Keys::OutputAutoCreate.write(s, false);
         Keys::OutputOpenDir.write(s, false);

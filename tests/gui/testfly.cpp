@@ -95,14 +95,7 @@ QStringList TestFly::flight(int count, QList<Line> *lines)
     const QString dir = m_tempDir.filePath(QStringLiteral("flight%1").arg(++m_flights));
     QList<TimemarkRow> rows;
     const QStringList photos = SyntheticFlight::writeFlight(dir, count, &rows);
-    for (const TimemarkRow &row : rows) {
-        Line line;
-        line.date = row.date;
-        line.y = row.north;
-        line.x = row.east;
-        line.z = row.height;
-        lines->append(line);
-    }
+    *lines += SyntheticFlight::lines(rows);
     return photos;
 }
 

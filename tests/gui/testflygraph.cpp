@@ -8,6 +8,7 @@
 #include "graph/settingspopup.h"
 #include "logcapture.h"
 #include "photos/photomodel.h"
+#include "plotgestures.h"
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
@@ -25,46 +26,15 @@
 #include <qcustomplot.h>
 
 using Ranges = QList<QPair<int, int>>;
+using PlotGestures::rangesOf;
+using PlotGestures::rowsOf;
 
 namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform warns at every opacity step of a bubble's fade.
-void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(QLatin1String("This plugin does not support")))
-        previousHandler(type, context, text);
-}
 
 /// One straight strip north, 10 m between rows: row i at northing 6000000 + 10 i.
 QList<Line> strip(int count)
 {
     return SyntheticFlight::surveyLines(count, count);
-}
-
-Ranges rangesOf(const QCPDataSelection &selection)
-{
-    Ranges ranges;
-    for (const QCPDataRange &range : selection.dataRanges())
-        ranges << qMakePair(range.begin(), range.end());
-    return ranges;
-}
-
-QList<int> rowsOf(const QCPCurve *curve)
-{
-    QList<int> rows;
-    for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it)
-        rows << int(it->t);
-    return rows;
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
 }
 
 QPoint pixelOf(QCustomPlot *plot, double east, double north)
@@ -112,7 +82,7 @@ void TestFlyGraph::initTestCase()
     QVERIFY(m_dir.isValid());
     TestEnv::isolate(m_dir);
     GuiResources::initialize();
-    previousHandler = qInstallMessageHandler(dropOffscreenNoise);
+    TestEnv::muteOffscreenFades();
     qRegisterMetaType<QList<int>>();
 }
 
@@ -263,10 +233,7 @@ void TestFlyGraph::dragOverPoints()
     const QPoint top = pixelOf(plot, 500000.0, 6000125.0) - QPoint(20, 0);
     const QPoint bottom = pixelOf(plot, 500000.0, 6000095.0) + QPoint(20, 0);
     QSignalSpy toSelect(&graph, &FlyGraph::toSelect);
-    sendMouse(plot, QEvent::MouseButtonPress, top, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, (top + bottom) / 2, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, bottom, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseButtonRelease, bottom, Qt::NoButton);
+    PlotGestures::drag(plot, top, bottom);
 
     QList<QList<int>> received;
     for (const QList<QVariant> &arguments : toSelect)

@@ -6,6 +6,7 @@
 #include "graph/filterpopup.h"
 #include "graph/flygraph.h"
 #include "photos/photomodel.h"
+#include "plotgestures.h"
 #include "scriptedprompts.h"
 #include "syntheticflight.h"
 #include "testenv.h"
@@ -23,29 +24,10 @@ using Ranges = QList<QPair<int, int>>;
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform warns at every opacity step of a bubble's fade.
-void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(QLatin1String("This plugin does not support")))
-        previousHandler(type, context, text);
-}
-
+/// The rows selected on @p curve as [begin, end) ranges.
 Ranges rangesOf(const QCPCurve *curve)
 {
-    Ranges ranges;
-    for (const QCPDataRange &range : curve->selection().dataRanges())
-        ranges << qMakePair(range.begin(), range.end());
-    return ranges;
-}
-
-QList<int> rowsOf(const QCPCurve *curve)
-{
-    QList<int> rows;
-    for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it)
-        rows << int(it->t);
-    return rows;
+    return PlotGestures::rangesOf(curve->selection());
 }
 
 QList<int> sorted(QList<int> rows)
@@ -60,20 +42,6 @@ void clickRow(TableView *table, int row, Qt::KeyboardModifiers modifiers = Qt::N
     table->scrollTo(index);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers,
                       table->visualRect(index).center());
-}
-
-void dragRectangle(QCustomPlot *plot, QPoint from, QPoint to)
-{
-    const auto send = [plot](QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, pos, plot->mapToGlobal(pos),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(plot, &event);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
 /// Pixel of row @p row of a straight strip north (10 m apart), moved @p dx across.
@@ -115,7 +83,7 @@ void TestFlyView::initTestCase()
     QVERIFY(m_dir.isValid());
     TestEnv::isolate(m_dir);
     GuiResources::initialize();
-    previousHandler = qInstallMessageHandler(dropOffscreenNoise);
+    TestEnv::muteOffscreenFades();
     qRegisterMetaType<QList<int>>();
 }
 
@@ -204,7 +172,7 @@ void TestFlyView::selectionBothWays()
     block->tableMeta()->scrollToTop();
     graph->findChild<QToolButton *>(QStringLiteral("btn_select"))->click();
     QCustomPlot *plot = graph->plot();
-    dragRectangle(plot, pixelOfRow(plot, 52.5, -20), pixelOfRow(plot, 49.5, 20));
+    PlotGestures::drag(plot, pixelOfRow(plot, 52.5, -20), pixelOfRow(plot, 49.5, 20));
     const QList<int> picked{50, 51, 52};
     QCOMPARE(block->selection(), picked);
     for (TableView *table : {block->tablePhotos(), block->tableMeta(), block->tablePreview()})
@@ -236,7 +204,7 @@ void TestFlyView::filterThenQuarantineFromGraph()
     QTRY_COMPARE(sorted(block->tableMeta()->selectedRows()), marked);
     QTRY_VERIFY(block->tableMeta()->isEnabled()); // the pass has ended
     QCOMPARE(sorted(block->tablePhotos()->selectedRows()), marked);
-    QCOMPARE(rowsOf(graph->pathCurve()).size(), 12);
+    QCOMPARE(PlotGestures::rowsOf(graph->pathCurve()).size(), 12);
     QCOMPARE(rangesOf(graph->pathCurve()), (Ranges{{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}}));
 
     graph->findChild<QToolButton *>(QStringLiteral("btn_to_quarantine"))->click();
@@ -244,7 +212,7 @@ void TestFlyView::filterThenQuarantineFromGraph()
     const QList<bool> photoFlags = block->data()->photos()->quarantineFlags();
     for (int r = 0; r < 12; ++r)
         QCOMPARE(photoFlags.at(r), marked.contains(r));
-    QCOMPARE(rowsOf(graph->quarantineCurve()), marked);
+    QCOMPARE(PlotGestures::rowsOf(graph->quarantineCurve()), marked);
     QCOMPARE(graph->quarantineCurve()->pen().color(), QColor(0x68, 0x68, 0x6a));
     QVERIFY(graph->pathCurve()->selection().isEmpty());
     QVERIFY(block->tableMeta()->selectedRows().isEmpty());
@@ -324,7 +292,7 @@ void TestFlyView::zoomKeptByQuarantine()
         graph->findChild<QToolButton *>(command)->click();
     QTest::qWait(20); // a redraw the model asked for comes from the event loop
     QCOMPARE(plot->xAxis->range() == x && plot->yAxis->range() == y, command != "remove");
-    QCOMPARE(rowsOf(graph->quarantineCurve()), quarantined);
+    QCOMPARE(PlotGestures::rowsOf(graph->quarantineCurve()), quarantined);
 }
 
 void TestFlyView::renumberedAndClosedWithItsBlock()

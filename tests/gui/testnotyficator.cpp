@@ -8,19 +8,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform warns at every opacity step of a fade.
-void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(QLatin1String("This plugin does not support")))
-        previousHandler(type, context, text);
-}
-
-} // namespace
-
 class TestNotyficator : public QObject
 {
     Q_OBJECT
@@ -37,7 +24,7 @@ void TestNotyficator::initTestCase()
     QVERIFY(m_tempDir.isValid());
     TestEnv::isolate(m_tempDir);
     GuiResources::initialize();
-    previousHandler = qInstallMessageHandler(dropOffscreenNoise);
+    TestEnv::muteOffscreenFades();
 }
 
 void TestNotyficator::stacksUpwardsAndForgetsFadedBubbles()

@@ -9,19 +9,6 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform warns at every opacity step of a fade.
-void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(QLatin1String("This plugin does not support")))
-        previousHandler(type, context, text);
-}
-
-} // namespace
-
 class TestPopUp : public QObject
 {
     Q_OBJECT
@@ -42,7 +29,7 @@ void TestPopUp::initTestCase()
     QVERIFY(m_tempDir.isValid());
     TestEnv::isolate(m_tempDir);
     GuiResources::initialize();
-    previousHandler = qInstallMessageHandler(dropOffscreenNoise);
+    TestEnv::muteOffscreenFades();
 }
 
 void TestPopUp::placement_data()

@@ -1,4 +1,5 @@
 // Command-line wrapper of the synthetic-flight generator, for demos and shell tests.
+#include "geo/geocalc.h"
 #include "syntheticflight.h"
 
 #include <QCommandLineParser>
@@ -64,13 +65,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption extraOption(
         "extra-events", "Rows for no shot, each between two shots drawn at random.", "N");
     const QCommandLineOption seedOption("seed", "Seed of the random draws (default 1).", "N");
+    const QCommandLineOption degreesOption(
+        "degrees", "Rows in WGS 84 degrees (latitude, longitude): the metric positions taken in "
+                   "UTM zone 33 north. Not with timing options.");
     const QCommandLineOption cleanOption(
         "clean", "Leave the shots that lost their photo or row out of both lists.");
-    parser.addOptions({outOption, countOption, formatOption, sizeOption, qualityOption, noiseOption,
-                       intervalOption, jitterOption, turnEveryOption, turnGapOption,
-                       subSecondsOption, offsetOption, dropPhotosOption, dropEventsOption,
-                       randomPhotosOption, randomEventsOption, extraOption, seedOption,
-                       cleanOption});
+    parser.addOptions({outOption,        countOption,      formatOption,       sizeOption,
+                       qualityOption,    noiseOption,      intervalOption,     jitterOption,
+                       turnEveryOption,  turnGapOption,    subSecondsOption,   offsetOption,
+                       dropPhotosOption, dropEventsOption, randomPhotosOption, randomEventsOption,
+                       extraOption,      seedOption,       cleanOption,        degreesOption});
     parser.process(app);
     QTextStream err(stderr);
     if (!parser.isSet(outOption)) {
@@ -103,6 +107,10 @@ int main(int argc, char *argv[])
           &offsetOption, &dropPhotosOption, &dropEventsOption, &randomPhotosOption,
           &randomEventsOption, &extraOption, &seedOption, &cleanOption})
         timed = timed || parser.isSet(*option);
+    if (timed && parser.isSet(degreesOption)) {
+        err << "--degrees is for flights without timing options\n";
+        return 2;
+    }
     if (timed) {
         FlightTiming timing;
         bool ok = true;
@@ -152,6 +160,18 @@ int main(int argc, char *argv[])
     if (photos.isEmpty()) {
         err << "could not write photos into " << out << "\n";
         return 1;
+    }
+    if (parser.isSet(degreesOption)) {
+        GeoCalc geo;
+        for (TimemarkRow &row : rows) {
+            const GeoPoint point = geo.utmToGeo(row.east, row.north, 33, row.height);
+            if (!geo.isReady() || point.lat == 0.0) {
+                err << "cannot convert the positions into degrees: " << geo.errorText() << "\n";
+                return 1;
+            }
+            row.north = point.lat;
+            row.east = point.lon;
+        }
     }
     if (!SyntheticFlight::writeTimemarks(timemarks, rows, format)) {
         err << "could not write the timemark file\n";

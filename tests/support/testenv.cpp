@@ -9,6 +9,18 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+void dropOffscreenFades(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        g_previousHandler(type, context, text);
+}
+
+} // namespace
+
 void TestEnv::isolate(const QTemporaryDir &dir)
 {
     const QString config = dir.path() + QStringLiteral("/config");
@@ -19,6 +31,14 @@ void TestEnv::isolate(const QTemporaryDir &dir)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
     AppInfo::apply();
     ExivSetup::initialize();
+}
+
+void TestEnv::muteOffscreenFades()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropOffscreenFades);
+    // A second call must not make the filter its own predecessor.
+    if (previous != dropOffscreenFades)
+        g_previousHandler = previous;
 }
 
 QString TestEnv::testDataDir()

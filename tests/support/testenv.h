@@ -13,6 +13,9 @@ public:
     /// Points the settings store into @p dir, enables test mode, sets the identity and
     /// initialises Exiv2. Call from initTestCase() before anything opens QSettings.
     static void isolate(const QTemporaryDir &dir);
+    /// Drops the warning the offscreen platform gives at every opacity step of a bubble's
+    /// fade; every other message still reaches the handler installed before.
+    static void muteOffscreenFades();
     /// The real-world sample folder ($KESTRIX_TESTDATA_DIR when set), or an empty string when
     /// it is absent.
     static QString testDataDir();

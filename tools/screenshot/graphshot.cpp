@@ -11,13 +11,12 @@
 #include "blocks/customtablemodel.h"
 #include "graph/flygraph.h"
 #include "settings/settingskeys.h"
-#include "syntheticflight.h"
+#include "shotkit.h"
 #include "testenv.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
-#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,13 +31,6 @@ void settle(int ms)
     QTest::qWait(ms);
 }
 
-bool shoot(const QRect &area, const QString &path)
-{
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(),
-                                                                      area.width(), area.height());
-    return shot.save(path);
-}
-
 QRect frameOf(const QWidget *window)
 {
     return window->frameGeometry();
@@ -50,6 +42,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     GuiResources::initialize();
+    ShotKit::loadFonts();
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: kestrix-graphshot OUTDIR [ROWS]\n");
@@ -81,13 +74,15 @@ int main(int argc, char **argv)
     graph.setSelected(selected);
     graph.setQuarantine(quarantined);
     settle(400);
-    bool ok = shoot(frameOf(&graph), out.filePath(QStringLiteral("graph-metric.png")));
+    bool ok =
+        ShotKit::grabScreen(frameOf(&graph), out.filePath(QStringLiteral("graph-metric.png")));
 
     Keys::CoordinateType.write(settings, Keys::CoordinateTypeWgs84);
     settings.sync();
     graph.fullUpdateGrah();
     settle(400);
-    ok = shoot(frameOf(&graph), out.filePath(QStringLiteral("graph-wgs84.png"))) && ok;
+    ok =
+        ShotKit::grabScreen(frameOf(&graph), out.filePath(QStringLiteral("graph-wgs84.png"))) && ok;
 
     const struct
     {
@@ -105,9 +100,9 @@ int main(int argc, char **argv)
             if (top != &graph && top->isVisible() && top->parentWidget() == &graph)
                 area = area.united(top->frameGeometry());
         }
-        ok =
-            shoot(area.adjusted(-10, -10, 10, 10), out.filePath(QString::fromLatin1(popup.file))) &&
-            ok;
+        ok = ShotKit::grabScreen(area.adjusted(-10, -10, 10, 10),
+                                 out.filePath(QString::fromLatin1(popup.file))) &&
+             ok;
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top != &graph && top->parentWidget() == &graph)
                 top->hide();
@@ -131,8 +126,8 @@ int main(int argc, char **argv)
     QMenu *menu = openMenu(legend.center());
     if (!menu)
         return 1;
-    ok = shoot(frameOf(&graph).united(menu->frameGeometry()),
-               out.filePath(QStringLiteral("menu-legend.png"))) &&
+    ok = ShotKit::grabScreen(frameOf(&graph).united(menu->frameGeometry()),
+                             out.filePath(QStringLiteral("menu-legend.png"))) &&
          ok;
     for (QAction *action : menu->actions()) {
         if (action->data().toInt() == int(Qt::AlignBottom | Qt::AlignLeft))
@@ -143,8 +138,8 @@ int main(int argc, char **argv)
     menu = openMenu(QPoint(plot->width() / 2, plot->height() / 3));
     if (!menu)
         return 1;
-    ok = shoot(frameOf(&graph).united(menu->frameGeometry()),
-               out.filePath(QStringLiteral("menu-plot.png"))) &&
+    ok = ShotKit::grabScreen(frameOf(&graph).united(menu->frameGeometry()),
+                             out.filePath(QStringLiteral("menu-plot.png"))) &&
          ok;
     menu->close();
     return ok ? 0 : 1;

@@ -12,15 +12,13 @@
 #include "app/translationloader.h"
 #include "blocks/dialogonadd.h"
 #include "blocks/fly.h"
-#include "blocks/flydata.h"
 #include "geo/geocalc.h"
 #include "graph/flygraph.h"
 #include "photos/exivsetup.h"
-#include "photos/photomodel.h"
 #include "photos/viewphoto.h"
 #include "settings/settingsdialog.h"
 #include "settings/settingskeys.h"
-#include "syntheticflight.h"
+#include "shotkit.h"
 #include "testenv.h"
 #include "timemarks/opentimemarkdialog.h"
 #include "timemarks/timemarkimport.h"
@@ -32,12 +30,10 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -77,10 +73,7 @@ void shoot(const QString &name, QRect area = QRect())
     if (area.isNull())
         area = visibleArea();
     const QString path = g_out.filePath(name + QStringLiteral(".png"));
-    if (!QGuiApplication::primaryScreen()
-             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-             .save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (!ShotKit::grabScreen(area, path)) {
         ++g_failures;
         return;
     }
@@ -136,38 +129,6 @@ void openContextMenu(QWidget *widget, const QPoint &pos)
 {
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
     QApplication::sendEvent(widget, &event);
-}
-
-QList<Line> linesOf(const QList<TimemarkRow> &rows)
-{
-    const QList<Line> survey = SyntheticFlight::surveyLines(rows.size(), 5);
-    QList<Line> lines;
-    for (int i = 0; i < rows.size(); ++i) {
-        Line line = survey.at(i);
-        line.date = rows.at(i).date;
-        line.sy = rows.at(i).sdN;
-        line.sx = rows.at(i).sdE;
-        line.sz = rows.at(i).sdH;
-        lines.append(line);
-    }
-    return lines;
-}
-
-bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, QStringList *files)
-{
-    QList<TimemarkRow> marks;
-    *files = SyntheticFlight::writeFlight(dir, photos, &marks, QSize(320, 240));
-    if (files->size() != photos ||
-        !SyntheticFlight::writeTimemarks(dir + QStringLiteral("/timemarks.csv"), marks,
-                                         SyntheticFlight::Format::Semicolon))
-        return false;
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(*files);
-    if (!added.wait(30000))
-        return false;
-    fly->data()->setTimemarkFileName(dir + QStringLiteral("/timemarks.csv"));
-    fly->data()->addTimemarks(linesOf(marks).mid(0, rows), false);
-    return true;
 }
 
 void shootMainWindow(MainWindow &window)
@@ -526,9 +487,7 @@ int main(int argc, char *argv[])
     TranslationLoader translations;
     translations.install();
     GuiResources::initialize();
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
+    ShotKit::loadFonts();
 
     MainWindow window;
     window.move(0, 0);
@@ -540,10 +499,10 @@ int main(int argc, char *argv[])
     QStringList photos;
     QStringList second;
     // The second flight lacks one timemark row, as when the receiver missed a release.
-    if (!fillBlock(window.blocks().at(0), work.filePath(QStringLiteral("flight-1")), 20, 20,
-                   &photos) ||
-        !fillBlock(window.blocks().at(1), work.filePath(QStringLiteral("flight-2")), 12, 11,
-                   &second)) {
+    if (!ShotKit::fillBlock(window.blocks().at(0), work.filePath(QStringLiteral("flight-1")), 20,
+                            20, true, &photos) ||
+        !ShotKit::fillBlock(window.blocks().at(1), work.filePath(QStringLiteral("flight-2")), 12,
+                            11, true, &second)) {
         std::fprintf(stderr, "the synthetic flights could not be read\n");
         return 1;
     }

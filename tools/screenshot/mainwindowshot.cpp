@@ -15,17 +15,14 @@
 #include "blocks/flydata.h"
 #include "graph/flygraph.h"
 #include "photos/exivsetup.h"
-#include "photos/photomodel.h"
+#include "plotgestures.h"
 #include "settings/settingskeys.h"
-#include "syntheticflight.h"
+#include "shotkit.h"
 #include "testenv.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFontDatabase>
-#include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -35,58 +32,13 @@
 
 namespace {
 
-QList<Line> linesOf(const QList<TimemarkRow> &rows)
-{
-    QList<Line> lines;
-    for (const TimemarkRow &row : rows) {
-        Line line;
-        line.date = row.date;
-        line.y = row.north;
-        line.x = row.east;
-        line.z = row.height;
-        line.sy = row.sdN;
-        line.sx = row.sdE;
-        line.sz = row.sdH;
-        lines.append(line);
-    }
-    return lines;
-}
-
-bool fillBlock(Fly *fly, const QString &dir, int photos, int rows)
-{
-    QList<TimemarkRow> marks;
-    const QStringList files = SyntheticFlight::writeFlight(dir, photos, &marks, QSize(320, 240));
-    if (files.size() != photos)
-        return false;
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(files);
-    if (!added.wait(30000))
-        return false;
-    fly->data()->setTimemarkFileName(QDir(dir).filePath(QStringLiteral("timemarks.csv")));
-    fly->data()->addTimemarks(linesOf(marks).mid(0, rows), false);
-    return true;
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 /// Drags a selection rectangle on the plot between two map positions (metres).
 void dragOnMap(QCustomPlot *plot, QPointF fromMetres, QPointF toMetres)
 {
     const auto pixel = [plot](QPointF m) {
         return QPoint(int(plot->xAxis->coordToPixel(m.x())), int(plot->yAxis->coordToPixel(m.y())));
     };
-    const QPoint from = pixel(fromMetres);
-    const QPoint to = pixel(toMetres);
-    sendMouse(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseMove, to, Qt::LeftButton);
-    sendMouse(plot, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    PlotGestures::drag(plot, pixel(fromMetres), pixel(toMetres));
     QTest::qWait(100);
 }
 
@@ -119,10 +71,7 @@ bool shootFlyView(MainWindow &window, const QString &path)
                       Qt::LeftButton);
     dragOnMap(plot, {500110.0, 6000035.0}, {500130.0, 6000005.0});
     QTest::qWait(300);
-    const QRect area = window.frameGeometry().united(graph->frameGeometry());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .save(path, "PNG");
+    return ShotKit::grabScreen(window.frameGeometry().united(graph->frameGeometry()), path);
 }
 
 } // namespace
@@ -157,12 +106,8 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     TestEnv::isolate(work);
     GuiResources::initialize();
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
-    // A fixed folder, so the paths in the picture do not change from one refresh to the next.
-    const QString demo = QDir::temp().filePath(QStringLiteral("kestrix-demo"));
-    QDir(demo).removeRecursively();
-    const QString survey = demo + QStringLiteral("/Survey 2024-05-17");
+    ShotKit::loadFonts();
+    const QString survey = ShotKit::surveyFolder();
     QDir().mkpath(survey + QStringLiteral("/output"));
     {
         QSettings settings;
@@ -177,8 +122,8 @@ int main(int argc, char *argv[])
         return 1;
     window.on_btn_addFly_clicked();
     // The second flight lacks one timemark row, as when the receiver missed a release.
-    if (!fillBlock(window.blocks().at(0), survey + QStringLiteral("/flight-1"), 20, 20) ||
-        !fillBlock(window.blocks().at(1), survey + QStringLiteral("/flight-2"), 12, 11)) {
+    if (!ShotKit::fillBlock(window.blocks().at(0), survey + QStringLiteral("/flight-1"), 20, 20) ||
+        !ShotKit::fillBlock(window.blocks().at(1), survey + QStringLiteral("/flight-2"), 12, 11)) {
         std::fprintf(stderr, "the synthetic flights could not be read\n");
         return 1;
     }
@@ -188,16 +133,13 @@ int main(int argc, char *argv[])
         AboutWindow about(&window);
         about.show();
         if (!QTest::qWaitForWindowExposed(&about) ||
-            !about.grab().save(parser.value(QStringLiteral("about")), "PNG"))
+            !ShotKit::save(about.grab().toImage(), parser.value(QStringLiteral("about"))))
             return 1;
     }
-    const bool saved = window.grab().save(parser.value(QStringLiteral("out")), "PNG") &&
-                       (!parser.isSet(QStringLiteral("fly-view")) ||
-                        shootFlyView(window, parser.value(QStringLiteral("fly-view"))));
-    QDir(demo).removeRecursively();
-    if (!saved) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(parser.value(QStringLiteral("out"))));
-        return 1;
-    }
-    return 0;
+    const bool saved =
+        ShotKit::save(window.grab().toImage(), parser.value(QStringLiteral("out"))) &&
+        (!parser.isSet(QStringLiteral("fly-view")) ||
+         shootFlyView(window, parser.value(QStringLiteral("fly-view"))));
+    ShotKit::removeSurveyFolder();
+    return saved ? 0 : 1;
 }

@@ -15,11 +15,10 @@
 #include "blocks/flydata.h"
 #include "blocks/pairingdialog.h"
 #include "blocks/tableview.h"
-#include "photos/photomodel.h"
 #include "settings/settingskeys.h"
+#include "shotkit.h"
 #include "syntheticflight.h"
 #include "testenv.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +26,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -52,14 +50,6 @@ QImage over(QWidget &window, QWidget &dialog)
     return shot;
 }
 
-bool save(const QImage &image, const QString &path)
-{
-    if (image.save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 /// Shows the pairing dialog, menus and questions without a modal loop and grabs them.
 class ShowDialog : public UserPrompts
 {
@@ -72,7 +62,7 @@ public:
     {
         menu.popup(globalPos);
         QTest::qWait(300);
-        save(menu.grab().toImage(), menuShot);
+        ShotKit::save(menu.grab().toImage(), menuShot);
         menu.close();
         return nullptr;
     }
@@ -82,7 +72,7 @@ public:
         QMessageBox box(QMessageBox::Information, title, text, buttons, parent);
         box.show();
         QTest::qWait(300);
-        save(box.grab().toImage(), questionShot);
+        ShotKit::save(box.grab().toImage(), questionShot);
         return QMessageBox::No;
     }
 
@@ -112,19 +102,15 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     TestEnv::isolate(work);
     GuiResources::initialize();
+    ShotKit::loadFonts();
+    const QDir survey(ShotKit::surveyFolder());
     {
         QSettings s;
-        Keys::MetaPosDate.write(s, 1);
-        Keys::MetaPosX.write(s, 3);
-        Keys::MetaPosY.write(s, 4);
-        Keys::MetaPosZ.write(s, 5);
-        Keys::MetaPosSx.write(s, 6);
-        Keys::MetaPosSy.write(s, 7);
-        Keys::MetaPosSz.write(s, 8);
-        Keys::OutputDir.write(s, work.filePath(QStringLiteral("out")));
+        SyntheticFlight::storeColumns(s);
+        Keys::OutputDir.write(s, survey.filePath(QStringLiteral("output")));
         Keys::FlyOutputPreview.write(s, false);
     }
-    QDir().mkpath(work.filePath(QStringLiteral("out")));
+    QDir().mkpath(survey.filePath(QStringLiteral("output")));
 
     FlightTiming timing;
     timing.shots = 60;
@@ -134,7 +120,7 @@ int main(int argc, char *argv[])
     timing.droppedEvents = {17};
     timing.extraEvents = 2;
     timing.seed = 1;
-    const QString flight = work.filePath(QStringLiteral("flight"));
+    const QString flight = survey.filePath(QStringLiteral("flight-1"));
     const QStringList photos =
         SyntheticFlight::writeTimedFlight(flight, timing, SyntheticFlight::Format::Semicolon);
     if (photos.isEmpty()) {
@@ -151,29 +137,27 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     Fly *fly = window.blocks().first();
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QString error;
-    if (!added.wait(30000) ||
-        !TimemarkImport::intoBlock(fly->data(), flight + "/timemarks.csv", false, &error)) {
-        std::fprintf(stderr, "cannot fill the block: %s\n", qPrintable(error));
+    if (!ShotKit::fill(fly, photos, flight + "/timemarks.csv"))
         return 1;
-    }
     QTest::qWait(300);
 
     bool ok = true;
     prompts->act = [&](PairingDialog &dialog) {
         dialog.move(window.pos() + QPoint((window.width() - dialog.width()) / 2, 150));
-        ok = save(over(window, dialog), out.filePath(QStringLiteral("pairing.png"))) && ok;
+        ok = ShotKit::save(over(window, dialog), out.filePath(QStringLiteral("pairing.png"))) && ok;
         dialog.findChild<QPushButton *>(QStringLiteral("btn_removeUnmatched"))->click();
-        ok = save(over(window, dialog), out.filePath(QStringLiteral("pairing-removed.png"))) && ok;
+        ok = ShotKit::save(over(window, dialog),
+                           out.filePath(QStringLiteral("pairing-removed.png"))) &&
+             ok;
     };
     fly->findChild<QToolButton *>(QStringLiteral("btn_checkPairing"))->click();
     // Checked again after the removal: the block says it pairs.
     prompts->act = [](PairingDialog &) {};
     fly->onCheckPairing();
     QTest::qWait(300);
-    ok = save(window.grab().toImage(), out.filePath(QStringLiteral("pairing-block.png"))) && ok;
+    ok =
+        ShotKit::save(window.grab().toImage(), out.filePath(QStringLiteral("pairing-block.png"))) &&
+        ok;
     prompts->menuShot = out.filePath(QStringLiteral("pairing-menu.png"));
     fly->tablePhotos()->setCurrentIndex(fly->data()->photos()->index(0, 0));
     fly->on_tablePhotos_customContextMenuRequested(QPoint(40, 40));
@@ -183,22 +167,19 @@ int main(int argc, char *argv[])
     lost.droppedEvents = {23};
     lost.droppedPhotos = {7};
     lost.extraEvents = 0;
-    const QString second = work.filePath(QStringLiteral("second"));
+    const QString second = survey.filePath(QStringLiteral("flight-2"));
     const QStringList secondPhotos =
         SyntheticFlight::writeTimedFlight(second, lost, SyntheticFlight::Format::Semicolon);
     window.on_btn_addFly_clicked();
-    Fly *other = window.blocks().last();
-    QSignalSpy more(other->data()->photos(), &PhotoModel::photosAdded);
-    other->addPhotoEntries(secondPhotos);
-    if (!more.wait(30000) ||
-        !TimemarkImport::intoBlock(other->data(), second + "/timemarks.csv", false, &error)) {
-        std::fprintf(stderr, "cannot fill the second block: %s\n", qPrintable(error));
+    if (!ShotKit::fill(window.blocks().last(), secondPhotos, second + "/timemarks.csv"))
         return 1;
-    }
     prompts->questionShot = out.filePath(QStringLiteral("pairing-warning.png"));
     window.on_fullProcessing();
     QTest::qWait(300);
-    ok = save(window.grab().toImage(), out.filePath(QStringLiteral("pairing-refused.png"))) && ok;
+    ok = ShotKit::save(window.grab().toImage(),
+                       out.filePath(QStringLiteral("pairing-refused.png"))) &&
+         ok;
     UserPrompts::setInstance(nullptr);
+    ShotKit::removeSurveyFolder();
     return ok ? 0 : 1;
 }

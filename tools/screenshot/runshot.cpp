@@ -16,17 +16,14 @@
 #include "app/userprompts.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
-#include "photos/photomodel.h"
 #include "processing/fileswork.h"
 #include "settings/settingskeys.h"
+#include "shotkit.h"
 #include "syntheticflight.h"
 #include "testenv.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
-#include <QScreen>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -48,21 +45,10 @@ public:
     }
 };
 
-bool fill(Fly *fly, const QStringList &photos, const QString &timemarks)
-{
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QString error;
-    return added.wait(30000) && TimemarkImport::intoBlock(fly->data(), timemarks, false, &error);
-}
-
 bool save(QWidget *widget, const QString &path)
 {
     QTest::qWait(300); // the last labels and the repaint
-    if (widget->grab().save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
+    return ShotKit::save(widget->grab().toImage(), path);
 }
 
 } // namespace
@@ -86,26 +72,22 @@ int main(int argc, char *argv[])
         translations.install();
     }
     GuiResources::initialize();
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
-
-    // A fixed folder, so the paths in the pictures do not change from one refresh to the next.
-    const QString survey = QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
-    QDir(survey).removeRecursively();
-    QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(survey + QStringLiteral("/photos"), 40,
-                                                            &rows, QSize(320, 240));
+    ShotKit::loadFonts();
+    const QString survey = ShotKit::surveyFolder();
+    // Shots a little irregular, in lines with turns, as flown: the check before the run can
+    // then tell that photos and rows pair by time.
+    FlightTiming timing;
+    timing.shots = 40;
+    timing.jitter = 0.3;
+    timing.turnEvery = 10;
+    PhotoSpec look;
+    look.size = QSize(320, 240);
+    const QStringList photos = SyntheticFlight::writeTimedFlight(
+        survey, timing, SyntheticFlight::Format::Semicolon, false, look);
     const QString timemarks = survey + QStringLiteral("/timemarks.csv");
-    SyntheticFlight::writeTimemarks(timemarks, rows, SyntheticFlight::Format::Semicolon);
     {
         QSettings settings;
-        Keys::MetaPosDate.write(settings, 1);
-        Keys::MetaPosX.write(settings, 3);
-        Keys::MetaPosY.write(settings, 4);
-        Keys::MetaPosZ.write(settings, 5);
-        Keys::MetaPosSx.write(settings, 6);
-        Keys::MetaPosSy.write(settings, 7);
-        Keys::MetaPosSz.write(settings, 8);
+        SyntheticFlight::storeColumns(settings);
         Keys::CoordinateUtmZone.write(settings, 33);
         Keys::OutputAutoCreate.write(settings, false);
         Keys::OutputOpenDir.write(settings, false);
@@ -118,7 +100,7 @@ int main(int argc, char *argv[])
     window.resize(1300, 700);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window) ||
-        !fill(window.blocks().first(), photos, timemarks)) {
+        !ShotKit::fill(window.blocks().first(), photos, timemarks)) {
         std::fprintf(stderr, "the synthetic flight could not be read\n");
         return 1;
     }
@@ -166,10 +148,8 @@ int main(int argc, char *argv[])
     bool report = save(window.errorWindow(), out.filePath(QStringLiteral("run-report-list.png")));
     // Both windows as they stand on the screen; off screen there is no screen to grab.
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        const QRect area = window.frameGeometry();
-        report = report && QGuiApplication::primaryScreen()
-                               ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                               .save(out.filePath(QStringLiteral("run-report.png")), "PNG");
+        report = report && ShotKit::grabScreen(window.frameGeometry(),
+                                               out.filePath(QStringLiteral("run-report.png")));
     } else {
         report = report && save(&window, out.filePath(QStringLiteral("run-report.png")));
     }
@@ -192,6 +172,6 @@ int main(int argc, char *argv[])
                save(&window, out.filePath(QStringLiteral("run-stopping.png")));
     go.release();
     stopping = stopping && QTest::qWaitFor([&] { return !window.isVisible(); }, 30000);
-    QDir(survey).removeRecursively();
+    ShotKit::removeSurveyFolder();
     return report && stopping ? 0 : 1;
 }

@@ -52,15 +52,7 @@ bool DemoFlight::useSettings(QString *error)
         return false;
     }
     QSettings s;
-    // The columns of the generated file: Date;Point;North;East;H;sdN;sdE;sdH, header first.
-    Keys::MetaPosDate.write(s, 1);
-    Keys::MetaPosX.write(s, 3);
-    Keys::MetaPosY.write(s, 4);
-    Keys::MetaPosZ.write(s, 5);
-    Keys::MetaPosSx.write(s, 6);
-    Keys::MetaPosSy.write(s, 7);
-    Keys::MetaPosSz.write(s, 8);
-    Keys::MetaPosFirst.write(s, 2);
+    SyntheticFlight::storeColumns(s);
     // The rows are metres; read as degrees they would be no positions at all.
     Keys::CoordinateType.write(s, 0);
     Keys::CoordinateUtmZone.write(s, Zone);

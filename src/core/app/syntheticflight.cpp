@@ -1,6 +1,7 @@
 #include "app/syntheticflight.h"
 
 #include "photos/exivsetup.h"
+#include "settings/settingskeys.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QSet>
+#include <QSettings>
 #include <QTextStream>
 
 #include <exiv2/exiv2.hpp>
@@ -88,6 +90,18 @@ void fillWithNoise(QImage &image, int seed)
 }
 
 } // namespace
+
+void SyntheticFlight::storeColumns(QSettings &settings)
+{
+    Keys::MetaPosDate.write(settings, 1);
+    Keys::MetaPosX.write(settings, 3);
+    Keys::MetaPosY.write(settings, 4);
+    Keys::MetaPosZ.write(settings, 5);
+    Keys::MetaPosSx.write(settings, 6);
+    Keys::MetaPosSy.write(settings, 7);
+    Keys::MetaPosSz.write(settings, 8);
+    Keys::MetaPosFirst.write(settings, 2);
+}
 
 QString SyntheticFlight::number(double value, int decimals)
 {
@@ -390,6 +404,24 @@ QStringList SyntheticFlight::writeTimedFlight(const QString &dir, const FlightTi
         !truth.flush())
         return {};
     return paths;
+}
+
+QList<Line> SyntheticFlight::lines(const QList<TimemarkRow> &rows)
+{
+    QList<Line> lines;
+    lines.reserve(rows.size());
+    for (const TimemarkRow &row : rows) {
+        Line line;
+        line.date = row.date;
+        line.y = row.north;
+        line.x = row.east;
+        line.z = row.height;
+        line.sy = row.sdN;
+        line.sx = row.sdE;
+        line.sz = row.sdH;
+        lines.append(line);
+    }
+    return lines;
 }
 
 QList<Line> SyntheticFlight::surveyLines(int count, int perStrip)

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class QSettings;
+
 /// What one generated photo carries; every tag is optional.
 struct PhotoSpec
 {
@@ -93,7 +95,7 @@ class SyntheticFlight
 public:
     enum class Format
     {
-        Semicolon, //!< "Date;North;East;H;sdN;sdE;sdH" header, then rows
+        Semicolon, //!< "Date;Point;North;East;H;sdN;sdE;sdH" header, then rows
         Comma,     //!< the same with ","
         Tab,       //!< the same with a tab
         RtklibPos  //!< "%" header lines, then "date time lat lon h Q ns sdn sde sdu ..."
@@ -102,6 +104,11 @@ public:
     static bool writePhoto(const QString &path, const PhotoSpec &spec, QString *error = nullptr);
     static bool writeTimemarks(const QString &path, const QList<TimemarkRow> &rows, Format format,
                                QString *error = nullptr);
+    /**
+     * Stores the timemark columns that read a file written in a delimited form: date in
+     * column 1, north, east and height in 3 to 5, their accuracies in 6 to 8, rows from line 2.
+     */
+    static void storeColumns(QSettings &settings);
     /// Decimal text of a number as written into files ("." and @p decimals places).
     static QString number(double value, int decimals);
 
@@ -113,6 +120,9 @@ public:
     /// seed are replaced per photo.
     static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
                                    const PhotoSpec &look);
+
+    /// @p rows as a block holds them: north in y, east in x, the accuracies beside them.
+    static QList<Line> lines(const QList<TimemarkRow> &rows);
 
     /// The times of a flight timed by @p timing (no files written).
     static TimedFlight timing(const FlightTiming &timing);

@@ -2,6 +2,7 @@
 
 #include "blocks/filtermetaworker.h"
 #include "blocks/linemetatype.h"
+#include "blocks/quarantineflags.h"
 #include "geo/geocalc.h"
 #include "processing/outputlabelmodel.h"
 #include "settings/settingsstore.h"
@@ -315,15 +316,7 @@ void CustomTableModel::setFlags(const QList<int> &rows, bool flag)
 {
     // Only the flag and the strike-out it shows change: views keep their selection and the
     // graph its zoom, which a reset would throw away.
-    int first = m_quarantine.size();
-    int last = -1;
-    for (const int r : rows) {
-        if (r >= 0 && r < m_quarantine.size() && m_quarantine.at(r) != flag) {
-            m_quarantine[r] = flag;
-            first = qMin(first, r);
-            last = qMax(last, r);
-        }
-    }
+    const auto [first, last] = QuarantineFlags::set(m_quarantine, rows, flag);
     if (last >= 0)
         emit dataChanged(index(first, 0), index(last, ColumnCount - 1),
                          {QuarantineRole, Qt::FontRole});

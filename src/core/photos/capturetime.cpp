@@ -1,43 +1,18 @@
 #include "photos/capturetime.h"
 
+#include "photos/photodate.h"
+
 #include <QStringList>
-
-#include <exiv2/exiv2.hpp>
-
-namespace {
-
-QString exifText(const Exiv2::ExifData &exif, const char *key)
-{
-    const auto it = exif.findKey(Exiv2::ExifKey(key));
-    if (it == exif.end())
-        return QString();
-    return QString::fromStdString(it->toString()).trimmed();
-}
-
-// Three separated decimal numbers; false for any other shape.
-bool threeNumbers(const QString &text, QChar separator, int out[3])
-{
-    const QStringList parts = text.split(separator);
-    if (parts.size() != 3)
-        return false;
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        out[i] = parts.at(i).toInt(&ok, 10);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 CaptureTime CaptureTime::fromExif(const Exiv2::ExifData &exif)
 {
-    const CaptureTime original = parse(exifText(exif, "Exif.Photo.DateTimeOriginal"),
-                                       exifText(exif, "Exif.Photo.SubSecTimeOriginal"));
+    const CaptureTime original =
+        parse(PhotoDate::dateTimeText(exif, "Exif.Photo.DateTimeOriginal"),
+              PhotoDate::dateTimeText(exif, "Exif.Photo.SubSecTimeOriginal"));
     if (original.isValid())
         return original;
-    return parse(exifText(exif, "Exif.Image.DateTime"), exifText(exif, "Exif.Photo.SubSecTime"));
+    return parse(PhotoDate::dateTimeText(exif, "Exif.Image.DateTime"),
+                 PhotoDate::dateTimeText(exif, "Exif.Photo.SubSecTime"));
 }
 
 CaptureTime CaptureTime::parse(const QString &dateTime, const QString &subSeconds)
@@ -48,16 +23,9 @@ CaptureTime CaptureTime::parse(const QString &dateTime, const QString &subSecond
     const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parts.size() != 2)
         return result;
-    int d[3];
-    int t[3];
-    if (!threeNumbers(parts.at(0), QLatin1Char(':'), d) ||
-        !threeNumbers(parts.at(1), QLatin1Char(':'), t))
+    result.time = PhotoDate::parse(parts.join(QLatin1Char(' ')), Qt::UTC);
+    if (!result.isValid())
         return result;
-    const QDate date(d[0], d[1], d[2]);
-    const QTime time(t[0], t[1], t[2]);
-    if (!date.isValid() || !time.isValid())
-        return result;
-    result.time = QDateTime(date, time, Qt::UTC);
 
     QString digits = QString(subSeconds).remove(QChar(0)).trimmed();
     bool allDigits = !digits.isEmpty();

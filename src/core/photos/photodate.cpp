@@ -23,15 +23,15 @@ bool threeNumbers(const QString &text, int out[3])
 
 } // namespace
 
-QString PhotoDate::dateTimeText(const Exiv2::ExifData &exif)
+QString PhotoDate::dateTimeText(const Exiv2::ExifData &exif, const char *key)
 {
-    const auto it = exif.findKey(Exiv2::ExifKey("Exif.Image.DateTime"));
+    const auto it = exif.findKey(Exiv2::ExifKey(key));
     if (it == exif.end())
         return QString();
     return QString::fromStdString(it->toString());
 }
 
-QDateTime PhotoDate::parse(const QString &text)
+QDateTime PhotoDate::parse(const QString &text, Qt::TimeSpec spec)
 {
     const QStringList parts = text.split(QLatin1Char(' '));
     if (parts.size() != 2)
@@ -42,7 +42,7 @@ QDateTime PhotoDate::parse(const QString &text)
     const QTime time = threeNumbers(parts.at(1), t) ? QTime(t[0], t[1], t[2]) : QTime();
     if (!date.isValid() || !time.isValid())
         return QDateTime();
-    return QDateTime(date, time, Qt::LocalTime);
+    return QDateTime(date, time, spec);
 }
 
 QDateTime PhotoDate::resolve(const QString &text, const QDateTime &previous)

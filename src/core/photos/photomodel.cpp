@@ -1,6 +1,7 @@
 #include "photos/photomodel.h"
 
 #include "app/logcategories.h"
+#include "blocks/quarantineflags.h"
 #include "photos/exivsetup.h"
 #include "photos/fileworker.h"
 #include "photos/filterphotoworker.h"
@@ -263,7 +264,7 @@ bool PhotoModel::appendPhotos(const QStringList &entries, const QList<Adj> &adjs
     return true;
 }
 
-QList<PhotoModel::Row> PhotoModel::takeRows(const QList<int> &rows)
+QList<int> PhotoModel::validRows(const QList<int> &rows) const
 {
     QList<int> sorted;
     for (int row : rows) {
@@ -271,7 +272,14 @@ QList<PhotoModel::Row> PhotoModel::takeRows(const QList<int> &rows)
             sorted << row;
     }
     std::sort(sorted.begin(), sorted.end());
+    // A row listed twice would otherwise take its neighbour with it.
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    return sorted;
+}
+
+QList<PhotoModel::Row> PhotoModel::takeRows(const QList<int> &rows)
+{
+    const QList<int> sorted = validRows(rows);
     QList<Row> taken;
     for (int row : qAsConst(sorted))
         taken << Row{row,
@@ -317,14 +325,7 @@ void PhotoModel::removePhoto(int pos)
 
 void PhotoModel::removePhotos(const QList<int> &rows)
 {
-    QList<int> sorted;
-    for (int row : rows) {
-        if (row >= 0 && row < m_entries.size())
-            sorted << row;
-    }
-    std::sort(sorted.begin(), sorted.end());
-    // A row listed twice would otherwise take its neighbour with it.
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    const QList<int> sorted = validRows(rows);
     if (sorted.isEmpty())
         return;
     for (int k = 0; k < sorted.size(); ++k) {
@@ -400,15 +401,7 @@ void PhotoModel::setFlags(const QList<int> &rows, bool flag)
 {
     // Only the flag and its strike-out change: the table keeps its selection, as the timemark
     // table beside it does.
-    int first = m_quarantine.size();
-    int last = -1;
-    for (const int r : rows) {
-        if (r >= 0 && r < m_quarantine.size() && m_quarantine.at(r) != flag) {
-            m_quarantine[r] = flag;
-            first = qMin(first, r);
-            last = qMax(last, r);
-        }
-    }
+    const auto [first, last] = QuarantineFlags::set(m_quarantine, rows, flag);
     if (last >= 0)
         emit dataChanged(index(first, 0), index(last, 0), {QuarantineRole, Qt::FontRole});
 }

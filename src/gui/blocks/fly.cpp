@@ -660,6 +660,13 @@ void Fly::clearTableSelections()
     selectInTables(QList<int>(), true);
 }
 
+void Fly::resetSelection()
+{
+    clearTableSelections();
+    m_selection.clear();
+    emit onSelected(m_selection);
+}
+
 void Fly::dropSelection()
 {
     // Called once per row of a long removal: cheap once nothing is selected any more.
@@ -782,22 +789,19 @@ void Fly::onInvertSelection()
 
 void Fly::onAddQuarantine()
 {
-    if (!m_data->addQuarantine(m_ui->tableMeta->selectedRows()))
-        return;
-    clearTableSelections();
-    m_selection.clear();
-    emit onSelected(m_selection);
-    m_quarantine = m_data->quarantinedRows();
-    emit onQurantined(m_quarantine);
+    if (m_data->addQuarantine(m_ui->tableMeta->selectedRows()))
+        quarantineChanged();
 }
 
 void Fly::onRemoveQuarantine()
 {
-    if (!m_data->removeQuarantine(m_ui->tableMeta->selectedRows()))
-        return;
-    clearTableSelections();
-    m_selection.clear();
-    emit onSelected(m_selection);
+    if (m_data->removeQuarantine(m_ui->tableMeta->selectedRows()))
+        quarantineChanged();
+}
+
+void Fly::quarantineChanged()
+{
+    resetSelection();
     m_quarantine = m_data->quarantinedRows();
     emit onQurantined(m_quarantine);
 }
@@ -830,10 +834,8 @@ void Fly::activateFiltres()
 {
     // A pass selects what it finds, not that on top of an older selection: the map would
     // show rows the tables no longer do, and a quarantine would take only the tables' rows.
-    clearTableSelections();
     m_foundRows.clear();
-    m_selection.clear();
-    emit onSelected(m_selection);
+    resetSelection();
     if (m_data->runFilters())
         setFiltering(true);
 }
@@ -842,9 +844,7 @@ void Fly::deactivateFiltres()
 {
     for (int i = 0; i < 3; ++i)
         m_data->setFilterEnabled(FlyData::Filter(i), false);
-    clearTableSelections();
-    m_selection.clear();
-    emit onSelected(m_selection);
+    resetSelection();
 }
 
 void Fly::setFiltering(bool on)

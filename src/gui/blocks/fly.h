@@ -162,6 +162,11 @@ private:
     void selectInTables(const QList<int> &rows, bool clear);
     void clearTableSelections();
     void dropSelection();
+    /// Clears the tables' and the map's selection and tells the graph, also when none was set.
+    void resetSelection();
+    /// After a quarantine change: the rows it took are no longer selected anywhere, and the
+    /// graph gets the new quarantine.
+    void quarantineChanged();
     void createGraph();
     /// Brings the first of @p rows into view; the other tables scroll with tableMeta.
     void scrollToRow(const QList<int> &rows);

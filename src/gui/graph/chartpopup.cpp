@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -29,18 +28,11 @@ ChartPopUp::ChartPopUp(QWidget *parent)
     m_size->setObjectName(QStringLiteral("spn_size"));
     m_size->setRange(MinimumSize, MaximumSize);
 
-    auto *buttons = new QHBoxLayout(m_buttons);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    const std::pair<QString, QString> names[] = {{tr("Save"), QStringLiteral("btn_accept")},
-                                                 {tr("Cancel"), QStringLiteral("btn_cancel")},
-                                                 {tr("Reset"), QStringLiteral("btn_reset")}};
-    for (const auto &[text, name] : names)
-        buttons->addWidget(PopUpParts::button(text, name, m_buttons));
-    connect(m_buttons->findChild<QAbstractButton *>(QStringLiteral("btn_accept")),
+    connect(PopUpParts::addButton(m_buttons, tr("Save"), QStringLiteral("btn_accept")),
             &QAbstractButton::clicked, this, &ChartPopUp::on_btn_accept_click);
-    connect(m_buttons->findChild<QAbstractButton *>(QStringLiteral("btn_cancel")),
+    connect(PopUpParts::addButton(m_buttons, tr("Cancel"), QStringLiteral("btn_cancel")),
             &QAbstractButton::clicked, this, &ChartPopUp::on_btn_cancel_click);
-    connect(m_buttons->findChild<QAbstractButton *>(QStringLiteral("btn_reset")),
+    connect(PopUpParts::addButton(m_buttons, tr("Reset"), QStringLiteral("btn_reset")),
             &QAbstractButton::clicked, this, &ChartPopUp::on_btn_reset_click);
 
     buildLayout();
@@ -52,14 +44,10 @@ void ChartPopUp::buildLayout()
     if (m_layout)
         return;
     m_label->hide();
-    m_layout = new QGridLayout(this);
-    m_layout->setContentsMargins(16, 12, 16, 14);
-    m_layout->addWidget(m_header, 0, 0, 1, 2);
-    m_layout->addWidget(m_title, 1, 0, 1, 2);
+    m_layout = PopUpParts::grid(this, m_header, m_title);
     m_layout->addWidget(new QLabel(tr("Color"), this), 2, 0, 1, 2);
     m_layout->addWidget(m_picker, 3, 0, 1, 2);
     m_layout->addWidget(new QLabel(tr("Size"), this), 4, 0);
-    m_layout->setColumnStretch(1, 1);
     m_layout->addWidget(m_size, 4, 1, Qt::AlignLeft);
     m_layout->addWidget(m_buttons, 5, 0, 1, 2);
 }

@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
@@ -30,20 +29,13 @@ FilterPopUp::FilterPopUp(QWidget *parent)
     PopUpParts::couple(m_gimbalValue, m_gimbalSlider, -90, 30);
     PopUpParts::couple(m_distanceValue, m_distanceSlider, 10, 90);
 
-    auto *buttons = new QHBoxLayout(m_buttons);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    QAbstractButton *accept =
-        PopUpParts::button(tr("Accept"), QStringLiteral("btn_accept"), m_buttons);
-    QAbstractButton *reset =
-        PopUpParts::button(tr("Reset"), QStringLiteral("btn_reset"), m_buttons);
-    QAbstractButton *toQuarantine =
-        PopUpParts::button(tr("Add to quarantine"), QStringLiteral("btn_toQuarantine"), m_buttons);
-    buttons->addWidget(accept);
-    buttons->addWidget(reset);
-    buttons->addWidget(toQuarantine);
-    connect(accept, &QAbstractButton::clicked, this, &FilterPopUp::on_btn_accept_click);
-    connect(reset, &QAbstractButton::clicked, this, &FilterPopUp::on_btn_reset_click);
-    connect(toQuarantine, &QAbstractButton::clicked, this, &FilterPopUp::on_btn_toQuarantine_click);
+    connect(PopUpParts::addButton(m_buttons, tr("Accept"), QStringLiteral("btn_accept")),
+            &QAbstractButton::clicked, this, &FilterPopUp::on_btn_accept_click);
+    connect(PopUpParts::addButton(m_buttons, tr("Reset"), QStringLiteral("btn_reset")),
+            &QAbstractButton::clicked, this, &FilterPopUp::on_btn_reset_click);
+    connect(PopUpParts::addButton(m_buttons, tr("Add to quarantine"),
+                                  QStringLiteral("btn_toQuarantine")),
+            &QAbstractButton::clicked, this, &FilterPopUp::on_btn_toQuarantine_click);
 
     buildLayout();
     loadSettings();
@@ -54,10 +46,7 @@ void FilterPopUp::buildLayout()
     if (m_layout)
         return;
     m_label->hide();
-    m_layout = new QGridLayout(this);
-    m_layout->setContentsMargins(16, 12, 16, 14);
-    m_layout->addWidget(m_header, 0, 0, 1, 2);
-    m_layout->addWidget(m_title, 1, 0, 1, 2);
+    m_layout = PopUpParts::grid(this, m_header, m_title);
     m_layout->addWidget(m_gimbal, 2, 0, 1, 2);
     m_layout->addWidget(m_gimbalValue, 3, 0);
     m_layout->addWidget(m_gimbalSlider, 3, 1);
@@ -66,7 +55,6 @@ void FilterPopUp::buildLayout()
     m_layout->addWidget(m_distanceSlider, 5, 1);
     m_layout->addWidget(m_exposure, 6, 0, 1, 2);
     m_layout->addWidget(m_buttons, 7, 0, 1, 2);
-    m_layout->setColumnStretch(1, 1);
 }
 
 void FilterPopUp::loadSettings()

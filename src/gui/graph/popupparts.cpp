@@ -2,6 +2,8 @@
 
 #include "app/sharedconstants.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -24,6 +26,16 @@ void setTitle(QLabel *label, const QString &text)
                        .arg(text.toHtmlEscaped()));
 }
 
+QGridLayout *grid(QWidget *bubble, QWidget *header, QLabel *title)
+{
+    auto *layout = new QGridLayout(bubble);
+    layout->setContentsMargins(16, 12, 16, 14);
+    layout->addWidget(header, 0, 0, 1, 2);
+    layout->addWidget(title, 1, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    return layout;
+}
+
 QAbstractButton *button(const QString &text, const QString &objectName, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
@@ -31,6 +43,18 @@ QAbstractButton *button(const QString &text, const QString &objectName, QWidget 
     button->setStyleSheet(buttonStyleSheet);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+QAbstractButton *addButton(QWidget *row, const QString &text, const QString &objectName)
+{
+    auto *layout = qobject_cast<QHBoxLayout *>(row->layout());
+    if (!layout) {
+        layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    QAbstractButton *added = button(text, objectName, row);
+    layout->addWidget(added);
+    return added;
 }
 
 void couple(QSpinBox *spin, QSlider *slider, int minimum, int maximum)

@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
@@ -20,16 +19,10 @@ SettingsPopUp::SettingsPopUp(QWidget *parent)
     m_slider->setObjectName(QStringLiteral("slider_multisampling"));
     PopUpParts::couple(m_samples, m_slider, 1, 16);
 
-    auto *buttons = new QHBoxLayout(m_buttons);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    QAbstractButton *accept =
-        PopUpParts::button(tr("Accept"), QStringLiteral("btn_accept"), m_buttons);
-    QAbstractButton *cancel =
-        PopUpParts::button(tr("Cancel"), QStringLiteral("btn_cancel"), m_buttons);
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    connect(accept, &QAbstractButton::clicked, this, &SettingsPopUp::on_btn_accept_click);
-    connect(cancel, &QAbstractButton::clicked, this, &SettingsPopUp::on_btn_cancel_click);
+    connect(PopUpParts::addButton(m_buttons, tr("Accept"), QStringLiteral("btn_accept")),
+            &QAbstractButton::clicked, this, &SettingsPopUp::on_btn_accept_click);
+    connect(PopUpParts::addButton(m_buttons, tr("Cancel"), QStringLiteral("btn_cancel")),
+            &QAbstractButton::clicked, this, &SettingsPopUp::on_btn_cancel_click);
 
     buildLayout();
     m_samples->setValue(Keys::GraphMultisampling.read(m_settings));
@@ -40,15 +33,11 @@ void SettingsPopUp::buildLayout()
     if (m_layout)
         return;
     m_label->hide();
-    m_layout = new QGridLayout(this);
-    m_layout->setContentsMargins(16, 12, 16, 14);
-    m_layout->addWidget(m_header, 0, 0, 1, 2);
-    m_layout->addWidget(m_title, 1, 0, 1, 2);
+    m_layout = PopUpParts::grid(this, m_header, m_title);
     m_layout->addWidget(m_caption, 2, 0, 1, 2);
     m_layout->addWidget(m_samples, 3, 0);
     m_layout->addWidget(m_slider, 3, 1);
     m_layout->addWidget(m_buttons, 4, 0, 1, 2);
-    m_layout->setColumnStretch(1, 1);
 }
 
 void SettingsPopUp::on_btn_accept_click()

@@ -1,42 +1,41 @@
-// Shows the timemark import dialog or the photo viewer as an operator would see them and saves
-// a picture of the window, for the README. tools/screenshots-dialogs.sh runs it under Xvfb:
+// Shows the timemark import dialog, the photo viewer or the settings dialog as an operator would
+// see them and saves a picture of the window, for the README. tools/screenshots.sh runs it:
 //   kestrix-dialog-shots import FILE.pos OUT.png    an RTKLIB file in degrees, date and time joined
 //   kestrix-dialog-shots plain FILE OUT.png         any file chosen with the stored settings
 //   kestrix-dialog-shots viewer PHOTO OUT.png       a photo with its tags
+//   kestrix-dialog-shots settings OUT.png OUT2.png  both tabs of the settings dialog
 // Settings go to a temporary folder; the operator's own are never touched.
-#include "app/appinfo.h"
 #include "app/guiresources.h"
 #include "blocks/tableview.h"
 #include "geo/geocalc.h"
-#include "photos/exivsetup.h"
 #include "photos/viewphoto.h"
+#include "settings/settingsdialog.h"
 #include "settings/settingskeys.h"
+#include "shotkit.h"
+#include "testenv.h"
 #include "timemarks/opentimemarkdialog.h"
 #include "timemarks/openttimemarktablemodel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
+#include <QFileSystemModel>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
-#include <QTimer>
+#include <QTreeView>
 
 namespace {
 
-// Waits for the explorer's folder listing and the column fits, which run on timers.
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 bool save(QWidget &window, const QString &out)
 {
-    settle(1500);
-    return window.grab().save(out);
+    // The explorer's folder listing and the column fits run on timers.
+    QTest::qWait(1500);
+    return ShotKit::save(window.grab().toImage(), out);
 }
 
 int showImport(const QString &file, const QString &out)
@@ -64,6 +63,17 @@ int showImport(const QString &file, const QString &out)
     dialog.table_first_valueChanged(first);
     auto *table = dialog.findChild<TableView *>(QStringLiteral("tableMeta"));
     table->scrollTo(model->index(qMax(0, first - 3), 0), QAbstractItemView::PositionAtTop);
+    // The folder tree starts two folders above the file instead of at "/": whatever else lies
+    // in /tmp of the machine that takes the picture has no place in the README.
+    QTest::qWait(1500);
+    auto *tree = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    auto *files = qobject_cast<QFileSystemModel *>(tree->model());
+    QDir top = QFileInfo(file).absoluteDir();
+    top.cdUp();
+    top.cdUp();
+    if (files)
+        tree->setRootIndex(files->index(top.absolutePath()));
+    tree->horizontalScrollBar()->setValue(0);
     return save(dialog, out) ? 0 : 1;
 }
 
@@ -86,24 +96,36 @@ int showViewer(const QString &photo, const QString &out)
     return save(viewer, out) ? 0 : 1;
 }
 
+int showSettings(const QString &general, const QString &antenna)
+{
+    // The folder the other pictures show, instead of the home folder of whoever refreshes them.
+    {
+        QSettings settings;
+        Keys::OutputDir.write(settings,
+                              QStringLiteral("/tmp/kestrix-demo/Survey 2024-05-17/output"));
+    }
+    SettingsDialog dialog{QString()};
+    dialog.move(0, 0);
+    dialog.show();
+    if (!save(dialog, general))
+        return 1;
+    dialog.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+    return save(dialog, antenna) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-    AppInfo::apply();
-    ExivSetup::initialize();
     QApplication app(argc, argv);
+    QTemporaryDir work;
+    TestEnv::isolate(work);
     GuiResources::initialize();
-    // The same fonts as the program.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
+    ShotKit::loadFonts();
     const QStringList args = app.arguments();
     if (args.size() != 4) {
-        QTextStream(stderr) << "usage: kestrix-dialog-shots import|plain|viewer FILE OUT.png\n";
+        QTextStream(stderr) << "usage: kestrix-dialog-shots import|plain|viewer FILE OUT.png\n"
+                               "       kestrix-dialog-shots settings OUT.png OUT-SECOND-TAB.png\n";
         return 2;
     }
     if (args.at(1) == QLatin1String("import"))
@@ -112,5 +134,7 @@ int main(int argc, char **argv)
         return showPlain(args.at(2), args.at(3));
     if (args.at(1) == QLatin1String("viewer"))
         return showViewer(args.at(2), args.at(3));
+    if (args.at(1) == QLatin1String("settings"))
+        return showSettings(args.at(2), args.at(3));
     return 2;
 }

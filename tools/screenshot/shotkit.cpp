@@ -1,0 +1,108 @@
+#include "shotkit.h"
+
+#include "blocks/fly.h"
+#include "blocks/flydata.h"
+#include "photos/photomodel.h"
+#include "timemarks/timemarkimport.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QSignalSpy>
+
+#include <cstdio>
+
+namespace ShotKit {
+
+void loadFonts()
+{
+    for (const char *font : {":/fonts/OpenSans-Regular.ttf", ":/fonts/OpenSans-Bold.ttf",
+                             ":/fonts/fontawesome-4.7.0.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(font));
+}
+
+QString surveyFolder()
+{
+    removeSurveyFolder();
+    const QString folder = QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void removeSurveyFolder()
+{
+    QDir(QDir::temp().filePath(QStringLiteral("kestrix-demo"))).removeRecursively();
+}
+
+bool addPhotos(Fly *fly, const QStringList &photos)
+{
+    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
+    fly->addPhotoEntries(photos);
+    if (added.wait(30000))
+        return true;
+    std::fprintf(stderr, "the photos were not read in time\n");
+    return false;
+}
+
+bool fill(Fly *fly, const QStringList &photos, const QString &timemarks)
+{
+    if (!addPhotos(fly, photos))
+        return false;
+    QString error;
+    if (TimemarkImport::intoBlock(fly->data(), timemarks, false, &error))
+        return true;
+    std::fprintf(stderr, "cannot import %s: %s\n", qPrintable(timemarks), qPrintable(error));
+    return false;
+}
+
+bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey, QStringList *files)
+{
+    QList<TimemarkRow> marks;
+    const QStringList written = SyntheticFlight::writeFlight(dir, photos, &marks, QSize(320, 240));
+    const QString timemarks = QDir(dir).filePath(QStringLiteral("timemarks.csv"));
+    if (written.size() != photos ||
+        !SyntheticFlight::writeTimemarks(timemarks, marks, SyntheticFlight::Format::Semicolon)) {
+        std::fprintf(stderr, "cannot write a flight into %s\n", qPrintable(dir));
+        return false;
+    }
+    if (files)
+        *files = written;
+    if (!addPhotos(fly, written))
+        return false;
+    QList<Line> lines = SyntheticFlight::lines(marks).mid(0, rows);
+    if (survey) {
+        const QList<Line> strips = SyntheticFlight::surveyLines(lines.size(), 5);
+        for (int i = 0; i < lines.size(); ++i) {
+            Line line = strips.at(i);
+            line.date = lines.at(i).date;
+            line.sx = lines.at(i).sx;
+            line.sy = lines.at(i).sy;
+            line.sz = lines.at(i).sz;
+            lines[i] = line;
+        }
+    }
+    fly->data()->setTimemarkFileName(timemarks);
+    fly->data()->addTimemarks(lines, false);
+    return true;
+}
+
+bool save(const QImage &image, const QString &path)
+{
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool grabScreen(const QRect &area, const QString &path)
+{
+    return save(QGuiApplication::primaryScreen()
+                    ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                    .toImage(),
+                path);
+}
+
+} // namespace ShotKit

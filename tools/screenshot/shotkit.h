@@ -1,0 +1,43 @@
+#pragma once
+
+#include "blocks/line.h"
+#include "syntheticflight.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Fly;
+class QImage;
+class QRect;
+
+/// What the screenshot drivers share: the program's fonts, blocks filled with a synthetic
+/// flight, and pictures written or grabbed from the screen.
+namespace ShotKit {
+
+/// The fonts the program embeds (Open Sans, Font Awesome), as the window uses them.
+void loadFonts();
+/**
+ * A folder that is the same on every refresh, so that the paths shown in a picture do not
+ * change: /tmp/kestrix-demo/Survey 2024-05-17, emptied. removeSurveyFolder() takes it away.
+ */
+QString surveyFolder();
+void removeSurveyFolder();
+/// Adds @p photos to @p fly and waits until the reader has taken them; false after 30 s.
+bool addPhotos(Fly *fly, const QStringList &photos);
+/// addPhotos(), then the timemark file @p timemarks imported as the window imports it.
+bool fill(Fly *fly, const QStringList &photos, const QString &timemarks);
+/**
+ * Writes a straight flight of @p photos photos 320 x 240 and its timemark file into @p dir
+ * and gives @p fly the photos and the first @p rows rows (fewer rows than photos: a receiver
+ * that missed releases). With @p survey the rows lie on strips flown back and forth instead
+ * of one line. The photo paths go to @p files when given.
+ */
+bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey = false,
+               QStringList *files = nullptr);
+/// Writes @p image as a PNG; false, and a line on stderr, when it cannot.
+bool save(const QImage &image, const QString &path);
+/// The screen's @p area as a PNG (only a real, if virtual, display has a screen to grab).
+bool grabScreen(const QRect &area, const QString &path);
+
+} // namespace ShotKit
