@@ -176,7 +176,8 @@ void TestSyntheticFlight::noisyFlightIsAsLargeAsRealPhotos()
     const double perPixel = double(QFileInfo(paths.first()).size()) / (547.0 * 365.0);
     // Real 20-megapixel drone photos of about 10 MB hold about half a byte per pixel.
     QVERIFY2(perPixel > 0.35 && perPixel < 0.7, qPrintable(QString::number(perPixel)));
-    QVERIFY(QFileInfo(plain.first()).size() * 10 < QFileInfo(paths.first()).size());
+    // The plain frame is painted farmland: some detail, but nothing like a sensor's grain.
+    QVERIFY(QFileInfo(plain.first()).size() * 5 < QFileInfo(paths.first()).size());
     QCOMPARE(QImage(paths.first()).size(), look.size);
     QVERIFY(QImage(paths.first()) != QImage(paths.last()));
     auto image = Exiv2::ImageFactory::open(QFile::encodeName(paths.last()).toStdString());

@@ -6,6 +6,7 @@
 //   kestrix-dialog-shots settings OUT.png OUT2.png  both tabs of the settings dialog
 // Settings go to a temporary folder; the operator's own are never touched.
 #include "app/guiresources.h"
+#include "app/translationloader.h"
 #include "blocks/tableview.h"
 #include "geo/geocalc.h"
 #include "photos/viewphoto.h"
@@ -122,6 +123,8 @@ int main(int argc, char **argv)
     TestEnv::isolate(work);
     GuiResources::initialize();
     ShotKit::loadFonts();
+    TranslationLoader translations;
+    translations.installEnglish();
     const QStringList args = app.arguments();
     if (args.size() != 4) {
         QTextStream(stderr) << "usage: kestrix-dialog-shots import|plain|viewer FILE OUT.png\n"

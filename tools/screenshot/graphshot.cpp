@@ -8,6 +8,7 @@
 // popup-settings.png, menu-legend.png and menu-plot.png (legend moved to the bottom left).
 
 #include "app/guiresources.h"
+#include "app/translationloader.h"
 #include "blocks/customtablemodel.h"
 #include "graph/flygraph.h"
 #include "settings/settingskeys.h"
@@ -43,6 +44,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     GuiResources::initialize();
     ShotKit::loadFonts();
+    TranslationLoader translations;
+    translations.installEnglish();
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: kestrix-graphshot OUTDIR [ROWS]\n");

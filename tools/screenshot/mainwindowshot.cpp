@@ -10,6 +10,7 @@
 #include "app/appinfo.h"
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "app/translationloader.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
@@ -107,6 +108,8 @@ int main(int argc, char *argv[])
     TestEnv::isolate(work);
     GuiResources::initialize();
     ShotKit::loadFonts();
+    TranslationLoader translations;
+    translations.installEnglish();
     const QString survey = ShotKit::surveyFolder();
     QDir().mkpath(survey + QStringLiteral("/output"));
     {

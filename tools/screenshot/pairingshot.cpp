@@ -10,6 +10,7 @@
 
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "app/translationloader.h"
 #include "app/userprompts.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
@@ -103,6 +104,8 @@ int main(int argc, char *argv[])
     TestEnv::isolate(work);
     GuiResources::initialize();
     ShotKit::loadFonts();
+    TranslationLoader translations;
+    translations.installEnglish();
     const QDir survey(ShotKit::surveyFolder());
     {
         QSettings s;

@@ -70,6 +70,8 @@ int main(int argc, char *argv[])
         QSettings settings;
         Keys::Translation.write(settings, QString::fromLatin1(argv[3]));
         translations.install();
+    } else {
+        translations.installEnglish();
     }
     GuiResources::initialize();
     ShotKit::loadFonts();

@@ -89,6 +89,40 @@ void fillWithNoise(QImage &image, int seed)
     }
 }
 
+// Farmland seen from above, shifted along the strip by the photo's number, so that a picture of
+// the viewer or the graph shows something like a survey photo rather than a coloured plate.
+void paintFields(QImage &image, int seed)
+{
+    const int w = image.width();
+    const int h = image.height();
+    const int shift = (seed * h) / 7;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor crops[] = {QColor(122, 150, 70), QColor(190, 170, 100), QColor(96, 128, 60),
+                            QColor(150, 120, 80), QColor(140, 165, 85)};
+    const int strip = qMax(8, h / 5);
+    for (int y = -strip - (shift % strip); y < h + strip; y += strip) {
+        const int index = ((y + shift) / strip) % 5;
+        painter.fillRect(QRect(0, y, w, strip), crops[(index + 5) % 5]);
+        painter.setPen(QPen(QColor(0, 0, 0, 30), qMax(1, w / 320)));
+        for (int x = index % 2; x < w; x += qMax(3, w / 16))
+            painter.drawLine(x, y, x, y + strip);
+    }
+    // A farm track across the fields, with a yard and two roofs beside it.
+    const int road = w / 3;
+    painter.fillRect(QRect(road, 0, qMax(3, w / 40), h), QColor(170, 165, 155));
+    const int yard = ((seed / 4) * h / 3) % (h + h / 2) - h / 4;
+    painter.fillRect(QRect(road + w / 20, yard, w / 4, h / 4), QColor(150, 150, 145));
+    painter.fillRect(QRect(road + w / 16, yard + h / 40, w / 9, h / 9), QColor(160, 60, 45));
+    painter.fillRect(QRect(road + w / 5, yard + h / 10, w / 14, h / 8), QColor(90, 95, 105));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(45, 80, 40));
+    for (int i = 0; i < 6; ++i) {
+        const int treeY = (yard + h / 3 + i * h / 14) % (h + h / 4);
+        painter.drawEllipse(QPoint(road - w / 25, treeY), w / 45, w / 45);
+    }
+}
+
 } // namespace
 
 void SyntheticFlight::storeColumns(QSettings &settings)
@@ -114,9 +148,11 @@ bool SyntheticFlight::writePhoto(const QString &path, const PhotoSpec &spec, QSt
     QImage image(spec.size, QImage::Format_RGB32);
     if (spec.noise)
         fillWithNoise(image, spec.seed);
+    else if (spec.size.width() >= 320)
+        paintFields(image, spec.seed);
     else
         image.fill(QColor::fromHsv((spec.seed * 37) % 360, 160, 200));
-    {
+    if (spec.noise || spec.size.width() < 320) {
         QPainter painter(&image);
         painter.setPen(Qt::black);
         painter.drawLine(0, spec.seed % qMax(1, spec.size.height()), spec.size.width(),

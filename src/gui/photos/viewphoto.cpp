@@ -6,6 +6,7 @@
 #include "ui_viewphoto.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPixmap>
@@ -18,6 +19,10 @@ namespace {
 constexpr int RescaleDelayMs = 100;
 constexpr int TagColumnWidth = 185;
 constexpr int ValueColumnWidth = 245;
+// The cell's text margins on both sides and the grid line.
+constexpr int CellMargin = 5;
+// A date or a signed angle with its decimals still fits when a long tag name widens its column.
+constexpr int MinValueColumnWidth = 160;
 
 // No window grows past the largest screen, so a photo decoded to that size loses nothing.
 QSize largestScreen()
@@ -82,6 +87,8 @@ void ViewPhoto::fillTags(const QString &entry)
     m_tags->clear();
     m_tags->setHorizontalHeaderLabels({tr("Tag"), tr("Value")});
     const QList<PhotoTagRow> rows = PhotoTagTable::build(entry);
+    const QFontMetrics metrics(m_ui->table_exif->font());
+    int widestTag = 0;
     for (const PhotoTagRow &row : rows) {
         QStandardItem *value = nullptr;
         if (row.isSection) {
@@ -97,9 +104,15 @@ void ViewPhoto::fillTags(const QString &entry)
         QStandardItem *tag = readOnlyItem(row.tag);
         tag->setToolTip(row.tag);
         m_tags->appendRow({tag, value});
+        widestTag = qMax(widestTag, metrics.horizontalAdvance(row.tag));
     }
-    m_ui->table_exif->setColumnWidth(0, TagColumnWidth);
-    m_ui->table_exif->setColumnWidth(1, ValueColumnWidth);
+    // The drone's tag names (drone-dji.GimbalPitchDegree) are what the operator looks for, so
+    // their column takes from the values' what it needs, within the same total width.
+    const int total = TagColumnWidth + ValueColumnWidth;
+    const int tagWidth =
+        qBound(TagColumnWidth, widestTag + 2 * CellMargin, total - MinValueColumnWidth);
+    m_ui->table_exif->setColumnWidth(0, tagWidth);
+    m_ui->table_exif->setColumnWidth(1, total - tagWidth);
 }
 
 void ViewPhoto::scalePicture(Qt::TransformationMode mode)
