@@ -34,6 +34,12 @@
 
 namespace {
 
+int failed(const char *what)
+{
+    std::fprintf(stderr, "kestrix-runshot: %s\n", what);
+    return 1;
+}
+
 /// Answers the exit question as the operator would who wants to leave.
 class AnswerYes : public UserPrompts
 {
@@ -122,14 +128,14 @@ int main(int argc, char *argv[])
         Qt::DirectConnection);
     window.processingButton()->click();
     if (!reached.tryAcquire(1, 30000))
-        return 1;
+        return failed("the run did not reach photo 17");
     const bool progress = save(&window, out.filePath(QStringLiteral("run-progress.png")));
     go.release();
     const auto idle = [&] { return !window.processingButton()->isBusy(); };
     if (!QTest::qWaitFor(idle, 30000))
-        return 1;
+        return failed("the first run did not end");
     if (!progress || !save(&window, out.filePath(QStringLiteral("run-finished.png"))))
-        return 1;
+        return failed("the first run's pictures were not written");
 
     // A second run into a new folder, after a photo was deleted behind the window's back.
     {
@@ -143,7 +149,7 @@ int main(int argc, char *argv[])
     // The check stays paused during the run; the run itself meets the missing file.
     window.processingButton()->click();
     if (!QTest::qWaitFor(idle, 30000))
-        return 1;
+        return failed("the second run did not end");
     window.errorWindow()->resize(900, 220);
     window.errorWindow()->move(window.geometry().center() - QPoint(450, 40));
     window.errorWindow()->raise();
@@ -168,12 +174,17 @@ int main(int argc, char *argv[])
     window.blocks().first()->data()->removeTimemarks({22});
     held = false;
     window.processingButton()->click();
-    bool stopping = reached.tryAcquire(1, 30000);
+    if (!reached.tryAcquire(1, 30000))
+        return failed("the third run did not reach photo 17");
     UserPrompts::setInstance(new AnswerYes);
-    stopping = stopping && !window.close() &&
-               save(&window, out.filePath(QStringLiteral("run-stopping.png")));
+    if (window.close())
+        return failed("the window closed at once during the third run");
+    const bool stopping = save(&window, out.filePath(QStringLiteral("run-stopping.png")));
     go.release();
-    stopping = stopping && QTest::qWaitFor([&] { return !window.isVisible(); }, 30000);
+    if (!QTest::qWaitFor([&] { return !window.isVisible(); }, 30000))
+        return failed("the window did not close after the third run");
     ShotKit::removeSurveyFolder();
-    return report && stopping ? 0 : 1;
+    if (!report)
+        return failed("the report was not written");
+    return stopping ? 0 : failed("the third run's picture was not written");
 }

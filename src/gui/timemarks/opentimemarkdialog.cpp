@@ -16,6 +16,7 @@
 #include <QDrag>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -31,6 +33,8 @@ namespace {
 constexpr int ResizeDelayMs = 500;
 constexpr int TableFitDelayMs = 50;
 constexpr int MaxFittedColumnWidth = 320;
+// The data rows the column widths are fitted to; a timemark file's columns keep their width.
+constexpr int FittedRows = 200;
 constexpr int ExplorerWidth = 380;
 // The explorer sorts a folder's rows shortly after its listing arrived.
 constexpr int RevealDelayMs = 50;
@@ -601,11 +605,30 @@ void OpenTimeMarkDialog::autoResizeTable()
 {
     m_tableTimer->stop();
     QHeaderView *header = m_ui->tableMeta->horizontalHeader();
-    header->resizeSections(QHeaderView::ResizeToContents);
-    // A long comment line above the data must not push the data columns out of sight.
-    for (int i = 0; i < header->count(); ++i) {
-        if (header->sectionSize(i) > MaxFittedColumnWidth)
-            header->resizeSection(i, MaxFittedColumnWidth);
+    // The columns fit the data from the first row on: a comment line above the data (an
+    // RTKLIB header with the receiver's file paths) must not push the data columns out of
+    // sight. Before a first row is known they fit what is shown.
+    const int first = m_model->firstRow() - 1;
+    const int end = qMin(m_model->rowCount(), first + FittedRows);
+    if (first < 0 || first >= end) {
+        header->resizeSections(QHeaderView::ResizeToContents);
+        for (int i = 0; i < header->count(); ++i) {
+            if (header->sectionSize(i) > MaxFittedColumnWidth)
+                header->resizeSection(i, MaxFittedColumnWidth);
+        }
+        return;
+    }
+    const QFontMetrics metrics(m_ui->tableMeta->font());
+    const int padding = 2 * m_ui->tableMeta->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
+                                                                  nullptr, m_ui->tableMeta) +
+                        8;
+    for (int column = 0; column < header->count(); ++column) {
+        int width = header->sectionSizeHint(column);
+        for (int row = first; row < end; ++row) {
+            const QString text = m_model->index(row, column).data().toString();
+            width = qMax(width, metrics.horizontalAdvance(text) + padding);
+        }
+        header->resizeSection(column, qMin(width, MaxFittedColumnWidth));
     }
 }
 
