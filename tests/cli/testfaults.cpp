@@ -374,6 +374,7 @@ void TestFaults::readOnlyOutputFolder()
         m_env.insert("HOME", home);
         m_env.insert("XDG_CONFIG_HOME", home + "/config");
         m_env.insert("XDG_DATA_HOME", home + "/data");
+        m_env.insert("TMPDIR", home);
         reason = "Permission denied";
     } else if (runCommand("mount", {"--bind", out, out})) {
         m_mounts << out;
@@ -388,6 +389,7 @@ void TestFaults::readOnlyOutputFolder()
     m_env.insert("HOME", m_dir.filePath("child-home"));
     m_env.insert("XDG_CONFIG_HOME", m_dir.filePath("child-config"));
     m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
+    m_env.insert("TMPDIR", m_dir.filePath("child-tmp"));
     ::chmod(QFile::encodeName(m_dir.path()).constData(), 0700);
 
     // The run's marker is the first thing it makes in the folder.

@@ -13,7 +13,10 @@ QProcessEnvironment CliProcess::isolatedEnvironment(const QString &base)
     env.insert("XDG_CONFIG_HOME", base + "/child-config");
     env.insert("XDG_DATA_HOME", base + "/child-data");
     env.insert("HOME", base + "/child-home");
+    // What a child leaves in its temporary folder when a test kills it stays in the test's own.
+    env.insert("TMPDIR", base + "/child-tmp");
     QDir().mkpath(base + "/child-home");
+    QDir().mkpath(base + "/child-tmp");
     return env;
 }
 

@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>

@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -38,6 +39,11 @@ std::atomic<bool> g_interrupted{false};
 // Said by the handler itself, which may only write bytes prepared beforehand.
 char g_endingText[512];
 size_t g_endingSize = 0;
+// The private settings copy, removed by the handler too: a run ended at once must not leave a
+// copy of the operator's settings in the temporary folder. Empty until the copy exists.
+char g_settingsFile[1024];
+char g_settingsFolders[2][1024];
+std::atomic<bool> g_settingsKnown{false};
 
 extern "C" void onInterrupt(int number)
 {
@@ -47,8 +53,34 @@ extern "C" void onInterrupt(int number)
     // disk. Nothing half-written remains under a final name: copies are moved into place
     // whole, and the coordinate file keeps its temporary name, which the next run reports.
     [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, g_endingText, g_endingSize);
+    if (g_settingsKnown.load()) {
+        ::unlink(g_settingsFile);
+        for (const char *folder : g_settingsFolders)
+            ::rmdir(folder);
+    }
     std::signal(number, SIG_DFL);
     std::raise(number);
+}
+
+bool copyPath(char (&to)[1024], const QString &path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    // A path that does not fit is left alone rather than cut to another one.
+    if (bytes.size() >= int(sizeof to))
+        return false;
+    std::memcpy(to, bytes.constData(), size_t(bytes.size()) + 1);
+    return true;
+}
+
+void rememberSettingsCopy(const QString &folder)
+{
+    const QString file = QSettings().fileName();
+    if (!file.startsWith(folder + QLatin1Char('/')))
+        return;
+    // The handler reads the paths only once all three are whole.
+    if (copyPath(g_settingsFolders[0], QFileInfo(file).absolutePath()) &&
+        copyPath(g_settingsFolders[1], folder) && copyPath(g_settingsFile, file))
+        g_settingsKnown.store(true);
 }
 
 void installInterruptHandler(const QString &endingText)
@@ -118,7 +150,10 @@ bool CliRunner::isolateSettings()
     // The run works on a private copy of the stored settings: overrides and whatever the
     // readers remember must not reach the operator's own store.
     m_settingsDir = std::make_unique<QTemporaryDir>();
-    return m_settingsDir->isValid() && SettingsStore::usePrivateCopy(m_settingsDir->path());
+    if (!m_settingsDir->isValid() || !SettingsStore::usePrivateCopy(m_settingsDir->path()))
+        return false;
+    rememberSettingsCopy(m_settingsDir->path());
+    return true;
 }
 
 void CliRunner::applyOverrides()
