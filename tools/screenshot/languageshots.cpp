@@ -350,13 +350,7 @@ void shootPairing(MainWindow &first, const QString &work)
 {
     {
         QSettings settings;
-        Keys::MetaPosDate.write(settings, 1);
-        Keys::MetaPosX.write(settings, 3);
-        Keys::MetaPosY.write(settings, 4);
-        Keys::MetaPosZ.write(settings, 5);
-        Keys::MetaPosSx.write(settings, 6);
-        Keys::MetaPosSy.write(settings, 7);
-        Keys::MetaPosSz.write(settings, 8);
+        SyntheticFlight::storeColumns(settings);
         Keys::FlyOutputPreview.write(settings, false);
     }
     first.hide();
