@@ -18,7 +18,8 @@ QString bullet(const QString &text)
 
 QString notice(const QString &name, const QString &copyright, const QString &licence)
 {
-    const QString rule(56, QLatin1Char('='));
+    // Short enough not to wrap in the dialog's width, in every interface font.
+    const QString rule(40, QLatin1Char('='));
     return rule + QLatin1Char('\n') + name + QLatin1Char('\n') + copyright + QLatin1Char('\n') +
            AboutWindow::tr("License: %1").arg(licence) + QStringLiteral("\n\n");
 }
