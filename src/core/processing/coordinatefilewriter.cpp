@@ -214,6 +214,19 @@ bool CoordinateFileWriter::close()
 {
     bool placed = true;
     for (auto &file : m_files) {
+        // On the disk before it takes its final name: after a power cut that name must not
+        // stand for a file whose lines never reached the disk. Kept under its temporary name
+        // otherwise, which the next run in the folder reports.
+        if (!file->broken && ::fsync(file->file.handle()) != 0) {
+            const int err = errno;
+            file->file.close();
+            if (placed)
+                fail(WriteFailed, tr("Failed to write to the coordinate file %1: %2")
+                                      .arg(QFileInfo(file->finalPath).fileName(),
+                                           QString::fromLocal8Bit(std::strerror(err))));
+            placed = false;
+            continue;
+        }
         file->file.close();
         const QByteArray temp = QFile::encodeName(file->file.fileName());
         const QByteArray target = QFile::encodeName(file->finalPath);
