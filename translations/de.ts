@@ -576,10 +576,6 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <translation>Die Demo-Fotos können nicht in %1 geschrieben werden</translation>
     </message>
     <message>
-        <source>Cannot write the demo timemark file %1: %2</source>
-        <translation>Die Demo-Zeitmarkendatei %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot create the demo output folder %1</source>
         <translation>Der Demo-Ausgabeordner %1 kann nicht angelegt werden</translation>
     </message>

@@ -588,10 +588,6 @@ check: 0 — каждый блок сопоставлен по времени о
         <translation>Не удаётся записать демонстрационные фотографии в %1</translation>
     </message>
     <message>
-        <source>Cannot write the demo timemark file %1: %2</source>
-        <translation>Не удаётся записать демонстрационный файл меток времени %1: %2</translation>
-    </message>
-    <message>
         <source>Cannot create the demo output folder %1</source>
         <translation>Не удаётся создать демонстрационную папку результатов %1</translation>
     </message>

@@ -22,20 +22,20 @@ QString DemoFlight::outputDir() const
 
 bool DemoFlight::write(QString *error)
 {
-    QList<TimemarkRow> rows;
     PhotoSpec look;
     // Large enough to be seen in the photo viewer, small enough to be written in a moment.
     look.size = QSize(640, 480);
-    m_photos =
-        SyntheticFlight::writeFlight(m_folder + QStringLiteral("/photos"), PhotoCount, &rows, look);
+    // Timed like a real flight (uneven intervals, a turn), so that the pairing check has
+    // something to go by and says "matched" rather than that a metronome cannot be told apart.
+    FlightTiming timing;
+    timing.shots = PhotoCount;
+    timing.jitter = 0.3;
+    timing.turnEvery = PhotoCount / 2;
+    m_photos = SyntheticFlight::writeTimedFlight(m_folder, timing,
+                                                 SyntheticFlight::Format::Semicolon, false, look);
+    // No photos also when their timemark file could not be written.
     if (m_photos.size() != PhotoCount) {
         *error = tr("Cannot write the demo photos into %1").arg(m_folder);
-        return false;
-    }
-    QString why;
-    if (!SyntheticFlight::writeTimemarks(timemarkFile(), rows, SyntheticFlight::Format::Semicolon,
-                                         &why)) {
-        *error = tr("Cannot write the demo timemark file %1: %2").arg(timemarkFile(), why);
         return false;
     }
     if (!QDir().mkpath(outputDir())) {
