@@ -16,6 +16,7 @@
 #include "app/userprompts.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
+#include "photos/photomodel.h"
 #include "processing/fileswork.h"
 #include "settings/settingskeys.h"
 #include "shotkit.h"
@@ -170,8 +171,12 @@ int main(int argc, char *argv[])
     }
     QDir().mkpath(survey + QStringLiteral("/output-3"));
     window.onOutputTimer();
-    // The row of the photo that went, so that photos and rows pair again.
-    window.blocks().first()->data()->removeTimemarks({22});
+    // The row of the photo that went, so that photos and rows pair again, once the window's
+    // check of deleted files (back on after the run) has taken the photo out of the block.
+    FlyData *block = window.blocks().first()->data();
+    if (!QTest::qWaitFor([&] { return block->photos()->rowCount() == 39; }, 30000))
+        return failed("the deleted photo did not leave the block");
+    block->removeTimemarks({22});
     held = false;
     window.processingButton()->click();
     if (!reached.tryAcquire(1, 30000))

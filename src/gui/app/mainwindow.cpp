@@ -366,7 +366,6 @@ void MainWindow::startRun()
     m_processingButton->setBusy(tr("Break"), QIcon(QStringLiteral(":/FontAwersome/stop.svg")));
     m_ui->progressBar->setValue(0);
     m_ui->progressBar->show();
-    ++m_runsStarted;
     m_jobThread.start();
 }
 
@@ -429,9 +428,8 @@ void MainWindow::onJobStopped()
 void MainWindow::onJobThreadFinished()
 {
     // A run started since this signal was sent owns the control now.
-    if (++m_runsEnded < m_runsStarted)
+    if (m_jobThread.isRunning())
         return;
-    // The thread sends finished() just before it ends; it is at most a few steps from that.
     m_jobThread.wait();
     m_processingButton->setIdle();
     m_ui->actionSettings->setEnabled(m_ui->btn_addFly->isEnabled());

@@ -162,10 +162,6 @@ private:
     QString m_jobText;            // the job's last status text
     ProcessingReport m_report;
     bool m_haveReport = false;
-    // Runs started and their thread's finished() handled: that signal comes before the thread
-    // has ended, so isRunning() cannot tell a stale one from a newer run's.
-    int m_runsStarted = 0;
-    int m_runsEnded = 0;
     GeoCalc *m_geoCalc = nullptr;
     Notyficator *m_notifier = nullptr;
     LogWindow *m_errorWindow = nullptr;
