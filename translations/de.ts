@@ -1938,6 +1938,11 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
             <numerusform>%n Zeilen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>PhotoCopier</name>

@@ -1969,6 +1969,11 @@ check: 0 — каждый блок сопоставлен по времени о
             <numerusform>%n строк</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 с</translation>
+    </message>
 </context>
 <context>
     <name>PhotoCopier</name>

@@ -43,7 +43,7 @@ QString PairingText::clock(const PairingResult &r)
 {
     return tr("photo clock %1 against the receiver's, spread %2")
         .arg(seconds(r.offset))
-        .arg(QString::number(r.spread, 'f', 2) + QStringLiteral(" s"));
+        .arg(tr("%1 s", "seconds").arg(QString::number(r.spread, 'f', 2)));
 }
 
 QString PairingText::headline(const PairingResult &r)
@@ -65,5 +65,5 @@ QString PairingText::rowItem(int index, const QString &time)
 
 QString PairingText::seconds(double value)
 {
-    return QString::asprintf("%+.2f s", value);
+    return tr("%1 s", "seconds").arg(QString::asprintf("%+.2f", value));
 }
