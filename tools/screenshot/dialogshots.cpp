@@ -5,8 +5,6 @@
 //   kestrix-dialog-shots viewer PHOTO OUT.png       a photo with its tags
 //   kestrix-dialog-shots settings OUT.png OUT2.png  both tabs of the settings dialog
 // Settings go to a temporary folder; the operator's own are never touched.
-#include "app/guiresources.h"
-#include "app/translationloader.h"
 #include "blocks/tableview.h"
 #include "geo/geocalc.h"
 #include "photos/viewphoto.h"
@@ -121,10 +119,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir work;
     TestEnv::isolate(work);
-    GuiResources::initialize();
-    ShotKit::loadFonts();
-    TranslationLoader translations;
-    translations.installEnglish();
+    const auto english = ShotKit::prepareWindows();
     const QStringList args = app.arguments();
     if (args.size() != 4) {
         QTextStream(stderr) << "usage: kestrix-dialog-shots import|plain|viewer FILE OUT.png\n"

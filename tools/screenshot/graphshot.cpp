@@ -7,8 +7,6 @@
 // writes OUTDIR/graph-metric.png, graph-wgs84.png, popup-chart.png, popup-filter.png,
 // popup-settings.png, menu-legend.png and menu-plot.png (legend moved to the bottom left).
 
-#include "app/guiresources.h"
-#include "app/translationloader.h"
 #include "blocks/customtablemodel.h"
 #include "graph/flygraph.h"
 #include "settings/settingskeys.h"
@@ -42,10 +40,7 @@ QRect frameOf(const QWidget *window)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    GuiResources::initialize();
-    ShotKit::loadFonts();
-    TranslationLoader translations;
-    translations.installEnglish();
+    const auto english = ShotKit::prepareWindows();
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: kestrix-graphshot OUTDIR [ROWS]\n");

@@ -8,9 +8,7 @@
 
 #include "app/aboutwindow.h"
 #include "app/appinfo.h"
-#include "app/guiresources.h"
 #include "app/mainwindow.h"
-#include "app/translationloader.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
@@ -106,10 +104,7 @@ int main(int argc, char *argv[])
     // A settings store of its own: the picture shows defaults, and the user's settings stay.
     QTemporaryDir work;
     TestEnv::isolate(work);
-    GuiResources::initialize();
-    ShotKit::loadFonts();
-    TranslationLoader translations;
-    translations.installEnglish();
+    const auto english = ShotKit::prepareWindows();
     const QString survey = ShotKit::surveyFolder();
     QDir().mkpath(survey + QStringLiteral("/output"));
     {

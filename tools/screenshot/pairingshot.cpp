@@ -8,9 +8,7 @@
 //
 //   kestrix-pairingshot OUTDIR
 
-#include "app/guiresources.h"
 #include "app/mainwindow.h"
-#include "app/translationloader.h"
 #include "app/userprompts.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
@@ -102,10 +100,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(out.path());
     QTemporaryDir work;
     TestEnv::isolate(work);
-    GuiResources::initialize();
-    ShotKit::loadFonts();
-    TranslationLoader translations;
-    translations.installEnglish();
+    const auto english = ShotKit::prepareWindows();
     const QDir survey(ShotKit::surveyFolder());
     {
         QSettings s;

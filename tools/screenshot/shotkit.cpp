@@ -1,5 +1,7 @@
 #include "shotkit.h"
 
+#include "app/guiresources.h"
+#include "app/translationloader.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
 #include "photos/photomodel.h"
@@ -22,6 +24,15 @@ void loadFonts()
     for (const char *font : {":/fonts/OpenSans-Regular.ttf", ":/fonts/OpenSans-Bold.ttf",
                              ":/fonts/fontawesome-4.7.0.ttf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(font));
+}
+
+std::unique_ptr<TranslationLoader> prepareWindows()
+{
+    GuiResources::initialize();
+    loadFonts();
+    auto english = std::make_unique<TranslationLoader>();
+    english->installEnglish();
+    return english;
 }
 
 QString surveyFolder()

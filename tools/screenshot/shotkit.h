@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/translationloader.h"
 #include "blocks/line.h"
 #include "syntheticflight.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class Fly;
 class QImage;
@@ -17,6 +20,11 @@ namespace ShotKit {
 
 /// The fonts the program embeds (Open Sans, Font Awesome), as the window uses them.
 void loadFonts();
+/**
+ * The window's resources and fonts, and the English catalogue the program loads for its
+ * counts ("1 photo"); the catalogue stays installed while the returned loader lives.
+ */
+std::unique_ptr<TranslationLoader> prepareWindows();
 /**
  * A folder that is the same on every refresh, so that the paths shown in a picture do not
  * change: /tmp/kestrix-demo/Survey 2024-05-17, emptied. removeSurveyFolder() takes it away.
