@@ -462,6 +462,10 @@ void TestHostileInput::fifoInPlaceOfAPhoto()
     timer.start();
     QVERIFY(p->waitForFinished(interrupts ? 5000 : 60000));
     err += p->readAllStandardError();
+    // The private settings copy goes with the run, however it ended.
+    QCOMPARE(QDir(m_dir.filePath("child-tmp"))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
     if (interrupts) {
         QVERIFY(timer.elapsed() < 5000);
     } else {
