@@ -89,6 +89,7 @@ private slots:
     void droppedLabelSetsSpinBox_data();
     void droppedLabelSetsSpinBox();
     void firstRowByVerticalHeader();
+    void columnsFitTheData();
     void cancelledRadioChangeIsUndone();
     void lockDisablesRadios_data();
     void lockDisablesRadios();
@@ -344,6 +345,23 @@ void TestOpenTimeMarkDialog::firstRowByVerticalHeader()
     QCOMPARE(dialog.tableModel()->firstRow(), 3);
     QCOMPARE(Keys::MetaPosFirst.read(*m_settings), 3);
     QCOMPARE(dialog.tableModel()->headerData(2, Qt::Vertical).toString(), QStringLiteral("\u27a4"));
+}
+
+void TestOpenTimeMarkDialog::columnsFitTheData()
+{
+    // A header line with a long path in the north column, as RTKLIB writes its input files.
+    Keys::MetaPosFirst.write(*m_settings, 3);
+    OpenTimeMarkDialog dialog(nullptr);
+    dialog.show();
+    dialog.chooseFile(
+        write(QStringLiteral("marks.csv"),
+              "% inp file;:;/home/surveyor/" + QByteArray(200, 'a') + ".obs\n" + marks));
+    QHeaderView *columns = child<TableView>(dialog, "tableMeta")->horizontalHeader();
+    // Fitted once the dates have widened their column beyond the default.
+    QTRY_VERIFY(columns->sectionSize(0) > columns->defaultSectionSize());
+    const int number = columns->fontMetrics().horizontalAdvance(QStringLiteral("6000010.0"));
+    QVERIFY(columns->sectionSize(2) >= number);
+    QVERIFY(columns->sectionSize(2) < 2 * number);
 }
 
 void TestOpenTimeMarkDialog::cancelledRadioChangeIsUndone()

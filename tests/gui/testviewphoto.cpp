@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -52,6 +53,7 @@ QString TestViewPhoto::photo(const QString &name, const QSize &size, const QStri
     PhotoSpec spec;
     spec.size = size;
     spec.exposureTime = exposure;
+    spec.gimbalPitch = -90.0; // the longest tag name a drone writes
     return SyntheticFlight::writePhoto(path, spec) ? path : QString();
 }
 
@@ -65,6 +67,12 @@ void TestViewPhoto::secondPhotoReplacesTheFirst()
     QCOMPARE(viewer.windowTitle(), "Preview - " + first);
     QCOMPARE(viewer.photo().size(), QSize(640, 480));
     QCOMPARE(tagValue(viewer.tagModel(), "Photo.ExposureTime"), QStringLiteral("0.0010000000"));
+    const auto *tags = viewer.findChild<QTableView *>("table_exif");
+    for (int row = 0; row < viewer.tagModel()->rowCount(); ++row) {
+        const QString tag = viewer.tagModel()->index(row, 0).data().toString();
+        QVERIFY2(tags->fontMetrics().horizontalAdvance(tag) < tags->columnWidth(0),
+                 qPrintable(tag));
+    }
 
     viewer.showPhoto(second);
     QCOMPARE(viewer.windowTitle(), "Preview - " + second);
