@@ -6,6 +6,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestRawTextPreview : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,7 @@ private slots:
     void initTestCase();
     void preview_data();
     void preview();
+    void fifoReturnsAtOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -68,6 +71,15 @@ void TestRawTextPreview::preview()
     QVERIFY2(text.endsWith(ends), qPrintable(text.right(120)));
     if (maxLength > 0)
         QVERIFY(text.size() <= maxLength);
+}
+
+// Opening a FIFO for reading would wait for a writer: the preview must refuse it instead.
+void TestRawTextPreview::fifoReturnsAtOnce()
+{
+    const QString path = m_dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const QString text = RawTextPreview::read(path);
+    QVERIFY2(text.startsWith(path) && text.contains(QLatin1String("FIFO")), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestRawTextPreview)

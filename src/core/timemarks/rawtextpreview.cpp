@@ -1,11 +1,17 @@
 #include "timemarks/rawtextpreview.h"
 
+#include "app/regularfile.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextCodec>
 #include <QTextStream>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -18,9 +24,20 @@ QString megabytes(qint64 bytes)
 
 QString RawTextPreview::read(const QString &path, qint64 limit)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    // Only a regular file is opened: the dialog shows this right after detection refused a
+    // FIFO, and opening one for reading would wait for a writer that never comes.
+    QString problem;
+    const int fd = RegularFile::openForReading(path, &problem);
+    if (fd < 0) {
+        if (!QFileInfo::exists(path))
+            problem = QString::fromLocal8Bit(std::strerror(ENOENT));
+        return tr("%1 cannot be read: %2").arg(path, problem);
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return tr("%1 cannot be read: %2").arg(path, file.errorString());
+    }
     // An even count never splits a UTF-16 character in two.
     QByteArray head = file.read(qMax<qint64>(2, limit & ~qint64(1)));
     const bool cut = !file.atEnd();
