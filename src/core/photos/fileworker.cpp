@@ -69,9 +69,6 @@ void FileWorker::setFileList(const QStringList &entries)
 
 void FileWorker::addWork()
 {
-    const Exiv2::XmpKey pitchKey("Xmp.drone-dji.FlightPitchDegree");
-    const Exiv2::XmpKey yawKey("Xmp.drone-dji.FlightYawDegree");
-    const Exiv2::XmpKey rollKey("Xmp.drone-dji.FlightRollDegree");
     // Exiv2 opens files by name; through the descriptor's own name it reads the very file that
     // was found regular, whatever takes its place meanwhile.
     const bool viaDescriptor = QDir(QStringLiteral("/proc/self/fd")).exists();
@@ -116,23 +113,18 @@ void FileWorker::addWork()
             const Exiv2::Image::AutoPtr image =
                 Exiv2::ImageFactory::open(QFile::encodeName(source).toStdString());
             image->readMetadata();
-            const Exiv2::XmpData &xmp = image->xmpData();
-            const auto pitch = PhotoFile::xmpNumber(xmp, pitchKey);
-            const auto yaw = PhotoFile::xmpNumber(xmp, yawKey);
-            const auto roll = PhotoFile::xmpNumber(xmp, rollKey);
-            const bool present = xmp.findKey(pitchKey) != xmp.end() &&
-                                 xmp.findKey(yawKey) != xmp.end() &&
-                                 xmp.findKey(rollKey) != xmp.end();
-            // A value that is present but no number would silently become a level attitude,
-            // one out of range would turn the lever arm any which way.
+            Adj adj;
+            const PhotoFile::AttitudeStatus status =
+                PhotoFile::readAttitude(image->xmpData(), &adj);
+            const bool present = status != PhotoFile::AttitudeStatus::Missing;
             QString attitude;
             if (!present)
                 attitude = tr("has no drone attitude (Xmp.drone-dji.FlightPitchDegree, "
                               "FlightYawDegree, FlightRollDegree) in its XMP");
-            else if (!pitch || !yaw || !roll)
+            else if (status == PhotoFile::AttitudeStatus::NotNumber)
                 attitude = tr("has a drone attitude that is not a number");
-            else
-                attitude = PhotoFile::attitudeProblem(*pitch, *yaw, *roll);
+            else if (status == PhotoFile::AttitudeStatus::OutOfRange)
+                attitude = PhotoFile::attitudeProblem(adj.pitch, adj.yaw, adj.roll);
             if (!attitude.isEmpty()) {
                 rejected << entry;
                 if (present) {
@@ -147,7 +139,7 @@ void FileWorker::addWork()
                 continue;
             }
             volume += qint64(st.st_size);
-            adjs << Adj{*pitch, *yaw, *roll};
+            adjs << adj;
             dates << PhotoDate::resolve(PhotoDate::dateTimeText(image->exifData()),
                                         dates.isEmpty() ? QDateTime() : dates.last());
             captures << CaptureTime::fromExif(image->exifData());

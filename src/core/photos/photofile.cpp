@@ -1,6 +1,7 @@
 #include "photos/photofile.h"
 
 #include "app/regularfile.h"
+#include "photos/adj.h"
 #include "photos/nativephotopath.h"
 
 #include <QFile>
@@ -55,6 +56,29 @@ QString PhotoFile::attitudeProblem(double pitch, double yaw, double roll)
         .arg(pitch, 0, 'g', 7)
         .arg(yaw, 0, 'g', 7)
         .arg(roll, 0, 'g', 7);
+}
+
+PhotoFile::AttitudeStatus PhotoFile::readAttitude(const Exiv2::XmpData &xmp, Adj *adj,
+                                                  std::string *missingKey)
+{
+    static const Exiv2::XmpKey keys[] = {Exiv2::XmpKey("Xmp.drone-dji.FlightPitchDegree"),
+                                         Exiv2::XmpKey("Xmp.drone-dji.FlightYawDegree"),
+                                         Exiv2::XmpKey("Xmp.drone-dji.FlightRollDegree")};
+    for (const Exiv2::XmpKey &key : keys) {
+        if (xmp.findKey(key) == xmp.end()) {
+            if (missingKey)
+                *missingKey = key.key();
+            return AttitudeStatus::Missing;
+        }
+    }
+    const auto pitch = xmpNumber(xmp, keys[0]);
+    const auto yaw = xmpNumber(xmp, keys[1]);
+    const auto roll = xmpNumber(xmp, keys[2]);
+    if (!pitch || !yaw || !roll)
+        return AttitudeStatus::NotNumber;
+    *adj = Adj{*pitch, *yaw, *roll};
+    return attitudeProblem(*pitch, *yaw, *roll).isEmpty() ? AttitudeStatus::Read
+                                                          : AttitudeStatus::OutOfRange;
 }
 
 qint64 PhotoFile::size(const QString &entry)

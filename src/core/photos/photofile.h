@@ -6,6 +6,9 @@
 #include <exiv2/exiv2.hpp>
 
 #include <optional>
+#include <string>
+
+struct Adj;
 
 /**
  * Access to one photo's file by its entry (a path or a file URL), always through
@@ -36,6 +39,23 @@ public:
     static constexpr double MaxYaw = 360.0;
     /// Why pitch, yaw and roll cannot be a drone's attitude; empty when they can.
     static QString attitudeProblem(double pitch, double yaw, double roll);
+
+    /// How a photo's drone attitude read from its XMP.
+    enum class AttitudeStatus
+    {
+        Read,
+        Missing,   //!< one of the three keys is absent
+        NotNumber, //!< all present, one is no finite number
+        OutOfRange //!< numbers, but no drone's attitude (see attitudeProblem)
+    };
+    /**
+     * Reads pitch, yaw and roll from the drone-dji XMP keys into @p adj. A value that is present
+     * but no number would silently become a level attitude, one out of range would turn the
+     * lever arm any which way: both are told apart from a good read. @p missingKey gets the
+     * first absent key.
+     */
+    static AttitudeStatus readAttitude(const Exiv2::XmpData &xmp, Adj *adj,
+                                       std::string *missingKey = nullptr);
 
     /// "Exiv2 ERROR: <code> - <message>", the form every Exiv2 failure is logged in.
     static QString errorText(const Exiv2::AnyError &error);

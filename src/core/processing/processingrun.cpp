@@ -3,6 +3,7 @@
 #include "app/logcategories.h"
 #include "blocks/customtablemodel.h"
 #include "geo/geocalc.h"
+#include "photos/adj.h"
 #include "photos/nativephotopath.h"
 #include "photos/photofile.h"
 #include "processing/coordinatefilewriter.h"
@@ -314,24 +315,18 @@ void ProcessingRun::prepare(PendingPhoto &p)
     bool rewritten = false;
     if (loaded == PhotoCopier::LoadResult::Loaded) {
         try {
-            const Exiv2::XmpData &xmp = m_copier->image().xmpData();
-            const Exiv2::XmpKey keys[] = {Exiv2::XmpKey("Xmp.drone-dji.FlightPitchDegree"),
-                                          Exiv2::XmpKey("Xmp.drone-dji.FlightYawDegree"),
-                                          Exiv2::XmpKey("Xmp.drone-dji.FlightRollDegree")};
-            double attitude[3] = {0.0, 0.0, 0.0};
-            bool numbers = true;
-            for (int k = 0; k < 3; ++k) {
-                // Read as the photo list did; a key gone since is Exiv2's failure to tell.
-                if (xmp.findKey(keys[k]) == xmp.end())
-                    throw Exiv2::Error(Exiv2::kerInvalidKey, keys[k].key());
-                const auto value = PhotoFile::xmpNumber(xmp, keys[k]);
-                numbers = numbers && value.has_value();
-                attitude[k] = value.value_or(0.0);
-            }
-            const double pitch = attitude[0], yaw = attitude[1], roll = attitude[2];
+            Adj adj;
+            std::string missingKey;
+            const PhotoFile::AttitudeStatus status =
+                PhotoFile::readAttitude(m_copier->image().xmpData(), &adj, &missingKey);
+            // Read as the photo list did; a key gone since is Exiv2's failure to tell.
+            if (status == PhotoFile::AttitudeStatus::Missing)
+                throw Exiv2::Error(Exiv2::kerInvalidKey, missingKey);
+            const double pitch = adj.pitch, yaw = adj.yaw, roll = adj.roll;
             // Without a usable attitude the lever arm cannot be turned: no position.
-            p.positionProblem = numbers ? PhotoFile::attitudeProblem(pitch, yaw, roll)
-                                        : tr("has a drone attitude that is not a number");
+            p.positionProblem = status == PhotoFile::AttitudeStatus::NotNumber
+                                    ? tr("has a drone attitude that is not a number")
+                                    : PhotoFile::attitudeProblem(pitch, yaw, roll);
 
             UtmPoint position;
             double sdE = missingAccuracy, sdN = missingAccuracy, sdH = missingAccuracy;
