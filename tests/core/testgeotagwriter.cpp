@@ -12,6 +12,7 @@
 #include <exiv2/exiv2.hpp>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -312,6 +313,7 @@ void TestGeotagWriter::zoneOrFallback_data()
     QTest::newRow("configured south") << 0 << -60 << -60;
     QTest::newRow("none") << 0 << 0 << 0;
     QTest::newRow("configured out of range") << 0 << 61 << 0;
+    QTest::newRow("configured far out of range") << 0 << std::numeric_limits<int>::min() << 0;
 }
 
 void TestGeotagWriter::zoneOrFallback()
@@ -319,7 +321,7 @@ void TestGeotagWriter::zoneOrFallback()
     QFETCH(int, row);
     QFETCH(int, configured);
     QFETCH(int, zone);
-    QCOMPARE(GeotagValues::zoneOrFallback(row, configured), zone);
+    QCOMPARE(GeoCalc::zoneOrFallback(row, configured), zone);
 }
 
 void TestGeotagWriter::writtenAndReadBack_data()

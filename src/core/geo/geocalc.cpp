@@ -346,6 +346,13 @@ QString GeoCalc::errorText() const
     return d->errorText;
 }
 
+int GeoCalc::zoneOrFallback(int rowZone, int configuredZone)
+{
+    if (isZone(rowZone))
+        return rowZone;
+    return isZone(configuredZone) ? configuredZone : 0;
+}
+
 int GeoCalc::zoneOf(double lon)
 {
     // Anything this far out is no longitude; keeps the integer conversion defined.
@@ -472,7 +479,7 @@ void GeoCalc::updateSettings()
     d->offsetZ = Keys::OffsetZ.read(d->m_settings) / 1000.0;
     d->designFormula = Keys::LeverArmDesign.read(d->m_settings);
     const int zone = Keys::CoordinateUtmZone.read(d->m_settings);
-    d->fallbackZone = isZone(zone) ? zone : 0;
+    d->fallbackZone = zoneOrFallback(zone, 0);
 }
 
 void GeoCalc::Private::adoptSet(const GeoCalc *owner, QThread *thread, std::unique_ptr<ProjSet> set)
@@ -533,8 +540,8 @@ double GeoCalc::Private::convergence(const GeoCalc *owner, const UtmPoint &posit
     // A metric row without a zone of its own is taken to lie in the configured zone, as its
     // geotag is. Without one the grid's north is unknown and taken to be true north: at most
     // the convergence times the horizontal arm (a 3 cm arm, 2.5 degrees: 1.3 mm).
-    const int zone = isZone(position.zone) ? position.zone : fallbackZone.load();
-    if (!isZone(zone) || !std::isfinite(position.x) || !std::isfinite(position.y))
+    const int zone = GeoCalc::zoneOrFallback(position.zone, fallbackZone.load());
+    if (zone == 0 || !std::isfinite(position.x) || !std::isfinite(position.y))
         return 0.0;
     ProjSet *set = setFor(owner);
     PJ *pj = set ? set->projection(std::abs(zone), zone < 0) : nullptr;

@@ -29,6 +29,11 @@ public:
 
     /// Zone of a longitude: floor((lon + 180) / 6) + 1; 180 itself, the meridian of -180, is 60.
     static int zoneOf(double lon);
+    /**
+     * The zone of a metric row: its own when known, else the configured one
+     * (coordinate/utmZone); 0 when neither is a zone (1..60 north, -1..-60 south).
+     */
+    static int zoneOrFallback(int rowZone, int configuredZone);
 
     /// Always through the northern zone list: southern points get negative northings.
     /// A point PROJ cannot project (say, a latitude past the pole) gives all zeros.

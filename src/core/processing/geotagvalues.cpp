@@ -1,18 +1,5 @@
 #include "processing/geotagvalues.h"
 
-#include <cstdlib>
-
-namespace {
-
-constexpr int ZoneCount = 60;
-
-bool isZone(int zone)
-{
-    return zone != 0 && std::abs(zone) <= ZoneCount;
-}
-
-} // namespace
-
 GeotagValues GeotagValues::wgs84(double lat, double lon, double height, double sdE, double sdN,
                                  double sdH)
 {
@@ -49,11 +36,4 @@ QString GeotagValues::accuracyText(double sd)
 {
     // A receiver that wrote no accuracy is taken to be of the usual RTK 2 cm.
     return QString::number(sd == 0.0 ? 0.02 : sd, 'f', 3);
-}
-
-int GeotagValues::zoneOrFallback(int rowZone, int configuredZone)
-{
-    if (isZone(rowZone))
-        return rowZone;
-    return isZone(configuredZone) ? configuredZone : 0;
 }

@@ -41,11 +41,6 @@ struct GeotagValues
 
     /// Accuracy text: 3 decimals, and an accuracy stored as exactly 0 becomes "0.020".
     static QString accuracyText(double sd);
-    /**
-     * The zone of a metric row: its own when known, else the configured one
-     * (coordinate/utmZone); 0 when neither is a zone.
-     */
-    static int zoneOrFallback(int rowZone, int configuredZone);
 
 private:
     static GeotagValues make(System system, double north, double east, double height, int zone,

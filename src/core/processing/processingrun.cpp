@@ -377,8 +377,7 @@ void ProcessingRun::prepare(PendingPhoto &p)
                     values.height = corrected.z;
                     geotag = GeotagValues::utm(
                         corrected.y, corrected.x, corrected.z,
-                        GeotagValues::zoneOrFallback(corrected.zone, m_configuredZone), sdE, sdN,
-                        sdH);
+                        GeoCalc::zoneOrFallback(corrected.zone, m_configuredZone), sdE, sdN, sdH);
                 }
             }
             // Without a position the copy keeps the camera's own metadata, and no line
