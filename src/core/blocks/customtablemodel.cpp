@@ -339,12 +339,7 @@ void CustomTableModel::clearQuarantine()
 
 QList<int> CustomTableModel::quarantinedRows() const
 {
-    QList<int> rows;
-    for (int r = 0; r < m_quarantine.size(); ++r) {
-        if (m_quarantine.at(r))
-            rows.append(r);
-    }
-    return rows;
+    return QuarantineFlags::flagged(m_quarantine);
 }
 
 bool CustomTableModel::isQuarantined(int row) const
@@ -406,13 +401,9 @@ bool CustomTableModel::removeRows(QList<int> rows)
 {
     // Each removal shifts the rows behind it, so walk the sorted list and count only the rows
     // really removed: a repeated or out-of-range entry must not move the aim.
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    const int count = m_rows.size();
+    const QList<int> valid = QuarantineFlags::validRows(rows, m_rows.size());
     int removed = 0;
-    for (const int row : qAsConst(rows)) {
-        if (row < 0 || row >= count)
-            continue;
+    for (const int row : valid) {
         removeRow(row - removed);
         ++removed;
     }
@@ -436,13 +427,7 @@ bool CustomTableModel::removeRows(int row, int count, const QModelIndex &parent)
 
 QList<QPair<int, Line>> CustomTableModel::takeRows(const QList<int> &rows)
 {
-    QList<int> sorted;
-    for (const int row : rows) {
-        if (row >= 0 && row < m_rows.size())
-            sorted << row;
-    }
-    std::sort(sorted.begin(), sorted.end());
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    const QList<int> sorted = QuarantineFlags::validRows(rows, m_rows.size());
     QList<QPair<int, Line>> taken;
     for (const int row : qAsConst(sorted))
         taken << qMakePair(row, m_rows.at(row));

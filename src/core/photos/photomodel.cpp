@@ -264,22 +264,9 @@ bool PhotoModel::appendPhotos(const QStringList &entries, const QList<Adj> &adjs
     return true;
 }
 
-QList<int> PhotoModel::validRows(const QList<int> &rows) const
-{
-    QList<int> sorted;
-    for (int row : rows) {
-        if (row >= 0 && row < m_entries.size())
-            sorted << row;
-    }
-    std::sort(sorted.begin(), sorted.end());
-    // A row listed twice would otherwise take its neighbour with it.
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    return sorted;
-}
-
 QList<PhotoModel::Row> PhotoModel::takeRows(const QList<int> &rows)
 {
-    const QList<int> sorted = validRows(rows);
+    const QList<int> sorted = QuarantineFlags::validRows(rows, m_entries.size());
     QList<Row> taken;
     for (int row : qAsConst(sorted))
         taken << Row{row,
@@ -325,7 +312,7 @@ void PhotoModel::removePhoto(int pos)
 
 void PhotoModel::removePhotos(const QList<int> &rows)
 {
-    const QList<int> sorted = validRows(rows);
+    const QList<int> sorted = QuarantineFlags::validRows(rows, m_entries.size());
     if (sorted.isEmpty())
         return;
     for (int k = 0; k < sorted.size(); ++k) {
@@ -389,12 +376,7 @@ void PhotoModel::unsetQuarantine(const QList<int> &rows)
 
 void PhotoModel::clearQuarantine()
 {
-    QList<int> rows;
-    for (int r = 0; r < m_quarantine.size(); ++r) {
-        if (m_quarantine.at(r))
-            rows << r;
-    }
-    setFlags(rows, false);
+    setFlags(QuarantineFlags::flagged(m_quarantine), false);
 }
 
 void PhotoModel::setFlags(const QList<int> &rows, bool flag)

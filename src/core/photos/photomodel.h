@@ -155,8 +155,6 @@ signals:
 
 private:
     void stopThread(QThread &thread);
-    /// @p rows that name a photo, ascending, each once.
-    QList<int> validRows(const QList<int> &rows) const;
     /// Sets the flags of @p rows; one dataChanged() over the rows that changed.
     void setFlags(const QList<int> &rows, bool flag);
     /// Emits photosRefused() for the batch just taken, when anything was refused.
