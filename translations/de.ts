@@ -610,10 +610,6 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <translation>ist kein JPEG-Foto</translation>
     </message>
     <message>
-        <source>is cut short or damaged (Exiv2 ERROR: %1 - %2)</source>
-        <translation>ist abgeschnitten oder beschädigt (Exiv2 ERROR: %1 - %2)</translation>
-    </message>
-    <message>
         <source>is empty (0 bytes)</source>
         <translation>ist leer (0 Byte)</translation>
     </message>

@@ -622,10 +622,6 @@ check: 0 — каждый блок сопоставлен по времени о
         <translation>это не фотография JPEG</translation>
     </message>
     <message>
-        <source>is cut short or damaged (Exiv2 ERROR: %1 - %2)</source>
-        <translation>файл обрезан или повреждён (Exiv2 ERROR: %1 - %2)</translation>
-    </message>
-    <message>
         <source>is empty (0 bytes)</source>
         <translation>файл пуст (0 байт)</translation>
     </message>

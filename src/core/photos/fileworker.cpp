@@ -49,9 +49,7 @@ QString exivProblem(const Exiv2::AnyError &e, int fd)
     // Photos are JPEGs; what Exiv2 cannot read and does not even begin like one is no photo.
     if (!startsLikeJpeg(fd))
         return FileWorker::tr("is not a JPEG photo");
-    return FileWorker::tr("is cut short or damaged (Exiv2 ERROR: %1 - %2)")
-        .arg(e.code())
-        .arg(QString::fromLocal8Bit(e.what()));
+    return FileWorker::tr("is cut short or damaged (%1)").arg(PhotoFile::errorText(e));
 }
 
 } // namespace
@@ -150,9 +148,8 @@ void FileWorker::addWork()
         } catch (const std::exception &e) {
             // A damaged file can make the library fail outside its own error type; it must
             // cost that one photo, not the whole program.
-            const QString message = QString::fromLocal8Bit(e.what());
-            qCDebug(lcCritical).noquote() << QStringLiteral("Exiv2 ERROR: -1 - %1").arg(message);
-            refuse(entry, tr("is cut short or damaged (%1)").arg(message));
+            qCDebug(lcCritical).noquote() << PhotoFile::errorText(e);
+            refuse(entry, tr("is cut short or damaged (%1)").arg(QString::fromLocal8Bit(e.what())));
         }
     }
 

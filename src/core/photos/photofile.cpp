@@ -110,7 +110,20 @@ std::optional<double> PhotoFile::exifNumber(const Exiv2::ExifData &exif, const E
 
 QString PhotoFile::errorText(const Exiv2::AnyError &error)
 {
-    return QStringLiteral("Exiv2 ERROR: %1 - %2")
-        .arg(error.code())
-        .arg(QString::fromLocal8Bit(error.what()));
+    return QStringLiteral("Exiv2 ERROR: ") + errorDetail(error);
+}
+
+QString PhotoFile::errorText(const std::exception &error)
+{
+    return QStringLiteral("Exiv2 ERROR: ") + errorDetail(error);
+}
+
+QString PhotoFile::errorDetail(const Exiv2::AnyError &error)
+{
+    return QStringLiteral("%1 - %2").arg(error.code()).arg(QString::fromLocal8Bit(error.what()));
+}
+
+QString PhotoFile::errorDetail(const std::exception &error)
+{
+    return QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(error.what()));
 }

@@ -5,6 +5,7 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -59,4 +60,9 @@ public:
 
     /// "Exiv2 ERROR: <code> - <message>", the form every Exiv2 failure is logged in.
     static QString errorText(const Exiv2::AnyError &error);
+    /// The same for a failure outside the library's own error type, with the code -1.
+    static QString errorText(const std::exception &error);
+    /// "<code> - <message>": errorText() without its "Exiv2 ERROR: ".
+    static QString errorDetail(const Exiv2::AnyError &error);
+    static QString errorDetail(const std::exception &error);
 };

@@ -111,7 +111,7 @@ QList<PhotoTagRow> PhotoTagTable::build(const QString &entry, QString *errorText
         error = PhotoFile::errorText(e);
     } catch (const std::exception &e) {
         // A damaged file can make the library run out of memory; the viewer must stay usable.
-        error = QStringLiteral("Exiv2 ERROR: -1 - %1").arg(QString::fromLocal8Bit(e.what()));
+        error = PhotoFile::errorText(e);
     }
     if (!error.isEmpty()) {
         qCDebug(lcCritical).noquote() << QStringLiteral("%1 (%2)").arg(error, path);

@@ -1,6 +1,7 @@
 #include "processing/photocopier.h"
 
 #include "app/regularfile.h"
+#include "photos/photofile.h"
 
 #include <QDir>
 #include <QFile>
@@ -366,14 +367,14 @@ PhotoCopier::LoadResult PhotoCopier::load(const QString &sourcePath, QString *er
     } catch (const Exiv2::AnyError &e) {
         d->image.reset();
         if (error)
-            *error = QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromStdString(e.what()));
+            *error = PhotoFile::errorDetail(e);
         return LoadResult::MetadataFailed;
     } catch (const std::exception &e) {
         // Damaged metadata can make the library fail outside its own error type; that must
         // cost this photo, not the run.
         d->image.reset();
         if (error)
-            *error = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
+            *error = PhotoFile::errorDetail(e);
         return LoadResult::MetadataFailed;
     }
     return LoadResult::Loaded;

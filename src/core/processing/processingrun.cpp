@@ -390,13 +390,12 @@ void ProcessingRun::prepare(PendingPhoto &p)
                 rewritten = true;
             }
         } catch (const Exiv2::AnyError &e) {
-            p.metadataError =
-                QStringLiteral("%1 - %2").arg(e.code()).arg(QString::fromLocal8Bit(e.what()));
+            p.metadataError = PhotoFile::errorDetail(e);
             p.haveLine = false;
             p.positionMissing = false;
             rewritten = false;
         } catch (const std::exception &e) {
-            p.metadataError = QStringLiteral("-1 - %1").arg(QString::fromLocal8Bit(e.what()));
+            p.metadataError = PhotoFile::errorDetail(e);
             p.haveLine = false;
             p.positionMissing = false;
             rewritten = false;
