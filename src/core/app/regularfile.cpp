@@ -77,3 +77,22 @@ QString RegularFile::problem(const QString &path)
         ::close(fd);
     return text;
 }
+
+RegularFile::Descriptor::~Descriptor()
+{
+    reset();
+}
+
+void RegularFile::Descriptor::reset(int fd)
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = fd;
+}
+
+int RegularFile::Descriptor::release()
+{
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}

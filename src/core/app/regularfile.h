@@ -25,4 +25,22 @@ public:
     static QString problem(const QString &path);
     /// What the thing behind a stat() mode is, when it is no regular file; empty otherwise.
     static QString kindProblem(unsigned int mode);
+
+    /// Owns a file descriptor and closes it on every way out of a scope.
+    class Descriptor
+    {
+    public:
+        explicit Descriptor(int fd = -1) : m_fd(fd) {}
+        ~Descriptor();
+        Descriptor(const Descriptor &) = delete;
+        Descriptor &operator=(const Descriptor &) = delete;
+        int get() const { return m_fd; }
+        /// Closes the descriptor held, if any, and holds @p fd instead.
+        void reset(int fd = -1);
+        /// Hands the descriptor over without closing it.
+        int release();
+
+    private:
+        int m_fd;
+    };
 };

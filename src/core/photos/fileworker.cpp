@@ -19,24 +19,6 @@
 
 namespace {
 
-/// Closes a descriptor when the photo is done with.
-class ScopedFd
-{
-public:
-    explicit ScopedFd(int fd) : m_fd(fd) {}
-    ~ScopedFd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    ScopedFd(const ScopedFd &) = delete;
-    ScopedFd &operator=(const ScopedFd &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 bool startsLikeJpeg(int fd)
 {
     unsigned char head[2] = {0, 0};
@@ -95,7 +77,7 @@ void FileWorker::addWork()
         const QString &entry = m_entries.at(i);
         const QString path = nativePhotoPath(entry);
         QString problem;
-        const ScopedFd fd(RegularFile::openForReading(path, &problem));
+        const RegularFile::Descriptor fd(RegularFile::openForReading(path, &problem));
         if (fd.get() < 0) {
             refuse(entry, problem);
             continue;

@@ -24,30 +24,7 @@ std::atomic<qint64> g_writeLimit{-1};
 std::atomic<qint64> g_written{0};
 std::atomic<int> g_tempCounter{0};
 
-class Fd
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
+using Fd = RegularFile::Descriptor;
 
 QString errnoText(int err)
 {

@@ -11,7 +11,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -27,17 +26,16 @@ QString RawTextPreview::read(const QString &path, qint64 limit)
     // Only a regular file is opened: the dialog shows this right after detection refused a
     // FIFO, and opening one for reading would wait for a writer that never comes.
     QString problem;
-    const int fd = RegularFile::openForReading(path, &problem);
-    if (fd < 0) {
+    RegularFile::Descriptor fd(RegularFile::openForReading(path, &problem));
+    if (fd.get() < 0) {
         if (!QFileInfo::exists(path))
             problem = QString::fromLocal8Bit(std::strerror(ENOENT));
         return tr("%1 cannot be read: %2").arg(path, problem);
     }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return tr("%1 cannot be read: %2").arg(path, file.errorString());
-    }
+    fd.release();
     // An even count never splits a UTF-16 character in two.
     QByteArray head = file.read(qMax<qint64>(2, limit & ~qint64(1)));
     const bool cut = !file.atEnd();

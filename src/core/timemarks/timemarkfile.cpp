@@ -148,21 +148,20 @@ public:
     // UTF-16 apart. The stream removes the CR of a CR LF after decoding instead.
     bool open()
     {
-        const int fd = RegularFile::openForReading(m_path, &m_problem);
-        if (fd < 0)
+        RegularFile::Descriptor fd(RegularFile::openForReading(m_path, &m_problem));
+        if (fd.get() < 0)
             return false;
         struct stat st;
-        if (::fstat(fd, &st) == 0 && st.st_size > TimemarkFile::MaxFileSize) {
-            ::close(fd);
+        if (::fstat(fd.get(), &st) == 0 && st.st_size > TimemarkFile::MaxFileSize) {
             m_tooLarge = true;
             return false;
         }
-        if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            ::close(fd);
+        if (!m_file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             m_problem = QCoreApplication::translate("RegularFile", "cannot be opened (%1)")
                             .arg(m_file.errorString());
             return false;
         }
+        fd.release();
         m_stream.setDevice(&m_file);
         m_stream.setCodec(QTextCodec::codecForLocale());
         m_stream.setAutoDetectUnicode(true);
