@@ -24,18 +24,19 @@ QString errnoProblem(int err)
     }
 }
 
-} // namespace
-
-QString RegularFile::kindProblem(unsigned int mode)
+// What the thing behind a stat() mode is, when it is no regular file; empty otherwise.
+QString kindProblem(unsigned int mode)
 {
     if (S_ISREG(mode))
         return QString();
     if (S_ISDIR(mode))
-        return tr("is a folder");
+        return RegularFile::tr("is a folder");
     if (S_ISFIFO(mode))
-        return tr("is a FIFO (named pipe), not a file");
-    return tr("is a device or socket, not a file");
+        return RegularFile::tr("is a FIFO (named pipe), not a file");
+    return RegularFile::tr("is a device or socket, not a file");
 }
+
+} // namespace
 
 int RegularFile::openForReading(const QString &path, QString *problem)
 {

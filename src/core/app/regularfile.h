@@ -23,8 +23,6 @@ public:
     static int openForReading(const QString &path, QString *problem = nullptr);
     /// What keeps @p path from being read as a regular file; empty when nothing does.
     static QString problem(const QString &path);
-    /// What the thing behind a stat() mode is, when it is no regular file; empty otherwise.
-    static QString kindProblem(unsigned int mode);
 
     /// Owns a file descriptor and closes it on every way out of a scope.
     class Descriptor

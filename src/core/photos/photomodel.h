@@ -102,9 +102,8 @@ public:
     QList<CaptureTime> captureTimes(int from, int to) const;
     /// Bytes of all photos' files.
     qint64 totalVolume() const { return m_volume; }
-    /// The entries the last batch refused and why, as photosRefused() told them.
+    /// The entries the last batch refused, as photosRefused() told them.
     QStringList refusedEntries() const { return m_refused; }
-    QStringList refusalReasons() const { return m_refusalReasons; }
     /// The entries of the last batch refused for lacking a usable attitude, also when no
     /// entry was accepted (filesNoAdded() tells them only when one was).
     QStringList noTagEntries() const { return m_noTag; }

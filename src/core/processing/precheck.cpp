@@ -5,10 +5,6 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-namespace {
-
-} // namespace
-
 PreCheckVolume PreCheck::inspect(const QString &outputDir)
 {
     PreCheckVolume volume;
