@@ -452,9 +452,7 @@ bool FlyData::hasPairingTimes() const
                      [](const CaptureTime &c) { return c.isValid(); }))
         return false;
     const QList<Line> rows = m_timemarks->rows();
-    return std::any_of(rows.cbegin(), rows.cend(), [](const Line &line) {
-        return !line.date.trimmed().isEmpty() || !line.dateTail.trimmed().isEmpty();
-    });
+    return std::any_of(rows.cbegin(), rows.cend(), &PairingCheck::hasDate);
 }
 
 const PairingResult &FlyData::currentPairing()

@@ -674,6 +674,11 @@ PairingResult PairingCheck::compare(const QVector<Stamp> &photos, const QVector<
     return result;
 }
 
+bool PairingCheck::hasDate(const Line &row)
+{
+    return !row.date.trimmed().isEmpty() || !row.dateTail.trimmed().isEmpty();
+}
+
 PairingResult PairingCheck::check(const QList<CaptureTime> &photos, const QList<Line> &rows)
 {
     PairingResult result;
@@ -685,7 +690,7 @@ PairingResult PairingCheck::check(const QList<CaptureTime> &photos, const QList<
     bool anyText = false;
     for (const Line &line : rows) {
         texts << MarkTime::joined(line.date, line.dateTail);
-        anyText = anyText || !texts.last().isEmpty();
+        anyText = anyText || hasDate(line);
     }
     if (!rows.isEmpty() && !anyText) {
         result.reason = tr("the timemark rows have no dates");
@@ -714,8 +719,9 @@ PairingResult PairingCheck::check(const QList<CaptureTime> &photos, const QList<
         double seconds = t->seconds;
         if (scale == MarkTime::TimeOfDay) {
             // A time of day that falls back by more than half a day is the next day's.
-            if (!rowStamps.isEmpty() && seconds + dayShift < rowStamps.last().seconds - 43200.0)
-                dayShift += 86400.0;
+            if (!rowStamps.isEmpty() &&
+                seconds + dayShift < rowStamps.last().seconds - MarkTime::SecondsPerDay / 2)
+                dayShift += MarkTime::SecondsPerDay;
             seconds += dayShift;
         }
         rowStamps << Stamp{seconds, t->resolution};
@@ -736,7 +742,7 @@ PairingResult PairingCheck::check(const QList<CaptureTime> &photos, const QList<
             // Rows that name no day are compared with the photos' times since the first
             // photo's midnight.
             if (i == 0)
-                photoDay = double(c.time.date().toJulianDay()) * 86400.0;
+                photoDay = double(c.time.date().toJulianDay()) * MarkTime::SecondsPerDay;
             seconds -= photoDay;
         }
         photoStamps << Stamp{seconds, c.resolutionMs / 1000.0};

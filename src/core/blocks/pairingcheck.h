@@ -38,6 +38,8 @@ public:
 
     /// Checks a block: the photos' capture times against the rows' date texts.
     static PairingResult check(const QList<CaptureTime> &photos, const QList<Line> &rows);
+    /// Whether @p row has a date text the pairing can go by.
+    static bool hasDate(const Line &row);
     /// The comparison itself, on times read already (item times of the result stay empty).
     static PairingResult compare(const QVector<Stamp> &photos, const QVector<Stamp> &rows);
 };

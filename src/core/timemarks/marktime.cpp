@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double SecondsPerDay = 86400.0;
+constexpr double SecondsPerDay = MarkTime::SecondsPerDay;
 constexpr double SecondsPerWeek = 604800.0;
 
 const QString TimePart = QStringLiteral(

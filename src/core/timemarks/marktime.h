@@ -23,6 +23,8 @@ struct MarkTime
         Seconds    //!< a bare count of seconds (seconds of the GPS week, a Unix time, ...)
     };
 
+    static constexpr double SecondsPerDay = 86400.0;
+
     double seconds = 0.0;
     /// How finely the text gives the time: 1 s without decimals, 0.001 s with three.
     double resolution = 1.0;
