@@ -302,11 +302,10 @@ bool CliRunner::chooseFirstRow(OpentTimeMarkTableModel &table, const QString &pa
         return true;
     // Told so that a first row off by a line is seen before the photos are paired.
     const QVector<QString> cells = table.rowCells(row - 1);
-    QString shown = table.colDate() > 0 && table.colDate() <= cells.size()
-                        ? cells.at(table.colDate() - 1).trimmed()
-                        : QStringList(cells.mid(0, 3).toList()).join(QLatin1Char(' '));
-    if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) && shown.endsWith(QLatin1Char('"')))
-        shown = shown.mid(1, shown.size() - 2);
+    const QString shown = OpentTimeMarkTableModel::unquoted(
+        table.colDate() > 0 && table.colDate() <= cells.size()
+            ? cells.at(table.colDate() - 1).trimmed()
+            : QStringList(cells.mid(0, 3).toList()).join(QLatin1Char(' ')));
     m_err << tr("Block %1: first timemark row: line %2 (%3)")
                  .arg(number)
                  .arg(table.lineNumber(row - 1))

@@ -48,20 +48,10 @@ bool isQuoted(QStringView cell)
            trimmed.back() == QLatin1Char('"');
 }
 
-QString unquoted(QStringView cell)
-{
-    if (!isQuoted(cell))
-        return cell.toString();
-    const QStringView trimmed = cell.trimmed();
-    return trimmed.mid(1, trimmed.size() - 2)
-        .toString()
-        .replace(QLatin1String("\"\""), QLatin1String("\""));
-}
-
 double readNumber(QStringView cell, bool degrees, bool *ok)
 {
     if (isQuoted(cell))
-        return TimemarkNumber::parse(unquoted(cell), ok, degrees);
+        return TimemarkNumber::parse(OpentTimeMarkTableModel::unquoted(cell), ok, degrees);
     return TimemarkNumber::parse(cell, ok, degrees);
 }
 
@@ -70,7 +60,10 @@ class CellReader
 {
 public:
     explicit CellReader(const RawRow &cells) : m_cells(cells) {}
-    QString text(int column) const { return unquoted(m_cells.cellView(column - 1)); }
+    QString text(int column) const
+    {
+        return OpentTimeMarkTableModel::unquoted(m_cells.cellView(column - 1));
+    }
     double number(int column, bool degrees = false)
     {
         if (column < 1)
@@ -540,4 +533,14 @@ void OpentTimeMarkTableModel::copyFrom(const OpentTimeMarkTableModel &other)
     m_colDate = other.m_colDate;
     m_firstRow = other.m_firstRow;
     endResetModel();
+}
+
+QString OpentTimeMarkTableModel::unquoted(QStringView cell)
+{
+    if (!isQuoted(cell))
+        return cell.toString();
+    const QStringView trimmed = cell.trimmed();
+    return trimmed.mid(1, trimmed.size() - 2)
+        .toString()
+        .replace(QLatin1String("\"\""), QLatin1String("\""));
 }

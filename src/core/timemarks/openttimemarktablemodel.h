@@ -29,6 +29,10 @@ public:
     explicit OpentTimeMarkTableModel(GeoCalc *geoCalc, QObject *parent = nullptr);
     ~OpentTimeMarkTableModel() override;
 
+    /// A cell's text without the double quotes a spreadsheet export wraps it in ("" inside
+    /// stands for one quote); other cells as they are.
+    static QString unquoted(QStringView cell);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
