@@ -688,27 +688,15 @@ bool CliRunner::passInputChecks()
     // Refused before anything is written, as the job itself would refuse it.
     QSettings s;
     const bool lines = m_options.workType.value_or(FullWork) != PhotosOnly;
-    const QString separator = CoordinateFileWriter::outputSeparator(
-        s, m_flys.isEmpty() ? QString() : m_flys.first()->delimiter(),
-        m_flys.isEmpty() ? QString() : m_flys.last()->delimiter());
-    const QString problem =
-        FilesWork::prefixProblem(Keys::PhotoPrefix.read(s), lines ? separator : QString());
-    if (!problem.isEmpty()) {
-        m_err << problem << Qt::endl;
-        return false;
-    }
     QList<BlockSnapshot> blocks;
     for (const FlyData *fly : qAsConst(m_flys))
         blocks << fly->snapshot();
-    const QStringList duplicates = FilesWork::duplicatePhotos(blocks);
-    for (const QString &text : duplicates)
-        m_err << text << Qt::endl;
-    if (!duplicates.isEmpty())
-        return false;
-    const QString dates = lines ? FilesWork::dateProblem(blocks, separator) : QString();
-    if (!dates.isEmpty()) {
-        m_err << dates << " (--out-delimiter)" << Qt::endl;
-        return false;
+    const FilesWork::InputCheck check = FilesWork::checkInput(blocks, s, lines);
+    for (const QString &text : check.lines) {
+        m_err << text;
+        if (check.code == FilesWork::DateHoldsSeparator)
+            m_err << " (--out-delimiter)";
+        m_err << Qt::endl;
     }
-    return true;
+    return check.code == 0;
 }

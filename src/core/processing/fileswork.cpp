@@ -6,6 +6,7 @@
 #include "processing/coordinatefilewriter.h"
 #include "processing/outputlabelmodel.h"
 #include "processing/processingrun.h"
+#include "settings/settingskeys.h"
 
 #include <QDir>
 #include <QHash>
@@ -150,6 +151,33 @@ void FilesWork::setRunDirectory(const QString &dir)
 {
     std::lock_guard lock(m_runDirMutex);
     m_runDir = dir;
+}
+
+FilesWork::InputCheck FilesWork::checkInput(const QList<BlockSnapshot> &blocks,
+                                            const QSettings &settings, bool lines)
+{
+    InputCheck check;
+    check.separator = CoordinateFileWriter::outputSeparator(
+        settings, blocks.isEmpty() ? QString() : blocks.first().delimiter,
+        blocks.isEmpty() ? QString() : blocks.last().delimiter);
+    const QString prefix =
+        prefixProblem(Keys::PhotoPrefix.read(settings), lines ? check.separator : QString());
+    if (!prefix.isEmpty()) {
+        check.code = InvalidPrefix;
+        check.lines << prefix;
+        return check;
+    }
+    check.lines = duplicatePhotos(blocks);
+    if (!check.lines.isEmpty()) {
+        check.code = DuplicatePhotos;
+        return check;
+    }
+    const QString dates = lines ? dateProblem(blocks, check.separator) : QString();
+    if (!dates.isEmpty()) {
+        check.code = DateHoldsSeparator;
+        check.lines << dates;
+    }
+    return check;
 }
 
 QStringList FilesWork::duplicatePhotos(const QList<BlockSnapshot> &blocks)

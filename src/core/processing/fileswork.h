@@ -71,6 +71,20 @@ public:
     /// @p separator (it holds the separator or a line break), when the Date column is written;
     /// empty when every date can.
     static QString dateProblem(const QList<BlockSnapshot> &blocks, const QString &separator);
+    /// What keeps a run of some blocks from starting, known before any file is made.
+    struct InputCheck
+    {
+        int code = 0;      //!< 0, InvalidPrefix, DuplicatePhotos or DateHoldsSeparator
+        QStringList lines; //!< why, one sentence a line
+        QString separator; //!< the coordinate file's field separator
+    };
+    /**
+     * Checks the photo prefix, photos given twice and dates that would break a line of the
+     * coordinate file, in this order, and stops at the first problem; @p lines tells whether
+     * a coordinate file is written.
+     */
+    static InputCheck checkInput(const QList<BlockSnapshot> &blocks, const QSettings &settings,
+                                 bool lines);
 
     /// How many copies are written at the same time; 1 writes them one after the other.
     /// Names, lines and messages come in photo order either way.

@@ -149,15 +149,12 @@ bool ProcessingRun::checkInput()
     m_split = Keys::OutputSplitFoldersBlock.read(m_settings);
     m_configuredZone = Keys::CoordinateUtmZone.read(m_settings);
 
-    const QString firstDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.first().delimiter;
-    const QString lastDelimiter = m_blocks.isEmpty() ? QString() : m_blocks.last().delimiter;
-    m_separator = CoordinateFileWriter::outputSeparator(m_settings, firstDelimiter, lastDelimiter);
+    const FilesWork::InputCheck check = FilesWork::checkInput(m_blocks, m_settings, m_lines);
+    m_separator = check.separator;
     m_job.m_sep = m_separator;
-
-    const QString prefixText =
-        FilesWork::prefixProblem(m_prefix, m_lines ? m_separator : QString());
-    if (!prefixText.isEmpty()) {
-        failHere(FilesWork::InvalidPrefix, prefixText);
+    // A bad prefix is told before a missing output folder, the photos and dates after it.
+    if (check.code == FilesWork::InvalidPrefix) {
+        failHere(check.code, check.lines.join(QLatin1Char('\n')));
         return false;
     }
     if (m_setup.outputDir.isEmpty() || !QFileInfo(m_out).isDir()) {
@@ -165,17 +162,9 @@ bool ProcessingRun::checkInput()
                  tr("The output folder %1 does not exist").arg(m_setup.outputDir));
         return false;
     }
-    const QStringList duplicates = FilesWork::duplicatePhotos(m_blocks);
-    if (!duplicates.isEmpty()) {
-        failHere(FilesWork::DuplicatePhotos, duplicates.join(QLatin1Char('\n')));
+    if (check.code != 0) {
+        failHere(check.code, check.lines.join(QLatin1Char('\n')));
         return false;
-    }
-    if (m_lines) {
-        const QString dates = FilesWork::dateProblem(m_blocks, m_separator);
-        if (!dates.isEmpty()) {
-            failHere(FilesWork::DateHoldsSeparator, dates);
-            return false;
-        }
     }
     return true;
 }
