@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -87,9 +88,15 @@ OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
     connect(m_ui->tableMeta->verticalHeader(), &QHeaderView::sectionClicked, this,
             &OpenTimeMarkDialog::table_first_valueChanged);
 
-    m_ui->cmb_seporator->addItems(separatorList.value(0));
-    // "Tab" names a key; the other delimiters are the characters themselves.
-    m_ui->cmb_seporator->setItemText(0, tr("Tab"));
+    {
+        // Filling the combo would select its first entry through the delimiter slot, storing
+        // Tab over the operator's chosen delimiter before the dialog is even shown.
+        const QSignalBlocker blocker(m_ui->cmb_seporator);
+        m_ui->cmb_seporator->addItems(separatorList.value(0));
+        // "Tab" names a key; the other delimiters are the characters themselves.
+        m_ui->cmb_seporator->setItemText(0, tr("Tab"));
+        m_ui->cmb_seporator->setCurrentIndex(m_file->separatorIndex());
+    }
     restoreRoles();
     connect(m_file, &TimemarkFile::separatorIndexChanged, m_ui->cmb_seporator,
             &QComboBox::setCurrentIndex);
