@@ -230,7 +230,13 @@ void MainWindow::checkPhotosTimeout()
 
 void MainWindow::onOutputTimer()
 {
+    // Only a change of the stored folder (a block, the import dialog, the settings) reaches the
+    // line. Without "save as default" the folder the operator picked or typed is not stored,
+    // and must not be put back to the stored one at the next tick.
     const QString stored = Keys::OutputDir.read(m_settings);
+    if (stored == m_followedOutputDir)
+        return;
+    m_followedOutputDir = stored;
     if (m_ui->line_outputDir->text() != stored)
         m_ui->line_outputDir->setText(stored);
 }

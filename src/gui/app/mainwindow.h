@@ -175,5 +175,7 @@ private:
     QTimer m_outputDirTimer;
     QTimer m_photoTimer;
     QTimer m_outputTimer;
+    /// The stored output folder the line last followed; see onOutputTimer.
+    QString m_followedOutputDir;
     CustomToolButton *m_processingButton = nullptr;
 };
