@@ -739,7 +739,6 @@ void Fly::createGraph()
     m_graph = new FlyGraph(number(), this);
     m_graph->setModel(m_data->timemarks());
     connect(this, &Fly::onSelected, m_graph, &FlyGraph::setSelected);
-    connect(this, &Fly::onQurantined, m_graph, &FlyGraph::setQuarantine);
     connect(m_graph, &FlyGraph::acceptFilter, this, &Fly::activateFiltres);
     connect(m_graph, &FlyGraph::cancelFilter, this, &Fly::deactivateFiltres);
     connect(m_graph, &FlyGraph::intoQuarantine, this, &Fly::onAddQuarantine);
