@@ -52,6 +52,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(&m_outputDirTimer, &QTimer::timeout, this, &MainWindow::checkOutputDirTimeout);
     connect(&m_photoTimer, &QTimer::timeout, this, &MainWindow::checkPhotosTimeout);
+    // The first block's pre-check looks at the output folder and its automatic subfolder.
+    m_ui->chkb_autoDir->setChecked(Keys::OutputAutoCreate.read(m_settings));
+    onOutputTimer();
     on_btn_addFly_clicked();
     m_photoTimer.start(600);
 
@@ -65,15 +68,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_job, &FilesWork::reportReady, this, &MainWindow::onJobReport);
     connect(m_job, &FilesWork::stopped, this, &MainWindow::onJobStopped);
 
-    m_ui->chkb_autoDir->setChecked(Keys::OutputAutoCreate.read(m_settings));
-    onOutputTimer();
     connect(&m_outputTimer, &QTimer::timeout, this, &MainWindow::onOutputTimer);
     m_outputTimer.start(800);
 
     m_ui->progressBar->hide();
     m_ui->lbl_logo->setPixmap(QPixmap(QStringLiteral("://img/Kestrix-min.png"))
                                   .scaled(200, 35, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    setWindowTitle(tr("Kestrix %1").arg(AppInfo::version()));
+    setWindowTitle(AppInfo::titleWithVersion());
     restoreWindowGeometry();
     buildProcessingControl();
     tellNotifierCorner();
@@ -198,12 +199,14 @@ void MainWindow::checkSpace()
         m_ui->lbl_diskStatus->setText(m_checks.diskStatus);
     m_ui->lbl_freeSpace->setText(m_checks.freeSpace);
 
-    const QString tooMany = PreCheck::redForm(tr("You have selected more than 9999 files"));
-    if (m_checks.filesOk) {
-        if (m_ui->lbl_processStatus->text() == tooMany)
+    // The status line also carries the run's texts: only the warning shown here is taken back.
+    if (!m_checks.filesOk) {
+        m_filesWarning = PreCheck::redForm(m_checks.filesStatus);
+        m_ui->lbl_processStatus->setText(m_filesWarning);
+    } else if (!m_filesWarning.isEmpty()) {
+        if (m_ui->lbl_processStatus->text() == m_filesWarning)
             m_ui->lbl_processStatus->clear();
-    } else {
-        m_ui->lbl_processStatus->setText(tooMany);
+        m_filesWarning.clear();
     }
 }
 
@@ -271,10 +274,9 @@ void MainWindow::on_linePhotoPrefix_textChanged(const QString &arg1)
 
 void MainWindow::setWorkType(WorkType type)
 {
-    if (!m_jobThread.isRunning()) {
+    // The job is given it when a run starts; a running job keeps its own.
+    if (!m_jobThread.isRunning())
         m_workType = type;
-        m_job->setWorkType(type);
-    }
     on_btn_processing_clicked();
 }
 
@@ -533,7 +535,6 @@ void MainWindow::onSlicedBlock(const QList<Line> &meta, const QStringList &photo
     const QString delimiter = source ? source->data()->delimiter() : QString();
     piece->fillFromSplit(meta, photos, adjCache, dateCache,
                          BlockColumns{colDate, colSX, colSY, colSZ}, delimiter, captureCache);
-    checkSpace();
 }
 
 void MainWindow::onChangedCoordinateSystem()

@@ -342,8 +342,11 @@ void Fly::setBlockNumber(int number)
 void Fly::setBlockChecked(bool checked)
 {
     m_ui->btn_trySplit->setEnabled(checked);
-    m_ui->FlyView->setStyleSheet(
-        frameStyle(checked ? QStringLiteral("#03a158") : QStringLiteral("#df031d")));
+    // Every pre-check comes here; a new sheet repolishes the whole block.
+    const QString sheet =
+        frameStyle(checked ? QStringLiteral("#03a158") : QStringLiteral("#df031d"));
+    if (m_ui->FlyView->styleSheet() != sheet)
+        m_ui->FlyView->setStyleSheet(sheet);
 }
 
 void Fly::setMetaColumns(int colDate, int colSX, int colSY, int colSZ)
