@@ -8,6 +8,7 @@
 #include "app/logcategories.h"
 #include "app/logwindow.h"
 #include "app/notyficator.h"
+#include "app/screenplacement.h"
 #include "app/sharedconstants.h"
 #include "app/userprompts.h"
 #include "blocks/customtablemodel.h"
@@ -30,7 +31,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_ui(new Ui::MainWindow), m_volumeProbe(&PreCheck::inspect)
@@ -705,11 +705,7 @@ void MainWindow::restoreWindowGeometry()
         return;
     }
     QRect geometry = Keys::WindowGeometry.read(m_settings);
-    // A rectangle stored on a monitor that is gone would open the window where nobody sees it.
-    bool visible = false;
-    for (const QScreen *screen : QGuiApplication::screens())
-        visible = visible || screen->availableGeometry().intersects(geometry);
-    if (!visible && !QGuiApplication::screens().isEmpty())
+    if (!QGuiApplication::screens().isEmpty() && !ScreenPlacement::onSomeScreen(geometry))
         geometry = Keys::WindowGeometry.defaultValue();
     setGeometry(geometry);
 }

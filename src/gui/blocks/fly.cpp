@@ -955,9 +955,7 @@ QString Fly::timemarkFileOf(const QMimeData *mime)
     if (!url.isLocalFile())
         return QString();
     const QString path = url.toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("csv") ||
-        suffix == QLatin1String("pos"))
+    if (OpenTimeMarkDialog::timemarkSuffixes().contains(QFileInfo(path).suffix().toLower()))
         return path;
     return QString();
 }
