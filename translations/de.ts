@@ -1329,20 +1329,12 @@ check: 0 jeder Block passt zeitlich eins zu eins, 4 Fotos oder Zeilen ohne Partn
         <translation>Verarbeiten</translation>
     </message>
     <message>
-        <source>Kestrix %1</source>
-        <translation>Kestrix %1</translation>
-    </message>
-    <message>
         <source>Photos and Timemarks</source>
         <translation>Fotos und Zeitmarken</translation>
     </message>
     <message>
         <source>Only Timemarks</source>
         <translation>Nur Zeitmarken</translation>
-    </message>
-    <message>
-        <source>You have selected more than 9999 files</source>
-        <translation>Sie haben mehr als 9999 Dateien gewählt</translation>
     </message>
     <message>
         <source>Interrupt</source>

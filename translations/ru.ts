@@ -1345,10 +1345,6 @@ check: 0 — каждый блок сопоставлен по времени о
         <translation>Показать сведения о Qt</translation>
     </message>
     <message>
-        <source>Kestrix %1</source>
-        <translation>Kestrix %1</translation>
-    </message>
-    <message>
         <source>Photos and Timemarks</source>
         <translation>Фото и метки времени</translation>
     </message>
@@ -1359,10 +1355,6 @@ check: 0 — каждый блок сопоставлен по времени о
     <message>
         <source> - RUN MODE WITHOUT CHECKING</source>
         <translation> - РЕЖИМ БЕЗ ПРОВЕРОК</translation>
-    </message>
-    <message>
-        <source>You have selected more than 9999 files</source>
-        <translation>Выбрано более 9999 файлов</translation>
     </message>
     <message>
         <source>Interrupt</source>

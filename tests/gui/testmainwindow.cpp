@@ -38,6 +38,8 @@ private slots:
     void hardDiskError();
     void processingControlKeepsLastAction();
     void outputDirectoryFollowsStore();
+    void unsavedOutputDirectoryStays_data();
+    void unsavedOutputDirectoryStays();
     void deletedPhotoLeavesItsBlock();
 
 private:
@@ -318,6 +320,37 @@ void TestMainWindow::outputDirectoryFollowsStore()
     QCOMPARE(prefix->text(), QStringLiteral("KES"));
     prefix->setText(QStringLiteral("FIELD7"));
     QCOMPARE(Keys::PhotoPrefix.read(settings), QStringLiteral("FIELD7"));
+}
+
+void TestMainWindow::unsavedOutputDirectoryStays_data()
+{
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("chosen") << false;
+    QTest::newRow("typed") << true;
+}
+
+void TestMainWindow::unsavedOutputDirectoryStays()
+{
+    QFETCH(bool, typed);
+    QSettings settings;
+    Keys::OutputSaveDir.write(settings, false);
+    Keys::OutputDir.write(settings, m_tempDir.path());
+    MainWindow window;
+    auto *line = window.findChild<QLineEdit *>(QStringLiteral("line_outputDir"));
+    QCOMPARE(line->text(), m_tempDir.path());
+    if (typed) {
+        line->setText(QDir::rootPath());
+    } else {
+        static_cast<ScriptedPrompts &>(UserPrompts::instance()).directory = QDir::rootPath();
+        window.on_btn_outputDir_clicked();
+    }
+    window.onOutputTimer();
+    QCOMPARE(line->text(), QDir::rootPath());
+    QCOMPARE(Keys::OutputDir.read(settings), m_tempDir.path());
+    // A folder stored afterwards, by a block picking photos, still reaches the line.
+    Keys::OutputDir.write(settings, QDir::homePath());
+    window.onOutputTimer();
+    QCOMPARE(line->text(), QDir::homePath());
 }
 
 void TestMainWindow::deletedPhotoLeavesItsBlock()

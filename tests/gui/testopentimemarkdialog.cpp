@@ -82,6 +82,8 @@ private slots:
     void unrecognisedFiles_data();
     void unrecognisedFiles();
     void delimiterChangeReloads();
+    void storedDelimiterSurvivesOpening_data();
+    void storedDelimiterSurvivesOpening();
     void geometryKept();
     void filterOffListsEveryFile();
     void columnMenu_data();
@@ -226,6 +228,26 @@ void TestOpenTimeMarkDialog::delimiterChangeReloads()
     QCOMPARE(dialog.tableModel()->rowCount(), 3);
     QVERIFY(okButton(dialog)->isEnabled());
     QCOMPARE(dialog.separatorPattern(), QStringLiteral(";"));
+}
+
+void TestOpenTimeMarkDialog::storedDelimiterSurvivesOpening_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::newRow(";") << 1;
+    QTest::newRow(",") << 2;
+    QTest::newRow("rtklib") << 3;
+}
+
+void TestOpenTimeMarkDialog::storedDelimiterSurvivesOpening()
+{
+    QFETCH(int, stored);
+    Keys::MetaSeparator.write(*m_settings, stored);
+    m_settings->sync();
+    OpenTimeMarkDialog dialog(nullptr);
+    QCOMPARE(child<QComboBox>(dialog, "cmb_seporator")->currentIndex(), stored);
+    QCOMPARE(dialog.separatorIndex(), stored);
+    m_settings->sync();
+    QCOMPARE(Keys::MetaSeparator.read(*m_settings), stored);
 }
 
 void TestOpenTimeMarkDialog::geometryKept()

@@ -6,7 +6,6 @@
 // Manifest lines ("# " starts a comment):
 //   glyph <resource name> <code point, hex> <fill colour>
 //   png   <resource name> <svg file, relative to the manifest> <width>x<height>
-//   svg   <resource name> <svg file, relative to the manifest>
 
 #include <QBuffer>
 #include <QDir>
@@ -157,10 +156,6 @@ int main(int argc, char *argv[])
             buffer.open(QIODevice::WriteOnly);
             if (!image.save(&buffer, "PNG") || !writeFile(file, png))
                 return fail(where + QStringLiteral("cannot write %1").arg(file));
-        } else if (f.at(0) == QLatin1String("svg") && f.size() == 3) {
-            QFile source(manifest.dir().filePath(f.at(2)));
-            if (!source.open(QIODevice::ReadOnly) || !writeFile(file, source.readAll()))
-                return fail(where + QStringLiteral("cannot copy %1").arg(source.fileName()));
         } else {
             return fail(where + QStringLiteral("unknown entry"));
         }

@@ -8,6 +8,7 @@
 #include "app/logcategories.h"
 #include "app/logwindow.h"
 #include "app/notyficator.h"
+#include "app/screenplacement.h"
 #include "app/sharedconstants.h"
 #include "app/userprompts.h"
 #include "blocks/customtablemodel.h"
@@ -30,7 +31,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_ui(new Ui::MainWindow), m_volumeProbe(&PreCheck::inspect)
@@ -52,6 +52,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(&m_outputDirTimer, &QTimer::timeout, this, &MainWindow::checkOutputDirTimeout);
     connect(&m_photoTimer, &QTimer::timeout, this, &MainWindow::checkPhotosTimeout);
+    // The first block's pre-check looks at the output folder and its automatic subfolder.
+    m_ui->chkb_autoDir->setChecked(Keys::OutputAutoCreate.read(m_settings));
+    onOutputTimer();
     on_btn_addFly_clicked();
     m_photoTimer.start(600);
 
@@ -65,15 +68,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_job, &FilesWork::reportReady, this, &MainWindow::onJobReport);
     connect(m_job, &FilesWork::stopped, this, &MainWindow::onJobStopped);
 
-    m_ui->chkb_autoDir->setChecked(Keys::OutputAutoCreate.read(m_settings));
-    onOutputTimer();
     connect(&m_outputTimer, &QTimer::timeout, this, &MainWindow::onOutputTimer);
     m_outputTimer.start(800);
 
     m_ui->progressBar->hide();
     m_ui->lbl_logo->setPixmap(QPixmap(QStringLiteral("://img/Kestrix-min.png"))
                                   .scaled(200, 35, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    setWindowTitle(tr("Kestrix %1").arg(AppInfo::version()));
+    setWindowTitle(AppInfo::titleWithVersion());
     restoreWindowGeometry();
     buildProcessingControl();
     tellNotifierCorner();
@@ -198,12 +199,14 @@ void MainWindow::checkSpace()
         m_ui->lbl_diskStatus->setText(m_checks.diskStatus);
     m_ui->lbl_freeSpace->setText(m_checks.freeSpace);
 
-    const QString tooMany = PreCheck::redForm(tr("You have selected more than 9999 files"));
-    if (m_checks.filesOk) {
-        if (m_ui->lbl_processStatus->text() == tooMany)
+    // The status line also carries the run's texts: only the warning shown here is taken back.
+    if (!m_checks.filesOk) {
+        m_filesWarning = PreCheck::redForm(m_checks.filesStatus);
+        m_ui->lbl_processStatus->setText(m_filesWarning);
+    } else if (!m_filesWarning.isEmpty()) {
+        if (m_ui->lbl_processStatus->text() == m_filesWarning)
             m_ui->lbl_processStatus->clear();
-    } else {
-        m_ui->lbl_processStatus->setText(tooMany);
+        m_filesWarning.clear();
     }
 }
 
@@ -230,7 +233,13 @@ void MainWindow::checkPhotosTimeout()
 
 void MainWindow::onOutputTimer()
 {
+    // Only a change of the stored folder (a block, the import dialog, the settings) reaches the
+    // line. Without "save as default" the folder the operator picked or typed is not stored,
+    // and must not be put back to the stored one at the next tick.
     const QString stored = Keys::OutputDir.read(m_settings);
+    if (stored == m_followedOutputDir)
+        return;
+    m_followedOutputDir = stored;
     if (m_ui->line_outputDir->text() != stored)
         m_ui->line_outputDir->setText(stored);
 }
@@ -265,10 +274,9 @@ void MainWindow::on_linePhotoPrefix_textChanged(const QString &arg1)
 
 void MainWindow::setWorkType(WorkType type)
 {
-    if (!m_jobThread.isRunning()) {
+    // The job is given it when a run starts; a running job keeps its own.
+    if (!m_jobThread.isRunning())
         m_workType = type;
-        m_job->setWorkType(type);
-    }
     on_btn_processing_clicked();
 }
 
@@ -527,7 +535,6 @@ void MainWindow::onSlicedBlock(const QList<Line> &meta, const QStringList &photo
     const QString delimiter = source ? source->data()->delimiter() : QString();
     piece->fillFromSplit(meta, photos, adjCache, dateCache,
                          BlockColumns{colDate, colSX, colSY, colSZ}, delimiter, captureCache);
-    checkSpace();
 }
 
 void MainWindow::onChangedCoordinateSystem()
@@ -698,11 +705,7 @@ void MainWindow::restoreWindowGeometry()
         return;
     }
     QRect geometry = Keys::WindowGeometry.read(m_settings);
-    // A rectangle stored on a monitor that is gone would open the window where nobody sees it.
-    bool visible = false;
-    for (const QScreen *screen : QGuiApplication::screens())
-        visible = visible || screen->availableGeometry().intersects(geometry);
-    if (!visible && !QGuiApplication::screens().isEmpty())
+    if (!QGuiApplication::screens().isEmpty() && !ScreenPlacement::onSomeScreen(geometry))
         geometry = Keys::WindowGeometry.defaultValue();
     setGeometry(geometry);
 }

@@ -160,6 +160,7 @@ private:
     bool m_cancelled = false;     // the operator stopped the current run; its texts are stale
     bool m_exitRequested = false; // the window closes as soon as the run has stopped
     QString m_jobText;            // the job's last status text
+    QString m_filesWarning;       // the too-many-files warning in the status line, if shown
     ProcessingReport m_report;
     bool m_haveReport = false;
     GeoCalc *m_geoCalc = nullptr;
@@ -175,5 +176,7 @@ private:
     QTimer m_outputDirTimer;
     QTimer m_photoTimer;
     QTimer m_outputTimer;
+    /// The stored output folder the line last followed; see onOutputTimer.
+    QString m_followedOutputDir;
     CustomToolButton *m_processingButton = nullptr;
 };

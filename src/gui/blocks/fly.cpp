@@ -8,12 +8,10 @@
 #include "blocks/columnfit.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/dialogonadd.h"
-#include "blocks/linemetatype.h"
 #include "blocks/pairingdialog.h"
 #include "blocks/pairingtext.h"
 #include "blocks/tableview.h"
 #include "graph/flygraph.h"
-#include "photos/photometatypes.h"
 #include "photos/photomodel.h"
 #include "processing/outputlabelmodel.h"
 #include "processing/previewtablemodel.h"
@@ -58,9 +56,6 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     setStyleSheet(styleSheet() + QLatin1Char(' ') + toolTipStyleSheet);
     m_ui->btn_3dflyview->hide();
 
-    registerLineMetaTypes();
-    PhotoMetaTypes::registerAll();
-
     auto *clearMarks = new QToolButton(this);
     clearMarks->setObjectName(QStringLiteral("btn_clearMarks"));
     clearMarks->setText(tr("Clear Timemarks"));
@@ -85,11 +80,13 @@ Fly::Fly(int number, GeoCalc *geoCalc, QWidget *parent)
     m_ui->tablePhotos->setModel(m_data->photos());
     m_ui->tableMeta->setModel(m_data->timemarks());
     m_ui->tablePreview->setModel(m_data->preview());
+    // One delegate per table: it keeps its cell sizes per column.
+    auto *metaValues = new TableValuesDelegate(m_ui->tableMeta);
     for (int c = 1; c <= 6; ++c)
-        m_ui->tableMeta->setItemDelegateForColumn(c, new TableValuesDelegate(m_ui->tableMeta));
+        m_ui->tableMeta->setItemDelegateForColumn(c, metaValues);
+    auto *previewValues = new TableValuesDelegate(m_ui->tablePreview);
     for (int c = 1; c <= 3; ++c)
-        m_ui->tablePreview->setItemDelegateForColumn(c,
-                                                     new TableValuesDelegate(m_ui->tablePreview));
+        m_ui->tablePreview->setItemDelegateForColumn(c, previewValues);
     for (TableView *table : {tablePhotos(), tableMeta(), tablePreview()}) {
         // Rows of one height in all three tables keep row i level across them, and a fixed
         // height costs nothing per row on a long flight.
@@ -342,8 +339,11 @@ void Fly::setBlockNumber(int number)
 void Fly::setBlockChecked(bool checked)
 {
     m_ui->btn_trySplit->setEnabled(checked);
-    m_ui->FlyView->setStyleSheet(
-        frameStyle(checked ? QStringLiteral("#03a158") : QStringLiteral("#df031d")));
+    // Every pre-check comes here; a new sheet repolishes the whole block.
+    const QString sheet =
+        frameStyle(checked ? QStringLiteral("#03a158") : QStringLiteral("#df031d"));
+    if (m_ui->FlyView->styleSheet() != sheet)
+        m_ui->FlyView->setStyleSheet(sheet);
 }
 
 void Fly::setMetaColumns(int colDate, int colSX, int colSY, int colSZ)
@@ -739,7 +739,6 @@ void Fly::createGraph()
     m_graph = new FlyGraph(number(), this);
     m_graph->setModel(m_data->timemarks());
     connect(this, &Fly::onSelected, m_graph, &FlyGraph::setSelected);
-    connect(this, &Fly::onQurantined, m_graph, &FlyGraph::setQuarantine);
     connect(m_graph, &FlyGraph::acceptFilter, this, &Fly::activateFiltres);
     connect(m_graph, &FlyGraph::cancelFilter, this, &Fly::deactivateFiltres);
     connect(m_graph, &FlyGraph::intoQuarantine, this, &Fly::onAddQuarantine);
@@ -847,6 +846,11 @@ void Fly::deactivateFiltres()
     resetSelection();
 }
 
+bool Fly::isFiltering() const
+{
+    return m_data->isFiltering();
+}
+
 void Fly::setFiltering(bool on)
 {
     // The frame holds the three tables: disabling it disables them too.
@@ -862,7 +866,6 @@ void Fly::setFiltering(bool on)
     }
     m_ui->progressBar->setVisible(on && photoPass);
     m_ui->progressBar_2->setVisible(on && distancePass);
-    m_filtering = on;
 }
 
 void Fly::onFiltresEnded(const QList<int> &rows)
@@ -872,8 +875,7 @@ void Fly::onFiltresEnded(const QList<int> &rows)
     m_foundRows += rows;
     if (m_data->isFiltering())
         return;
-    if (m_filtering)
-        setFiltering(false);
+    setFiltering(false);
     const QList<int> found = std::exchange(m_foundRows, QList<int>());
     if (found.isEmpty())
         return;
@@ -953,9 +955,7 @@ QString Fly::timemarkFileOf(const QMimeData *mime)
     if (!url.isLocalFile())
         return QString();
     const QString path = url.toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("csv") ||
-        suffix == QLatin1String("pos"))
+    if (OpenTimeMarkDialog::timemarkSuffixes().contains(QFileInfo(path).suffix().toLower()))
         return path;
     return QString();
 }

@@ -51,7 +51,7 @@ public:
     /// The rows selected in the block, kept in step with the flight graph.
     const QList<int> &selection() const { return m_selection; }
     /// A filter pass is running: the tables and the frame are disabled meanwhile.
-    bool isFiltering() const { return m_filtering; }
+    bool isFiltering() const;
     /// The flight graph once "Fly view" has been used, else null; owned by the block.
     FlyGraph *graph() const { return m_graph; }
 
@@ -195,8 +195,7 @@ private:
     FlyGraph *m_graph = nullptr;
     QList<int> m_selection;
     QList<int> m_quarantine;
-    bool m_filtering = false; // a filter pass started here has not ended yet
-    QList<int> m_foundRows;   // rows found while the pass still runs, in order of arrival
+    QList<int> m_foundRows; // rows found while the pass still runs, in order of arrival
     QTimer m_resizeTimer;
     bool m_autoSplit = true;
     QFileDialog *m_photoDialog = nullptr;

@@ -403,14 +403,7 @@ void FlyGraph::fullUpdateGrah()
 
 void FlyGraph::quarantineFromModel()
 {
-    const QList<bool> &flags = m_model->quarantineFlags();
-    const QCPCurveDataContainer &path = *m_path->data();
-    QVector<QCPCurveData> quarantine;
-    for (int i = 0; i < flags.size() && i < path.size(); ++i) {
-        if (flags.at(i))
-            quarantine.append(*path.at(i));
-    }
-    m_quarantine->data()->set(quarantine, true);
+    setQuarantinePoints(m_model->quarantinedRows());
 }
 
 void FlyGraph::updatePlotLayout()

@@ -1,6 +1,7 @@
 #include "timemarks/opentimemarkdialog.h"
 
 #include "app/logcategories.h"
+#include "app/screenplacement.h"
 #include "app/sharedconstants.h"
 #include "app/userprompts.h"
 #include "blocks/tableview.h"
@@ -17,13 +18,12 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -52,14 +52,27 @@ const RoleFrame roleFrames[] = {
     {"widget_accZ", "#c9a0dc"},
 };
 
+QStringList nameFiltersOf(const QStringList &suffixes)
+{
+    QStringList filters;
+    for (const QString &suffix : suffixes)
+        filters << QStringLiteral("*.") + suffix;
+    return filters;
+}
+
 } // namespace
+
+const QStringList &OpenTimeMarkDialog::timemarkSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("csv"),
+                                      QStringLiteral("pos")};
+    return suffixes;
+}
 
 OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::OpenTimeMarkDialog>()), m_geoCalc(geoCalc),
       m_model(new OpentTimeMarkTableModel(geoCalc, this)), m_file(new TimemarkFile(m_model, this)),
-      m_files(new QFileSystemModel(this)), m_nameFilters{QStringLiteral("*.txt"),
-                                                         QStringLiteral("*.csv"),
-                                                         QStringLiteral("*.pos")},
+      m_files(new QFileSystemModel(this)), m_nameFilters(nameFiltersOf(timemarkSuffixes())),
       m_labelNames{QStringLiteral("lbl_col_date"), QStringLiteral("lbl_col_x"),
                    QStringLiteral("lbl_col_y"),    QStringLiteral("lbl_col_z"),
                    QStringLiteral("lbl_col_sx"),   QStringLiteral("lbl_col_sy"),
@@ -87,9 +100,15 @@ OpenTimeMarkDialog::OpenTimeMarkDialog(GeoCalc *geoCalc, QWidget *parent)
     connect(m_ui->tableMeta->verticalHeader(), &QHeaderView::sectionClicked, this,
             &OpenTimeMarkDialog::table_first_valueChanged);
 
-    m_ui->cmb_seporator->addItems(separatorList.value(0));
-    // "Tab" names a key; the other delimiters are the characters themselves.
-    m_ui->cmb_seporator->setItemText(0, tr("Tab"));
+    {
+        // Filling the combo would select its first entry through the delimiter slot, storing
+        // Tab over the operator's chosen delimiter before the dialog is even shown.
+        const QSignalBlocker blocker(m_ui->cmb_seporator);
+        m_ui->cmb_seporator->addItems(separatorList.value(0));
+        // "Tab" names a key; the other delimiters are the characters themselves.
+        m_ui->cmb_seporator->setItemText(0, tr("Tab"));
+        m_ui->cmb_seporator->setCurrentIndex(m_file->separatorIndex());
+    }
     restoreRoles();
     connect(m_file, &TimemarkFile::separatorIndexChanged, m_ui->cmb_seporator,
             &QComboBox::setCurrentIndex);
@@ -136,12 +155,8 @@ void OpenTimeMarkDialog::restoreGeometries()
     const QVariant stored = m_settings.value(Keys::DialogGeometry);
     if (stored.isValid()) {
         const QRect rect = stored.toRect();
-        for (const QScreen *screen : QGuiApplication::screens()) {
-            if (rect.isValid() && screen->availableGeometry().intersects(rect)) {
-                setGeometry(rect);
-                break;
-            }
-        }
+        if (rect.isValid() && ScreenPlacement::onSomeScreen(rect))
+            setGeometry(rect);
     }
     m_ui->treeView->setGeometry(
         m_settings.value(Keys::DialogTreeGeometry, m_ui->treeView->geometry()).toRect());

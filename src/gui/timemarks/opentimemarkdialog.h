@@ -39,6 +39,9 @@ public:
     /// Stores the geometries and the splitter state.
     ~OpenTimeMarkDialog() override;
 
+    /// The suffixes, in lower case, of the files listed and taken as timemark files.
+    static const QStringList &timemarkSuffixes();
+
     /// Locked, the metric/degree choice cannot be changed (more than one block exists).
     void setCoordinateLocked(bool locked);
     bool isCoordinateLocked() const { return m_coordinateLocked; }
