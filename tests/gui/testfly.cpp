@@ -9,6 +9,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -347,9 +348,8 @@ void TestFly::refusedPhotosReported()
     QVERIFY(dir.mkpath(QStringLiteral(".")));
     QList<Line> lines;
     const QString good = flight(1, &lines).first();
-    QFile goodFile(good);
-    QVERIFY(goodFile.open(QIODevice::ReadOnly));
-    const QByteArray jpeg = goodFile.readAll();
+    const QByteArray jpeg = TestFiles::readAll(good);
+    QVERIFY(!jpeg.isEmpty());
     PhotoSpec bare;
     bare.pitch.reset();
     QVERIFY(SyntheticFlight::writePhoto(dir.filePath(QStringLiteral("bare <1>.jpg")), bare));
@@ -373,8 +373,7 @@ void TestFly::refusedPhotosReported()
         } else if (content == "fifo") {
             QVERIFY(::mkfifo(QFile::encodeName(name), 0600) == 0);
         } else if (!content.isNull()) {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            QVERIFY(TestFiles::write(name, content));
         }
     }
     if (withGood) {

@@ -11,6 +11,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 #include "timemarks/opentimemarkdialog.h"
 #include "timemarks/timemarkimport.h"
 
@@ -146,8 +147,7 @@ QString TestFlyTimemarks::marks(const QString &name, int rows, double north, boo
                 ";" + n + ";" + (degrees ? "25.0" : "500000.0") + ";100.0;0.01;0.02;0.03\n";
     }
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    if (!TestFiles::write(path, text))
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }

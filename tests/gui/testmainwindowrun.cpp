@@ -227,10 +227,7 @@ void TestMainWindowRun::checksBeforeTheRun()
 void TestMainWindowRun::existingCoordinateFileStopsTheRun()
 {
     m_window->enableNoCheck(); // the folder is not empty
-    QFile existing(output() + "/fileData.txt");
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.write("kept\n");
-    existing.close();
+    QVERIFY(TestFiles::write(output() + "/fileData.txt", "kept\n"));
     QString timemarks;
     load(m_window->blocks().first(), flight(2, &timemarks), timemarks);
     runToTheEnd();
