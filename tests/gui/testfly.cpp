@@ -1,6 +1,7 @@
 #include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/tableview.h"
@@ -308,9 +309,7 @@ void TestFly::tablesShowTheirColumns()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QList<Line> lines;
     const QStringList photos = flight(20, &lines);
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QVERIFY(added.wait(10000));
+    QVERIFY(BlockFill::addPhotos(fly, photos));
     fly->data()->addTimemarks(lines, false);
     fly->setMetaColumns(1, 1, 1, 1);
     const QList<int> before = fly->findChild<QSplitter *>()->sizes();

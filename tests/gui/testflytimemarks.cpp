@@ -1,5 +1,6 @@
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/dialogonadd.h"
 #include "blocks/fly.h"
@@ -395,9 +396,7 @@ void TestFlyTimemarks::photoShownInViewer()
     QList<TimemarkRow> rows;
     const QStringList photos =
         SyntheticFlight::writeFlight(m_dir.filePath(QStringLiteral("viewed")), 2, &rows);
-    QSignalSpy added(block()->data()->photos(), &PhotoModel::photosAdded);
-    block()->addPhotoEntries(photos);
-    QVERIFY(added.wait(10000));
+    QVERIFY(BlockFill::addPhotos(block(), photos));
     TableView *table = block()->tablePhotos();
     const QModelIndex second = table->model()->index(1, 0);
     table->setCurrentIndex(second);

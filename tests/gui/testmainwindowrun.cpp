@@ -2,6 +2,7 @@
 #include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/tableview.h"
 #include "cliprocess.h"
@@ -13,7 +14,6 @@
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "testfiles.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QImage>
 #include <QLabel>
@@ -113,11 +113,7 @@ QStringList TestMainWindowRun::flight(int count, QString *timemarks)
 
 void TestMainWindowRun::load(Fly *fly, const QStringList &photos, const QString &timemarks)
 {
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QVERIFY(added.wait(10000));
-    QString error;
-    QVERIFY2(TimemarkImport::intoBlock(fly->data(), timemarks, false, &error), qPrintable(error));
+    QVERIFY(BlockFill::fill(fly, photos, timemarks));
 }
 
 void TestMainWindowRun::runToTheEnd()

@@ -14,6 +14,7 @@
 #include "app/mainwindow.h"
 #include "app/translationloader.h"
 #include "app/userprompts.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
 #include "photos/photomodel.h"
@@ -109,7 +110,7 @@ int main(int argc, char *argv[])
     window.resize(1300, 700);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window) ||
-        !ShotKit::fill(window.blocks().first(), photos, timemarks)) {
+        !BlockFill::fill(window.blocks().first(), photos, timemarks)) {
         std::fprintf(stderr, "the synthetic flight could not be read\n");
         return 1;
     }

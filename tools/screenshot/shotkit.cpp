@@ -2,10 +2,9 @@
 
 #include "app/guiresources.h"
 #include "app/translationloader.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
-#include "photos/photomodel.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -13,7 +12,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QSignalSpy>
 
 #include <cstdio>
 
@@ -48,27 +46,6 @@ void removeSurveyFolder()
     QDir(QDir::temp().filePath(QStringLiteral("kestrix-demo"))).removeRecursively();
 }
 
-bool addPhotos(Fly *fly, const QStringList &photos)
-{
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    if (added.wait(30000))
-        return true;
-    std::fprintf(stderr, "the photos were not read in time\n");
-    return false;
-}
-
-bool fill(Fly *fly, const QStringList &photos, const QString &timemarks)
-{
-    if (!addPhotos(fly, photos))
-        return false;
-    QString error;
-    if (TimemarkImport::intoBlock(fly->data(), timemarks, false, &error))
-        return true;
-    std::fprintf(stderr, "cannot import %s: %s\n", qPrintable(timemarks), qPrintable(error));
-    return false;
-}
-
 bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey, QStringList *files)
 {
     QList<TimemarkRow> marks;
@@ -81,7 +58,7 @@ bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey, 
     }
     if (files)
         *files = written;
-    if (!addPhotos(fly, written))
+    if (!BlockFill::addPhotos(fly, written))
         return false;
     QList<Line> lines = SyntheticFlight::lines(marks).mid(0, rows);
     if (survey) {

@@ -31,10 +31,6 @@ std::unique_ptr<TranslationLoader> prepareWindows();
  */
 QString surveyFolder();
 void removeSurveyFolder();
-/// Adds @p photos to @p fly and waits until the reader has taken them; false after 30 s.
-bool addPhotos(Fly *fly, const QStringList &photos);
-/// addPhotos(), then the timemark file @p timemarks imported as the window imports it.
-bool fill(Fly *fly, const QStringList &photos, const QString &timemarks);
 /**
  * Writes a straight flight of @p photos photos 320 x 240 and its timemark file into @p dir
  * and gives @p fly the photos and the first @p rows rows (fewer rows than photos: a receiver
