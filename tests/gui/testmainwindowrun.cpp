@@ -76,11 +76,7 @@ void TestMainWindowRun::init()
     QSettings settings;
     settings.clear();
     // What `kestrix-cli process --no-subdir --columns 1,3,4,5,6,7,8 --utm-zone 33` sets.
-    const QList<std::pair<const SettingKey<int> *, int>> columns{
-        {&Keys::MetaPosDate, 1}, {&Keys::MetaPosX, 3},  {&Keys::MetaPosY, 4}, {&Keys::MetaPosZ, 5},
-        {&Keys::MetaPosSx, 6},   {&Keys::MetaPosSy, 7}, {&Keys::MetaPosSz, 8}};
-    for (const auto &c : columns)
-        c.first->write(settings, c.second);
+    SyntheticFlight::storeColumns(settings);
     Keys::CoordinateUtmZone.write(settings, 33);
     Keys::OutputAutoCreate.write(settings, false);
     m_out = std::make_unique<QTemporaryDir>(m_dir.filePath(QStringLiteral("out-XXXXXX")));
