@@ -6,10 +6,8 @@
 
 #include "app/aboutwindow.h"
 #include "app/appinfo.h"
-#include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
-#include "app/translationloader.h"
 #include "blockfill.h"
 #include "blocks/dialogonadd.h"
 #include "blocks/fly.h"
@@ -469,15 +467,11 @@ int main(int argc, char *argv[])
     TestEnv::isolate(work);
     {
         QSettings settings;
-        Keys::Translation.write(settings, parser.value(QStringLiteral("language")));
         Keys::OutputDir.write(settings, work.filePath(QStringLiteral("output")));
         Keys::OutputAutoOutAsInp.write(settings, false);
     }
     QDir().mkpath(work.filePath(QStringLiteral("output")));
-    TranslationLoader translations;
-    translations.install();
-    GuiResources::initialize();
-    ShotKit::loadFonts();
+    const auto translations = ShotKit::prepareWindows(parser.value(QStringLiteral("language")));
 
     MainWindow window;
     window.move(0, 0);

@@ -5,32 +5,32 @@
 #include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
+#include "settings/settingskeys.h"
 
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 
 #include <cstdio>
 
 namespace ShotKit {
 
-void loadFonts()
+std::unique_ptr<TranslationLoader> prepareWindows(const QString &language)
 {
-    for (const char *font : {":/fonts/OpenSans-Regular.ttf", ":/fonts/OpenSans-Bold.ttf",
-                             ":/fonts/fontawesome-4.7.0.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(font));
-}
-
-std::unique_ptr<TranslationLoader> prepareWindows()
-{
-    GuiResources::initialize();
-    loadFonts();
-    auto english = std::make_unique<TranslationLoader>();
-    english->installEnglish();
-    return english;
+    auto translations = std::make_unique<TranslationLoader>();
+    if (language.isEmpty()) {
+        translations->installEnglish();
+    } else {
+        QSettings settings;
+        Keys::Translation.write(settings, language);
+        settings.sync();
+        translations->install();
+    }
+    GuiResources::loadFonts();
+    return translations;
 }
 
 QString surveyFolder()

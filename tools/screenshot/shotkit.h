@@ -18,13 +18,12 @@ class QRect;
 /// flight, and pictures written or grabbed from the screen.
 namespace ShotKit {
 
-/// The fonts the program embeds (Open Sans, Font Awesome), as the window uses them.
-void loadFonts();
 /**
- * The window's resources and fonts, and the English catalogue the program loads for its
- * counts ("1 photo"); the catalogue stays installed while the returned loader lives.
+ * The window's resources and fonts, and the catalogue of @p language (stored as the chosen
+ * one), or without it the English catalogue the program loads for its counts ("1 photo").
+ * The catalogue stays installed while the returned loader lives.
  */
-std::unique_ptr<TranslationLoader> prepareWindows();
+std::unique_ptr<TranslationLoader> prepareWindows(const QString &language = QString());
 /**
  * A folder that is the same on every refresh, so that the paths shown in a picture do not
  * change: /tmp/kestrix-demo/Survey 2024-05-17, emptied. removeSurveyFolder() takes it away.
