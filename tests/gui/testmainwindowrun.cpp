@@ -100,11 +100,8 @@ void TestMainWindowRun::cleanup()
 QStringList TestMainWindowRun::flight(int count, QString *timemarks)
 {
     const QString dir = m_dir.filePath(QStringLiteral("flight%1").arg(++m_flights));
-    QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(dir + "/photos", count, &rows);
     *timemarks = dir + "/timemarks.csv";
-    SyntheticFlight::writeTimemarks(*timemarks, rows, SyntheticFlight::Format::Semicolon);
-    return photos;
+    return SyntheticFlight::writeFlightFolder(dir, count);
 }
 
 void TestMainWindowRun::load(Fly *fly, const QStringList &photos, const QString &timemarks)
