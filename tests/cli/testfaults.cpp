@@ -383,10 +383,7 @@ void TestFaults::readOnlyOutputFolder()
     }
     const CliResult full = cli(runArgs(out), wrapper);
     const CliResult lines = cli(runArgs(out, {"--mode", "timemarks"}), wrapper);
-    m_env.insert("HOME", m_dir.filePath("child-home"));
-    m_env.insert("XDG_CONFIG_HOME", m_dir.filePath("child-config"));
-    m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
-    m_env.insert("TMPDIR", m_dir.filePath("child-tmp"));
+    m_env = CliProcess::isolatedEnvironment(m_dir.path());
     ::chmod(QFile::encodeName(m_dir.path()).constData(), 0700);
 
     // The run's marker is the first thing it makes in the folder.
