@@ -26,6 +26,7 @@
 #include <qcustomplot.h>
 
 using Ranges = QList<QPair<int, int>>;
+using PlotGestures::pixelOf;
 using PlotGestures::rangesOf;
 using PlotGestures::rowsOf;
 
@@ -35,12 +36,6 @@ namespace {
 QList<Line> strip(int count)
 {
     return SyntheticFlight::surveyLines(count, count);
-}
-
-QPoint pixelOf(QCustomPlot *plot, double east, double north)
-{
-    return QPoint(qRound(plot->xAxis->coordToPixel(east)),
-                  qRound(plot->yAxis->coordToPixel(north)));
 }
 
 template <typename T> T *child(QObject *parent, const char *name)

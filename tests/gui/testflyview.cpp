@@ -47,8 +47,7 @@ void clickRow(TableView *table, int row, Qt::KeyboardModifiers modifiers = Qt::N
 /// Pixel of row @p row of a straight strip north (10 m apart), moved @p dx across.
 QPoint pixelOfRow(QCustomPlot *plot, double row, int dx)
 {
-    return QPoint(qRound(plot->xAxis->coordToPixel(500000.0)) + dx,
-                  qRound(plot->yAxis->coordToPixel(6000000.0 + 10.0 * row)));
+    return PlotGestures::pixelOf(plot, 500000.0, 6000000.0 + 10.0 * row) + QPoint(dx, 0);
 }
 
 } // namespace
