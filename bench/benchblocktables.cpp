@@ -11,6 +11,7 @@
 #include "photos/photomodel.h"
 #include "plotgestures.h"
 #include "testenv.h"
+#include "unreadphotos.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,15 +44,10 @@ int main(int argc, char *argv[])
     fly.show();
     if (!QTest::qWaitForWindowExposed(&fly))
         return 1;
-    QStringList entries;
-    QList<Adj> adjs;
-    QList<QDateTime> dates;
+    const UnreadPhotos photos =
+        UnreadPhotos::make(QStringLiteral("/survey/2024-05-17/flight-1"), Rows);
     QList<Line> rows;
     for (int i = 0; i < Rows; ++i) {
-        entries.append(QStringLiteral("/survey/2024-05-17/flight-1/DJI_%1.JPG")
-                           .arg(i, 4, 10, QLatin1Char('0')));
-        adjs.append(Adj());
-        dates.append(QDateTime());
         Line line;
         line.date = QStringLiteral("2024/05/17 10:%1").arg(i);
         line.y = 6000000.0 + i;
@@ -76,7 +72,8 @@ int main(int argc, char *argv[])
     };
     out << Rows << " photos and rows, goal " << GoalMs << " ms per step\n";
     step("hand over photos and rows", [&] {
-        fly.fillFromSplit(rows, entries, adjs, dates, BlockColumns{1, 0, 0, 0}, QString());
+        fly.fillFromSplit(rows, photos.entries, photos.adjs, photos.dates, BlockColumns{1, 0, 0, 0},
+                          QString());
     });
     step("fit the columns", [&] { fly.autoResizeTable(); });
     double worstPage = 0;

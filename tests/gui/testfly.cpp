@@ -11,6 +11,7 @@
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "testfiles.h"
+#include "unreadphotos.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -394,14 +395,10 @@ void TestFly::refusedPhotosReported()
 
 void TestFly::fakeFlight(int count, int rows, const QList<int> &seconds)
 {
-    QStringList entries;
-    QList<Adj> adjs;
     QList<QDateTime> dates;
     QList<Line> lines;
     const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
     for (int i = 0; i < count; ++i) {
-        entries << QStringLiteral("/nowhere/DJI_%1.JPG").arg(i);
-        adjs << Adj();
         dates << start.addSecs(seconds.value(i, 2 * i));
         if (i < rows) {
             Line line;
@@ -409,9 +406,10 @@ void TestFly::fakeFlight(int count, int rows, const QList<int> &seconds)
             lines << line;
         }
     }
+    const UnreadPhotos photos = UnreadPhotos::make(QStringLiteral("/nowhere"), count, dates);
     // The date and the height and east accuracies come from the file; the north one does not.
-    QVERIFY(block()->fillFromSplit(lines, entries, adjs, dates, BlockColumns{1, 0, 7, 8},
-                                   QStringLiteral(";")));
+    QVERIFY(block()->fillFromSplit(lines, photos.entries, photos.adjs, photos.dates,
+                                   BlockColumns{1, 0, 7, 8}, QStringLiteral(";")));
 }
 
 void TestFly::splitMakesCheckedBlocks_data()
