@@ -22,12 +22,6 @@
 #include <QToolButton>
 #include <qcustomplot.h>
 
-namespace {
-
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
@@ -35,7 +29,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     TestEnv::isolate(dir);
     GuiResources::initialize();
-    qInstallMessageHandler(silence);
+    TestEnv::muteMessages();
     constexpr int Rows = 5000;
     constexpr double GoalMs = 250.0;
 

@@ -30,8 +30,6 @@
 
 namespace {
 
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 constexpr int TickMs = 5;
 constexpr double GoalMs = 100.0;
 
@@ -122,7 +120,7 @@ int main(int argc, char *argv[])
         Keys::OutputAutoCreate.write(s, false);
         Keys::OutputOpenDir.write(s, false);
     }
-    qInstallMessageHandler(silence);
+    TestEnv::muteMessages();
 
     const QStringList names{"read the photos", "take the timemark file", "run the three filters",
                             "quarantine what they found", "process photos and timemarks"};
