@@ -36,9 +36,14 @@ std::unique_ptr<TranslationLoader> prepareWindows(const QString &language)
 QString surveyFolder()
 {
     removeSurveyFolder();
-    const QString folder = QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
+    const QString folder = surveyFolderPath();
     QDir().mkpath(folder);
     return folder;
+}
+
+QString surveyFolderPath()
+{
+    return QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
 }
 
 void removeSurveyFolder()

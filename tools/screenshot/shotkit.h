@@ -29,6 +29,8 @@ std::unique_ptr<TranslationLoader> prepareWindows(const QString &language = QStr
  * change: /tmp/kestrix-demo/Survey 2024-05-17, emptied. removeSurveyFolder() takes it away.
  */
 QString surveyFolder();
+/// The path of surveyFolder(), left as it is.
+QString surveyFolderPath();
 void removeSurveyFolder();
 /**
  * Writes a straight flight of @p photos photos 320 x 240 and its timemark file into @p dir
