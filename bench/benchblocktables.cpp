@@ -11,6 +11,7 @@
 #include "photos/photomodel.h"
 #include "plotgestures.h"
 #include "testenv.h"
+#include "unreadphotos.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,12 +22,6 @@
 #include <QToolButton>
 #include <qcustomplot.h>
 
-namespace {
-
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
@@ -34,7 +29,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     TestEnv::isolate(dir);
     GuiResources::initialize();
-    qInstallMessageHandler(silence);
+    TestEnv::muteMessages();
     constexpr int Rows = 5000;
     constexpr double GoalMs = 250.0;
 
@@ -43,15 +38,10 @@ int main(int argc, char *argv[])
     fly.show();
     if (!QTest::qWaitForWindowExposed(&fly))
         return 1;
-    QStringList entries;
-    QList<Adj> adjs;
-    QList<QDateTime> dates;
+    const UnreadPhotos photos =
+        UnreadPhotos::make(QStringLiteral("/survey/2024-05-17/flight-1"), Rows);
     QList<Line> rows;
     for (int i = 0; i < Rows; ++i) {
-        entries.append(QStringLiteral("/survey/2024-05-17/flight-1/DJI_%1.JPG")
-                           .arg(i, 4, 10, QLatin1Char('0')));
-        adjs.append(Adj());
-        dates.append(QDateTime());
         Line line;
         line.date = QStringLiteral("2024/05/17 10:%1").arg(i);
         line.y = 6000000.0 + i;
@@ -76,7 +66,8 @@ int main(int argc, char *argv[])
     };
     out << Rows << " photos and rows, goal " << GoalMs << " ms per step\n";
     step("hand over photos and rows", [&] {
-        fly.fillFromSplit(rows, entries, adjs, dates, BlockColumns{1, 0, 0, 0}, QString());
+        fly.fillFromSplit(rows, photos.entries, photos.adjs, photos.dates, BlockColumns{1, 0, 0, 0},
+                          QString());
     });
     step("fit the columns", [&] { fly.autoResizeTable(); });
     double worstPage = 0;

@@ -32,8 +32,6 @@
 
 namespace {
 
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 // Processor time of all the process's threads: user and system, in ms.
 struct Cpu
 {
@@ -89,7 +87,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir settingsDir;
     TestEnv::isolate(settingsDir);
-    qInstallMessageHandler(silence);
+    TestEnv::muteMessages();
     {
         QSettings s;
         Keys::CoordinateUtmZone.write(s, 31); // so every geotag carries latitude and longitude

@@ -21,8 +21,6 @@
 
 namespace {
 
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 struct Reading
 {
     double ms = 0.0;    //!< wall-clock time
@@ -140,7 +138,7 @@ int main(int argc, char *argv[])
     }
 
     // The log handler's cost belongs to logging, not to reading.
-    qInstallMessageHandler(silence);
+    TestEnv::muteMessages();
     const bool haveExiftool = !QStandardPaths::findExecutable("exiftool").isEmpty();
     bool met = true;
     auto report = [&](const QString &what, const QStringList &entries) {

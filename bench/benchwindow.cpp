@@ -30,8 +30,6 @@
 
 namespace {
 
-void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 constexpr int TickMs = 5;
 constexpr double GoalMs = 100.0;
 
@@ -104,9 +102,8 @@ int main(int argc, char *argv[])
     }
 
     out << "writing " << count << " photos..." << Qt::endl;
-    QList<TimemarkRow> rows;
     const QString flight = dir.filePath(QStringLiteral("flight"));
-    const QStringList photos = SyntheticFlight::writeFlight(flight + "/photos", count, &rows);
+    const QStringList photos = SyntheticFlight::writeFlightFolder(flight, count);
     // Every 50th photo looks sideways and every 350th is shot too fast: the photo filter finds
     // them. On the straight line every other mark is less than 30 m from its neighbours: the
     // distance filter finds half the flight, the most fragmented selection there can be.
@@ -116,8 +113,6 @@ int main(int argc, char *argv[])
         spec.exposureTime = i % 350 == 0 ? QStringLiteral("1/4000") : QStringLiteral("1/500");
         SyntheticFlight::writePhoto(photos.at(i), spec);
     }
-    SyntheticFlight::writeTimemarks(flight + "/timemarks.csv", rows,
-                                    SyntheticFlight::Format::Semicolon);
     {
         QSettings s;
         SyntheticFlight::storeColumns(s);
@@ -125,7 +120,7 @@ int main(int argc, char *argv[])
         Keys::OutputAutoCreate.write(s, false);
         Keys::OutputOpenDir.write(s, false);
     }
-    qInstallMessageHandler(silence);
+    TestEnv::muteMessages();
 
     const QStringList names{"read the photos", "take the timemark file", "run the three filters",
                             "quarantine what they found", "process photos and timemarks"};

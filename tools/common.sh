@@ -45,3 +45,29 @@ kestrix_build() {
     fi
     cmake --build "$dir" -j "$jobs"
 }
+
+# kestrix_start_xvfb NUMBER SCREEN      e.g. kestrix_start_xvfb 23 1600x1000x24
+# Serves display :NUMBER with Xvfb unless a living server holds it already (a developer's own
+# Xvfb, used as it is), and waits until it takes clients. KESTRIX_XVFB_PID is the server started
+# here, for the caller to kill when done, or empty when none was.
+kestrix_start_xvfb() {
+    local socket="/tmp/.X11-unix/X$1" holder
+    KESTRIX_XVFB_PID=""
+    holder="$(tr -d ' ' 2>/dev/null <"/tmp/.X$1-lock" || true)"
+    if [ -n "$holder" ] && [ -d "/proc/$holder" ] && [ -S "$socket" ]; then
+        return 0
+    fi
+    # A socket left by a server that is gone would pass for the new one's below.
+    rm -f "$socket" 2>/dev/null || true
+    kestrix_install_packages xvfb
+    Xvfb ":$1" -screen 0 "$2" -nolisten tcp >/dev/null 2>&1 &
+    KESTRIX_XVFB_PID=$!
+    for _ in $(seq 50); do
+        [ -S "$socket" ] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start on :$1" >&2
+    kill "$KESTRIX_XVFB_PID" 2>/dev/null || true
+    KESTRIX_XVFB_PID=""
+    return 1
+}

@@ -30,12 +30,8 @@ if [ -z "${KESTRIX_SHOTS_ON_X:-}" ]; then
         KESTRIX_SHOTS_ON_X=1 exec xvfb-run -a -s "-screen 0 $screen" "$0" "$build"
     fi
     export DISPLAY=":$KESTRIX_DISPLAY"
-    # A display already served (a developer's own Xvfb) is used as it is.
-    if [ ! -S "/tmp/.X11-unix/X$KESTRIX_DISPLAY" ]; then
-        Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$KESTRIX_DISPLAY" ] && break; sleep 0.1; done
-    fi
+    kestrix_start_xvfb "$KESTRIX_DISPLAY" "$screen"
+    xvfb="$KESTRIX_XVFB_PID"
 fi
 export QT_QPA_PLATFORM=xcb
 # The drivers' own messages go to stderr; the program's log would drown them.

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -62,11 +61,7 @@ int main(int argc, char *argv[])
             qCCritical(lcCritical).noquote() << "The demo flight cannot be opened:" << error;
     }
 
-    // All are optional: a missing font only changes how tool tips and icons look. Open Sans
-    // is the free interface font the tool-tip style names.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fontawesome-4.7.0.ttf"));
+    GuiResources::loadFonts();
 
     qCDebug(lcInfo) << "Show MainWindow";
     window.show();

@@ -72,12 +72,7 @@ QString TestCli::flight(const QString &name, int count, QList<TimemarkRow> *rows
 {
     const QString dir = m_dir.filePath(name);
     QDir(dir).removeRecursively();
-    QList<TimemarkRow> generated;
-    SyntheticFlight::writeFlight(dir + "/photos", count, &generated);
-    SyntheticFlight::writeTimemarks(dir + "/timemarks.csv", generated,
-                                    SyntheticFlight::Format::Semicolon);
-    if (rows)
-        *rows = generated;
+    SyntheticFlight::writeFlightFolder(dir, count, rows);
     return dir;
 }
 

@@ -91,13 +91,10 @@ void TestFaults::initTestCase()
 
     // Large enough that a run takes a while and a few copies fill a small disk.
     m_flight = m_dir.filePath("flight");
-    QList<TimemarkRow> rows;
     PhotoSpec look;
     look.size = QSize(800, 600);
     look.noise = true;
-    QCOMPARE(SyntheticFlight::writeFlight(m_flight + "/photos", 60, &rows, look).size(), 60);
-    QVERIFY(SyntheticFlight::writeTimemarks(m_flight + "/timemarks.csv", rows,
-                                            SyntheticFlight::Format::Semicolon));
+    QCOMPARE(SyntheticFlight::writeFlightFolder(m_flight, 60, nullptr, look).size(), 60);
     m_sources = checksumOfTree(m_flight);
 
     m_reference = m_dir.filePath("reference");
@@ -386,10 +383,7 @@ void TestFaults::readOnlyOutputFolder()
     }
     const CliResult full = cli(runArgs(out), wrapper);
     const CliResult lines = cli(runArgs(out, {"--mode", "timemarks"}), wrapper);
-    m_env.insert("HOME", m_dir.filePath("child-home"));
-    m_env.insert("XDG_CONFIG_HOME", m_dir.filePath("child-config"));
-    m_env.insert("XDG_DATA_HOME", m_dir.filePath("child-data"));
-    m_env.insert("TMPDIR", m_dir.filePath("child-tmp"));
+    m_env = CliProcess::isolatedEnvironment(m_dir.path());
     ::chmod(QFile::encodeName(m_dir.path()).constData(), 0700);
 
     // The run's marker is the first thing it makes in the folder.
@@ -422,16 +416,11 @@ void TestFaults::outputFolders()
     const QString base = m_dir.filePath("folders");
     QDir(base).removeRecursively();
     QDir().mkpath(base);
-    QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(base + "/photos", 5, &rows);
-    SyntheticFlight::writeTimemarks(base + "/timemarks.csv", rows,
-                                    SyntheticFlight::Format::Semicolon);
+    const QStringList photos = SyntheticFlight::writeFlightFolder(base, 5);
     const QByteArray sources = checksumOfTree(base + "/photos");
     QString out = base + "/new/deeper";
     if (setup != "missing") {
-        QFile f(base + "/plain");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("the operator's notes");
+        QVERIFY(TestFiles::write(base + "/plain", "the operator's notes"));
         out = setup == "file" ? base + "/plain" : base + "/plain/sub";
     }
     const CliResult r = cli({"process", "--no-subdir", "--out", out, "--timemarks",

@@ -40,19 +40,12 @@ QStringList row(int i, bool degrees)
             "0.025"};
 }
 
-void writeText(const QString &path, const QByteArray &text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-}
-
-void writeRows(const QString &path, const QList<QStringList> &rows)
+bool writeRows(const QString &path, const QList<QStringList> &rows)
 {
     QByteArray text = "Date;Point;North;East;H;sdN;sdE;sdH\n";
     for (const QStringList &cells : rows)
         text += cells.join(';').toUtf8() + '\n';
-    writeText(path, text);
+    return TestFiles::write(path, text);
 }
 
 } // namespace
@@ -207,18 +200,19 @@ void TestHostileInput::refusedOrNamed()
         rows.removeLast();
         args << "--no-check";
     }
-    writeRows(timemarks, rows);
+    QVERIFY(writeRows(timemarks, rows));
 
     if (kind == "ecef") {
-        writeText(timemarks, "% program   : RTKPOST ver.2.4.3\n"
-                             "%  GPST                      x-ecef(m)      y-ecef(m)      "
-                             "z-ecef(m)   Q  ns\n"
-                             "2023/01/08 10:00:00.000   -481817.9432   5507212.2485   "
-                             "3170368.5142   5   8\n");
+        QVERIFY(TestFiles::write(timemarks,
+                                 "% program   : RTKPOST ver.2.4.3\n"
+                                 "%  GPST                      x-ecef(m)      y-ecef(m)      "
+                                 "z-ecef(m)   Q  ns\n"
+                                 "2023/01/08 10:00:00.000   -481817.9432   5507212.2485   "
+                                 "3170368.5142   5   8\n"));
     } else if (kind == "empty photo") {
-        writeText(photo(2), QByteArray());
+        QVERIFY(TestFiles::write(photo(2), QByteArray()));
     } else if (kind == "not jpeg") {
-        writeText(photo(2), "Date;North;East\n");
+        QVERIFY(TestFiles::write(photo(2), "Date;North;East\n"));
     } else if (kind == "fifo") {
         QFile::remove(photo(2));
         QVERIFY(::mkfifo(QFile::encodeName(photo(2)).constData(), 0600) == 0);
@@ -284,7 +278,7 @@ void TestHostileInput::readRight()
         if (degrees)
             rows.last()[3] = "180";
     }
-    writeRows(dir + "/tm.csv", rows);
+    QVERIFY(writeRows(dir + "/tm.csv", rows));
     QStringList args{"process", "--no-subdir", "--columns", "1,3,4,5,6,7,8", "--utm-zone", "33"};
     if (degrees)
         args << "--coords"
@@ -316,7 +310,7 @@ void TestHostileInput::flightAcrossTheAntimeridian()
         rows.last()[2] = "-16.5";
         rows.last()[3] = SyntheticFlight::number(lons.at(i), 9);
     }
-    writeRows(dir + "/tm.csv", rows);
+    QVERIFY(writeRows(dir + "/tm.csv", rows));
     const CliResult r =
         cli({"process", "--no-subdir", "--coords", "wgs84", "--columns", "1,3,4,5,6,7,8", "--out",
              dir + "/out", "--timemarks", dir + "/tm.csv", dir + "/photos"});
@@ -374,7 +368,7 @@ void TestHostileInput::secondRunIntoABusyFolder()
     QList<QStringList> rows;
     for (int i = 0; i < 3; ++i)
         rows << row(i, false);
-    writeRows(dir + "/tm.csv", rows);
+    QVERIFY(writeRows(dir + "/tm.csv", rows));
     const QString out = dir + "/out";
     QVERIFY(QDir().mkpath(out));
     const QStringList args{"process",       "--no-subdir",  "--no-check", "--columns",
@@ -406,7 +400,7 @@ void TestHostileInput::automaticFoldersInTheSameSecond()
     QList<QStringList> rows;
     for (int i = 0; i < 3; ++i)
         rows << row(i, false);
-    writeRows(dir + "/tm.csv", rows);
+    QVERIFY(writeRows(dir + "/tm.csv", rows));
     const QStringList args{"process",    "--subdir",    "--columns",     "1,3,4,5,6,7,8", "--out",
                            dir + "/out", "--timemarks", dir + "/tm.csv", dir + "/photos"};
     // Until both names are known: two runs that start in the same second make two folders.
@@ -442,7 +436,7 @@ void TestHostileInput::fifoInPlaceOfAPhoto()
     QList<QStringList> rows;
     for (int i = 0; i < count; ++i)
         rows << row(i, false);
-    writeRows(dir + "/tm.csv", rows);
+    QVERIFY(writeRows(dir + "/tm.csv", rows));
     const QString victim = dir + "/photos/DJI_0400.JPG";
     const QByteArray sources = checksumOfTree(dir + "/photos");
     std::unique_ptr<QProcess> p(

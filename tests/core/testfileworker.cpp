@@ -3,6 +3,7 @@
 #include "photos/photodate.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -290,16 +291,8 @@ void TestFileWorker::hostilePhotosAreNamed()
     const QString path = m_dir.filePath("h_" + kind + ".jpg");
     QFile::remove(path);
     QDir(path).removeRecursively();
-    const QByteArray bytes = [&] {
-        QFile f(good);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    auto write = [&](const QByteArray &content) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    };
+    const QByteArray bytes = TestFiles::readAll(good);
+    auto write = [&](const QByteArray &content) { QVERIFY(TestFiles::write(path, content)); };
     PhotoSpec spec;
     if (kind == "empty") {
         write(QByteArray());

@@ -1,5 +1,6 @@
 #include "app/languagelist.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,11 +49,8 @@ void TestLanguageList::onlyLanguagesWithCatalogue()
     QTemporaryDir folder;
     for (const char *name : {"de.qm", "ru.qm"})
         QVERIFY(QFile::copy(built, folder.filePath(name)));
-    if (!conf.isNull()) {
-        QFile file(folder.filePath("translations.conf"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(conf);
-    }
+    if (!conf.isNull())
+        QVERIFY(TestFiles::write(folder.filePath("translations.conf"), conf));
     QStringList found;
     for (const LanguageList::Language &language : LanguageList::read(folder.path())) {
         found << language.name + '=' + language.code;

@@ -156,10 +156,7 @@ void TestPhotoTagTable::sectionsAndConversions()
 void TestPhotoTagTable::unreadableFileKeepsFileProperties()
 {
     const QString path = m_dir.filePath(QStringLiteral("broken.jpg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a photo at all");
-    file.close();
+    QVERIFY(TestFiles::write(path, "not a photo at all"));
     LogCapture log;
     QString error;
     const QList<PhotoTagRow> rows = PhotoTagTable::build(path, &error);

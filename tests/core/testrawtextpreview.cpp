@@ -1,4 +1,5 @@
 #include "testenv.h"
+#include "testfiles.h"
 #include "timemarks/rawtextpreview.h"
 
 #include <QFile>
@@ -61,11 +62,8 @@ void TestRawTextPreview::preview()
     QFETCH(QString, ends);
     QFETCH(int, maxLength);
     const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
-    if (!bytes.isNull()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    if (!bytes.isNull())
+        QVERIFY(TestFiles::write(path, bytes));
     const QString text = RawTextPreview::read(path);
     QVERIFY2(text.startsWith(starts), qPrintable(text.left(80)));
     QVERIFY2(text.endsWith(ends), qPrintable(text.right(120)));

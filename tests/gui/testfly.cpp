@@ -1,6 +1,7 @@
 #include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/tableview.h"
@@ -9,6 +10,8 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
+#include "unreadphotos.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -307,9 +310,7 @@ void TestFly::tablesShowTheirColumns()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QList<Line> lines;
     const QStringList photos = flight(20, &lines);
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QVERIFY(added.wait(10000));
+    QVERIFY(BlockFill::addPhotos(fly, photos));
     fly->data()->addTimemarks(lines, false);
     fly->setMetaColumns(1, 1, 1, 1);
     const QList<int> before = fly->findChild<QSplitter *>()->sizes();
@@ -347,9 +348,8 @@ void TestFly::refusedPhotosReported()
     QVERIFY(dir.mkpath(QStringLiteral(".")));
     QList<Line> lines;
     const QString good = flight(1, &lines).first();
-    QFile goodFile(good);
-    QVERIFY(goodFile.open(QIODevice::ReadOnly));
-    const QByteArray jpeg = goodFile.readAll();
+    const QByteArray jpeg = TestFiles::readAll(good);
+    QVERIFY(!jpeg.isEmpty());
     PhotoSpec bare;
     bare.pitch.reset();
     QVERIFY(SyntheticFlight::writePhoto(dir.filePath(QStringLiteral("bare <1>.jpg")), bare));
@@ -373,8 +373,7 @@ void TestFly::refusedPhotosReported()
         } else if (content == "fifo") {
             QVERIFY(::mkfifo(QFile::encodeName(name), 0600) == 0);
         } else if (!content.isNull()) {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            QVERIFY(TestFiles::write(name, content));
         }
     }
     if (withGood) {
@@ -396,14 +395,10 @@ void TestFly::refusedPhotosReported()
 
 void TestFly::fakeFlight(int count, int rows, const QList<int> &seconds)
 {
-    QStringList entries;
-    QList<Adj> adjs;
     QList<QDateTime> dates;
     QList<Line> lines;
     const QDateTime start(QDate(2024, 5, 17), QTime(10, 0, 0));
     for (int i = 0; i < count; ++i) {
-        entries << QStringLiteral("/nowhere/DJI_%1.JPG").arg(i);
-        adjs << Adj();
         dates << start.addSecs(seconds.value(i, 2 * i));
         if (i < rows) {
             Line line;
@@ -411,9 +406,10 @@ void TestFly::fakeFlight(int count, int rows, const QList<int> &seconds)
             lines << line;
         }
     }
+    const UnreadPhotos photos = UnreadPhotos::make(QStringLiteral("/nowhere"), count, dates);
     // The date and the height and east accuracies come from the file; the north one does not.
-    QVERIFY(block()->fillFromSplit(lines, entries, adjs, dates, BlockColumns{1, 0, 7, 8},
-                                   QStringLiteral(";")));
+    QVERIFY(block()->fillFromSplit(lines, photos.entries, photos.adjs, photos.dates,
+                                   BlockColumns{1, 0, 7, 8}, QStringLiteral(";")));
 }
 
 void TestFly::splitMakesCheckedBlocks_data()

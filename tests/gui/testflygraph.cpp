@@ -12,6 +12,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "unreadphotos.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,6 +27,7 @@
 #include <qcustomplot.h>
 
 using Ranges = QList<QPair<int, int>>;
+using PlotGestures::pixelOf;
 using PlotGestures::rangesOf;
 using PlotGestures::rowsOf;
 
@@ -35,12 +37,6 @@ namespace {
 QList<Line> strip(int count)
 {
     return SyntheticFlight::surveyLines(count, count);
-}
-
-QPoint pixelOf(QCustomPlot *plot, double east, double north)
-{
-    return QPoint(qRound(plot->xAxis->coordToPixel(east)),
-                  qRound(plot->yAxis->coordToPixel(north)));
 }
 
 template <typename T> T *child(QObject *parent, const char *name)
@@ -426,15 +422,11 @@ void TestFlyGraph::filterThenQuarantineThroughBlock()
     GeoCalc geo(true);
     FlyData fly(1, &geo);
     const int count = 12;
-    QStringList photos;
-    QList<Adj> adjs;
     QList<QDateTime> dates;
-    for (int i = 0; i < count; ++i) {
-        photos << m_dir.filePath(QStringLiteral("p%1.jpg").arg(i));
-        adjs << Adj{};
+    for (int i = 0; i < count; ++i)
         dates << QDateTime(QDate(2024, 5, 17), QTime(10, 0, i));
-    }
-    fly.photos()->appendPhotos(photos, adjs, dates);
+    const UnreadPhotos photos = UnreadPhotos::make(m_dir.path(), count, dates);
+    fly.photos()->appendPhotos(photos.entries, photos.adjs, photos.dates);
     fly.timemarks()->appendRows(strip(count));
     fly.updateLabels();
     FlyGraph graph(1);

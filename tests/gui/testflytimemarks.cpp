@@ -1,5 +1,6 @@
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/dialogonadd.h"
 #include "blocks/fly.h"
@@ -11,6 +12,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 #include "timemarks/opentimemarkdialog.h"
 #include "timemarks/timemarkimport.h"
 
@@ -146,8 +148,7 @@ QString TestFlyTimemarks::marks(const QString &name, int rows, double north, boo
                 ";" + n + ";" + (degrees ? "25.0" : "500000.0") + ";100.0;0.01;0.02;0.03\n";
     }
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    if (!TestFiles::write(path, text))
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
@@ -395,9 +396,7 @@ void TestFlyTimemarks::photoShownInViewer()
     QList<TimemarkRow> rows;
     const QStringList photos =
         SyntheticFlight::writeFlight(m_dir.filePath(QStringLiteral("viewed")), 2, &rows);
-    QSignalSpy added(block()->data()->photos(), &PhotoModel::photosAdded);
-    block()->addPhotoEntries(photos);
-    QVERIFY(added.wait(10000));
+    QVERIFY(BlockFill::addPhotos(block(), photos));
     TableView *table = block()->tablePhotos();
     const QModelIndex second = table->model()->index(1, 0);
     table->setCurrentIndex(second);

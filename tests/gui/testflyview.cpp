@@ -10,6 +10,7 @@
 #include "scriptedprompts.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "unreadphotos.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -47,8 +48,7 @@ void clickRow(TableView *table, int row, Qt::KeyboardModifiers modifiers = Qt::N
 /// Pixel of row @p row of a straight strip north (10 m apart), moved @p dx across.
 QPoint pixelOfRow(QCustomPlot *plot, double row, int dx)
 {
-    return QPoint(qRound(plot->xAxis->coordToPixel(500000.0)) + dx,
-                  qRound(plot->yAxis->coordToPixel(6000000.0 + 10.0 * row)));
+    return PlotGestures::pixelOf(plot, 500000.0, 6000000.0 + 10.0 * row) + QPoint(dx, 0);
 }
 
 } // namespace
@@ -110,16 +110,12 @@ Fly *TestFlyView::filledBlock(int index, int count)
     while (m_window->blocks().size() <= index)
         m_window->on_btn_addFly_clicked();
     Fly *block = m_window->blocks().at(index);
-    QStringList photos;
-    QList<Adj> adjs;
     QList<QDateTime> dates;
-    for (int i = 0; i < count; ++i) {
-        photos << m_dir.filePath(QStringLiteral("DJI_%1.JPG").arg(i));
-        adjs << Adj{};
+    for (int i = 0; i < count; ++i)
         dates << QDateTime(QDate(2024, 5, 17), QTime(10, 0).addSecs(2 * i));
-    }
-    block->fillFromSplit(SyntheticFlight::surveyLines(count, count), photos, adjs, dates,
-                         BlockColumns{1, 0, 0, 0}, QString());
+    const UnreadPhotos photos = UnreadPhotos::make(m_dir.path(), count, dates);
+    block->fillFromSplit(SyntheticFlight::surveyLines(count, count), photos.entries, photos.adjs,
+                         photos.dates, BlockColumns{1, 0, 0, 0}, QString());
     return block;
 }
 

@@ -12,6 +12,7 @@
 #include "settings/settingskeys.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "unreadphotos.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -160,17 +161,12 @@ void TestMainWindow::maximisedStoredAsStateOne()
 void TestMainWindow::fill(Fly *fly, int count)
 {
     // Entries need not exist for the checks; the deleted-file check is paused by the caller.
-    QStringList entries;
-    QList<Adj> adjs;
-    QList<QDateTime> dates;
+    const UnreadPhotos photos = UnreadPhotos::make(QStringLiteral("/nowhere"), count);
     QList<Line> rows;
-    for (int i = 0; i < count; ++i) {
-        entries.append(QStringLiteral("/nowhere/DJI_%1.JPG").arg(i));
-        adjs.append(Adj());
-        dates.append(QDateTime());
+    for (int i = 0; i < count; ++i)
         rows.append(Line());
-    }
-    QVERIFY(fly->fillFromSplit(rows, entries, adjs, dates, BlockColumns(), QString()));
+    QVERIFY(fly->fillFromSplit(rows, photos.entries, photos.adjs, photos.dates, BlockColumns(),
+                               QString()));
 }
 
 void TestMainWindow::closingRenumbersBlocks()

@@ -2,6 +2,7 @@
 #include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/tableview.h"
 #include "cliprocess.h"
@@ -13,7 +14,6 @@
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "testfiles.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QImage>
 #include <QLabel>
@@ -76,11 +76,7 @@ void TestMainWindowRun::init()
     QSettings settings;
     settings.clear();
     // What `kestrix-cli process --no-subdir --columns 1,3,4,5,6,7,8 --utm-zone 33` sets.
-    const QList<std::pair<const SettingKey<int> *, int>> columns{
-        {&Keys::MetaPosDate, 1}, {&Keys::MetaPosX, 3},  {&Keys::MetaPosY, 4}, {&Keys::MetaPosZ, 5},
-        {&Keys::MetaPosSx, 6},   {&Keys::MetaPosSy, 7}, {&Keys::MetaPosSz, 8}};
-    for (const auto &c : columns)
-        c.first->write(settings, c.second);
+    SyntheticFlight::storeColumns(settings);
     Keys::CoordinateUtmZone.write(settings, 33);
     Keys::OutputAutoCreate.write(settings, false);
     m_out = std::make_unique<QTemporaryDir>(m_dir.filePath(QStringLiteral("out-XXXXXX")));
@@ -104,20 +100,13 @@ void TestMainWindowRun::cleanup()
 QStringList TestMainWindowRun::flight(int count, QString *timemarks)
 {
     const QString dir = m_dir.filePath(QStringLiteral("flight%1").arg(++m_flights));
-    QList<TimemarkRow> rows;
-    const QStringList photos = SyntheticFlight::writeFlight(dir + "/photos", count, &rows);
     *timemarks = dir + "/timemarks.csv";
-    SyntheticFlight::writeTimemarks(*timemarks, rows, SyntheticFlight::Format::Semicolon);
-    return photos;
+    return SyntheticFlight::writeFlightFolder(dir, count);
 }
 
 void TestMainWindowRun::load(Fly *fly, const QStringList &photos, const QString &timemarks)
 {
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QVERIFY(added.wait(10000));
-    QString error;
-    QVERIFY2(TimemarkImport::intoBlock(fly->data(), timemarks, false, &error), qPrintable(error));
+    QVERIFY(BlockFill::fill(fly, photos, timemarks));
 }
 
 void TestMainWindowRun::runToTheEnd()
@@ -227,10 +216,7 @@ void TestMainWindowRun::checksBeforeTheRun()
 void TestMainWindowRun::existingCoordinateFileStopsTheRun()
 {
     m_window->enableNoCheck(); // the folder is not empty
-    QFile existing(output() + "/fileData.txt");
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.write("kept\n");
-    existing.close();
+    QVERIFY(TestFiles::write(output() + "/fileData.txt", "kept\n"));
     QString timemarks;
     load(m_window->blocks().first(), flight(2, &timemarks), timemarks);
     runToTheEnd();

@@ -1,5 +1,6 @@
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "photos/photomodel.h"
@@ -7,7 +8,6 @@
 #include "scriptedprompts.h"
 #include "syntheticflight.h"
 #include "testenv.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -94,12 +94,7 @@ void TestMainWindowSettings::blocksFollowTheDialog()
         dir + "/t.csv", {{"2024/05/17 10:00:00", 6000000.0, 500000.0, 100.0, 0.01, 0.01, 0.01}},
         SyntheticFlight::Format::Semicolon));
     Fly *fly = window.blocks().first();
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries({dir + "/p.jpg"});
-    QVERIFY(added.wait(10000));
-    QString error;
-    QVERIFY2(TimemarkImport::intoBlock(fly->data(), dir + "/t.csv", false, &error),
-             qPrintable(error));
+    QVERIFY(BlockFill::fill(fly, {dir + "/p.jpg"}, dir + "/t.csv"));
     if (blocks == 2)
         window.on_btn_addFly_clicked();
 

@@ -3,6 +3,7 @@
 #include "scriptedprompts.h"
 #include "settings/settingskeys.h"
 #include "testenv.h"
+#include "testfiles.h"
 #include "timemarks/lineconversionreport.h"
 #include "timemarks/opentimemarkdialog.h"
 #include "timemarks/openttimemarktablemodel.h"
@@ -130,10 +131,7 @@ void TestOpenTimeMarkDialog::cleanup()
 QString TestOpenTimeMarkDialog::write(const QString &name, const QByteArray &bytes)
 {
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
+    return TestFiles::write(path, bytes) ? path : QString();
 }
 
 void TestOpenTimeMarkDialog::startState()
@@ -265,10 +263,8 @@ void TestOpenTimeMarkDialog::geometryKept()
 void TestOpenTimeMarkDialog::filterOffListsEveryFile()
 {
     QTemporaryDir dir;
-    for (const char *name : {"a.txt", "b.csv", "c.pos", "d.jpg", "e.doc"}) {
-        QFile file(dir.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    for (const char *name : {"a.txt", "b.csv", "c.pos", "d.jpg", "e.doc"})
+        QVERIFY(TestFiles::write(dir.filePath(QLatin1String(name)), QByteArray()));
     Keys::LastDir.write(*m_settings, dir.path());
     OpenTimeMarkDialog dialog(nullptr);
     const auto *files = dialog.findChild<QFileSystemModel *>();

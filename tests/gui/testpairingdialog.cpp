@@ -1,6 +1,7 @@
 #include "app/customtoolbutton.h"
 #include "app/guiresources.h"
 #include "app/mainwindow.h"
+#include "blockfill.h"
 #include "blocks/customtablemodel.h"
 #include "blocks/fly.h"
 #include "blocks/pairingdialog.h"
@@ -11,7 +12,6 @@
 #include "syntheticflight.h"
 #include "testenv.h"
 #include "testfiles.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -123,13 +123,8 @@ QStringList TestPairingDialog::load(FlightTiming timing, TimedFlight *truth)
     const QString dir = m_dir.filePath(QStringLiteral("flight%1").arg(++m_flights));
     const QStringList photos = SyntheticFlight::writeTimedFlight(
         dir, timing, SyntheticFlight::Format::Semicolon, false, PhotoSpec(), truth);
-    QSignalSpy added(block()->data()->photos(), &PhotoModel::photosAdded);
-    block()->addPhotoEntries(photos);
-    if (!added.wait(10000))
-        qFatal("photos not read");
-    QString error;
-    if (!TimemarkImport::intoBlock(block()->data(), dir + "/timemarks.csv", false, &error))
-        qFatal("%s", qPrintable(error));
+    if (!BlockFill::fill(block(), photos, dir + "/timemarks.csv"))
+        qFatal("the flight could not be loaded");
     return photos;
 }
 

@@ -5,6 +5,7 @@
 #include "settings/settingsdialog.h"
 #include "settings/settingskeys.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -67,9 +68,8 @@ void TestSettingsDialog::initTestCase()
     QVERIFY(QDir().mkpath(m_translations));
     QVERIFY(QFile::copy(QStringLiteral(KESTRIX_TEST_CATALOGUES_DIR) + "/restart_de.qm",
                         m_translations + "/de.qm"));
-    QFile conf(m_translations + "/translations.conf");
-    QVERIFY(conf.open(QIODevice::WriteOnly));
-    conf.write("# name=code\nDeutsch=de\nFrançais=fr\n");
+    QVERIFY(TestFiles::write(m_translations + "/translations.conf",
+                             "# name=code\nDeutsch=de\nFrançais=fr\n"));
 }
 
 void TestSettingsDialog::init()

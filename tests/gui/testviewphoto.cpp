@@ -3,6 +3,7 @@
 #include "photos/viewphoto.h"
 #include "syntheticflight.h"
 #include "testenv.h"
+#include "testfiles.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -110,10 +111,7 @@ void TestViewPhoto::resizesGiveOneSmoothRescale()
 void TestViewPhoto::unreadablePhotoKeepsWindowUsable()
 {
     const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("no photo");
-    file.close();
+    QVERIFY(TestFiles::write(broken, "no photo"));
     ViewPhoto viewer;
     viewer.show();
     LogCapture log;

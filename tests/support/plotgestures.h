@@ -21,6 +21,13 @@ inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseB
     QApplication::sendEvent(widget, &event);
 }
 
+/// The plot pixel nearest to the map position (@p east, @p north).
+inline QPoint pixelOf(const QCustomPlot *plot, double east, double north)
+{
+    return QPoint(qRound(plot->xAxis->coordToPixel(east)),
+                  qRound(plot->yAxis->coordToPixel(north)));
+}
+
 /// Drags with the left button from @p from to @p to over their middle.
 inline void drag(QWidget *widget, QPoint from, QPoint to)
 {

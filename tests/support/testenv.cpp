@@ -19,6 +19,8 @@ void dropOffscreenFades(QtMsgType type, const QMessageLogContext &context, const
         g_previousHandler(type, context, text);
 }
 
+void dropAll(QtMsgType, const QMessageLogContext &, const QString &) {}
+
 } // namespace
 
 void TestEnv::isolate(const QTemporaryDir &dir)
@@ -39,6 +41,11 @@ void TestEnv::muteOffscreenFades()
     // A second call must not make the filter its own predecessor.
     if (previous != dropOffscreenFades)
         g_previousHandler = previous;
+}
+
+void TestEnv::muteMessages()
+{
+    qInstallMessageHandler(dropAll);
 }
 
 QString TestEnv::testDataDir()

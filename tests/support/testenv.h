@@ -16,6 +16,8 @@ public:
     /// Drops the warning the offscreen platform gives at every opacity step of a bubble's
     /// fade; every other message still reaches the handler installed before.
     static void muteOffscreenFades();
+    /// Drops every message from here on: a benchmark times its work, not the logging of it.
+    static void muteMessages();
     /// The real-world sample folder ($KESTRIX_TESTDATA_DIR when set), or an empty string when
     /// it is absent.
     static QString testDataDir();

@@ -13,6 +13,12 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
 QByteArray checksum(const QStringList &paths)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);

@@ -9,6 +9,8 @@ namespace TestFiles {
 
 /// The file's bytes; empty when it cannot be read.
 QByteArray readAll(const QString &path);
+/// Writes @p bytes as the whole file at @p path; false when not every byte got there.
+bool write(const QString &path, const QByteArray &bytes);
 /// One hash over the contents of @p paths, in the order given.
 QByteArray checksum(const QStringList &paths);
 /// One hash over every file below @p dir: names and contents, hidden files included.

@@ -100,8 +100,7 @@ int showSettings(const QString &general, const QString &antenna)
     // The folder the other pictures show, instead of the home folder of whoever refreshes them.
     {
         QSettings settings;
-        Keys::OutputDir.write(settings,
-                              QStringLiteral("/tmp/kestrix-demo/Survey 2024-05-17/output"));
+        Keys::OutputDir.write(settings, ShotKit::surveyFolderPath() + QStringLiteral("/output"));
     }
     SettingsDialog dialog{QString()};
     dialog.move(0, 0);

@@ -6,10 +6,9 @@
 
 #include "app/aboutwindow.h"
 #include "app/appinfo.h"
-#include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
-#include "app/translationloader.h"
+#include "blockfill.h"
 #include "blocks/dialogonadd.h"
 #include "blocks/fly.h"
 #include "geo/geocalc.h"
@@ -21,7 +20,6 @@
 #include "shotkit.h"
 #include "testenv.h"
 #include "timemarks/opentimemarkdialog.h"
-#include "timemarks/timemarkimport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -331,13 +329,8 @@ Fly *timedBlock(MainWindow &window, const QString &dir, const FlightTiming &timi
         window.on_btn_addFly_clicked();
         fly = window.blocks().last();
     }
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    QString error;
-    if (photos.isEmpty() || !added.wait(30000) ||
-        !TimemarkImport::intoBlock(fly->data(), dir + QStringLiteral("/timemarks.csv"), false,
-                                   &error)) {
-        std::fprintf(stderr, "the timed flight could not be read: %s\n", qPrintable(error));
+    if (photos.isEmpty() || !BlockFill::fill(fly, photos, dir + QStringLiteral("/timemarks.csv"))) {
+        std::fprintf(stderr, "the timed flight could not be read\n");
         ++g_failures;
     }
     return fly;
@@ -474,15 +467,11 @@ int main(int argc, char *argv[])
     TestEnv::isolate(work);
     {
         QSettings settings;
-        Keys::Translation.write(settings, parser.value(QStringLiteral("language")));
         Keys::OutputDir.write(settings, work.filePath(QStringLiteral("output")));
         Keys::OutputAutoOutAsInp.write(settings, false);
     }
     QDir().mkpath(work.filePath(QStringLiteral("output")));
-    TranslationLoader translations;
-    translations.install();
-    GuiResources::initialize();
-    ShotKit::loadFonts();
+    const auto translations = ShotKit::prepareWindows(parser.value(QStringLiteral("language")));
 
     MainWindow window;
     window.move(0, 0);

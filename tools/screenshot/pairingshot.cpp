@@ -10,6 +10,7 @@
 
 #include "app/mainwindow.h"
 #include "app/userprompts.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
 #include "blocks/pairingdialog.h"
@@ -135,7 +136,7 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     Fly *fly = window.blocks().first();
-    if (!ShotKit::fill(fly, photos, flight + "/timemarks.csv"))
+    if (!BlockFill::fill(fly, photos, flight + "/timemarks.csv"))
         return 1;
     QTest::qWait(300);
 
@@ -169,7 +170,7 @@ int main(int argc, char *argv[])
     const QStringList secondPhotos =
         SyntheticFlight::writeTimedFlight(second, lost, SyntheticFlight::Format::Semicolon);
     window.on_btn_addFly_clicked();
-    if (!ShotKit::fill(window.blocks().last(), secondPhotos, second + "/timemarks.csv"))
+    if (!BlockFill::fill(window.blocks().last(), secondPhotos, second + "/timemarks.csv"))
         return 1;
     prompts->questionShot = out.filePath(QStringLiteral("pairing-warning.png"));
     window.on_fullProcessing();

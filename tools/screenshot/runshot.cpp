@@ -9,11 +9,10 @@
 // run-stopping.png (the window closed during a run, waiting for the job).
 
 #include "app/customtoolbutton.h"
-#include "app/guiresources.h"
 #include "app/logwindow.h"
 #include "app/mainwindow.h"
-#include "app/translationloader.h"
 #include "app/userprompts.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
 #include "photos/photomodel.h"
@@ -72,16 +71,9 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     TestEnv::isolate(work);
     // The run in another language, for reviewing a catalogue.
-    TranslationLoader translations;
-    if (argc >= 4 && qstrcmp(argv[2], "--language") == 0) {
-        QSettings settings;
-        Keys::Translation.write(settings, QString::fromLatin1(argv[3]));
-        translations.install();
-    } else {
-        translations.installEnglish();
-    }
-    GuiResources::initialize();
-    ShotKit::loadFonts();
+    const auto translations = ShotKit::prepareWindows(
+        argc >= 4 && qstrcmp(argv[2], "--language") == 0 ? QString::fromLatin1(argv[3])
+                                                         : QString());
     const QString survey = ShotKit::surveyFolder();
     // Shots a little irregular, in lines with turns, as flown: the check before the run can
     // then tell that photos and rows pair by time.
@@ -109,7 +101,7 @@ int main(int argc, char *argv[])
     window.resize(1300, 700);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window) ||
-        !ShotKit::fill(window.blocks().first(), photos, timemarks)) {
+        !BlockFill::fill(window.blocks().first(), photos, timemarks)) {
         std::fprintf(stderr, "the synthetic flight could not be read\n");
         return 1;
     }

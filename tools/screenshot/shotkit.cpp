@@ -2,71 +2,53 @@
 
 #include "app/guiresources.h"
 #include "app/translationloader.h"
+#include "blockfill.h"
 #include "blocks/fly.h"
 #include "blocks/flydata.h"
-#include "photos/photomodel.h"
-#include "timemarks/timemarkimport.h"
+#include "settings/settingskeys.h"
 
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QSignalSpy>
+#include <QSettings>
 
 #include <cstdio>
 
 namespace ShotKit {
 
-void loadFonts()
+std::unique_ptr<TranslationLoader> prepareWindows(const QString &language)
 {
-    for (const char *font : {":/fonts/OpenSans-Regular.ttf", ":/fonts/OpenSans-Bold.ttf",
-                             ":/fonts/fontawesome-4.7.0.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(font));
-}
-
-std::unique_ptr<TranslationLoader> prepareWindows()
-{
-    GuiResources::initialize();
-    loadFonts();
-    auto english = std::make_unique<TranslationLoader>();
-    english->installEnglish();
-    return english;
+    auto translations = std::make_unique<TranslationLoader>();
+    if (language.isEmpty()) {
+        translations->installEnglish();
+    } else {
+        QSettings settings;
+        Keys::Translation.write(settings, language);
+        settings.sync();
+        translations->install();
+    }
+    GuiResources::loadFonts();
+    return translations;
 }
 
 QString surveyFolder()
 {
     removeSurveyFolder();
-    const QString folder = QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
+    const QString folder = surveyFolderPath();
     QDir().mkpath(folder);
     return folder;
+}
+
+QString surveyFolderPath()
+{
+    return QDir::temp().filePath(QStringLiteral("kestrix-demo/Survey 2024-05-17"));
 }
 
 void removeSurveyFolder()
 {
     QDir(QDir::temp().filePath(QStringLiteral("kestrix-demo"))).removeRecursively();
-}
-
-bool addPhotos(Fly *fly, const QStringList &photos)
-{
-    QSignalSpy added(fly->data()->photos(), &PhotoModel::photosAdded);
-    fly->addPhotoEntries(photos);
-    if (added.wait(30000))
-        return true;
-    std::fprintf(stderr, "the photos were not read in time\n");
-    return false;
-}
-
-bool fill(Fly *fly, const QStringList &photos, const QString &timemarks)
-{
-    if (!addPhotos(fly, photos))
-        return false;
-    QString error;
-    if (TimemarkImport::intoBlock(fly->data(), timemarks, false, &error))
-        return true;
-    std::fprintf(stderr, "cannot import %s: %s\n", qPrintable(timemarks), qPrintable(error));
-    return false;
 }
 
 bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey, QStringList *files)
@@ -81,7 +63,7 @@ bool fillBlock(Fly *fly, const QString &dir, int photos, int rows, bool survey, 
     }
     if (files)
         *files = written;
-    if (!addPhotos(fly, written))
+    if (!BlockFill::addPhotos(fly, written))
         return false;
     QList<Line> lines = SyntheticFlight::lines(marks).mid(0, rows);
     if (survey) {

@@ -18,23 +18,20 @@ class QRect;
 /// flight, and pictures written or grabbed from the screen.
 namespace ShotKit {
 
-/// The fonts the program embeds (Open Sans, Font Awesome), as the window uses them.
-void loadFonts();
 /**
- * The window's resources and fonts, and the English catalogue the program loads for its
- * counts ("1 photo"); the catalogue stays installed while the returned loader lives.
+ * The window's resources and fonts, and the catalogue of @p language (stored as the chosen
+ * one), or without it the English catalogue the program loads for its counts ("1 photo").
+ * The catalogue stays installed while the returned loader lives.
  */
-std::unique_ptr<TranslationLoader> prepareWindows();
+std::unique_ptr<TranslationLoader> prepareWindows(const QString &language = QString());
 /**
  * A folder that is the same on every refresh, so that the paths shown in a picture do not
  * change: /tmp/kestrix-demo/Survey 2024-05-17, emptied. removeSurveyFolder() takes it away.
  */
 QString surveyFolder();
+/// The path of surveyFolder(), left as it is.
+QString surveyFolderPath();
 void removeSurveyFolder();
-/// Adds @p photos to @p fly and waits until the reader has taken them; false after 30 s.
-bool addPhotos(Fly *fly, const QStringList &photos);
-/// addPhotos(), then the timemark file @p timemarks imported as the window imports it.
-bool fill(Fly *fly, const QStringList &photos, const QString &timemarks);
 /**
  * Writes a straight flight of @p photos photos 320 x 240 and its timemark file into @p dir
  * and gives @p fly the photos and the first @p rows rows (fewer rows than photos: a receiver

@@ -273,6 +273,19 @@ QStringList SyntheticFlight::writeFlight(const QString &dir, int count, QList<Ti
     return paths;
 }
 
+QStringList SyntheticFlight::writeFlightFolder(const QString &dir, int count,
+                                               QList<TimemarkRow> *rows, const PhotoSpec &look)
+{
+    QList<TimemarkRow> written;
+    const QStringList photos = writeFlight(dir + QStringLiteral("/photos"), count, &written, look);
+    if (photos.size() != count ||
+        !writeTimemarks(dir + QStringLiteral("/timemarks.csv"), written, Format::Semicolon))
+        return {};
+    if (rows)
+        *rows = written;
+    return photos;
+}
+
 QByteArray TimedFlight::truthJson() const
 {
     QJsonObject truth;

@@ -120,6 +120,14 @@ public:
     /// seed are replaced per photo.
     static QStringList writeFlight(const QString &dir, int count, QList<TimemarkRow> *rows,
                                    const PhotoSpec &look);
+    /**
+     * The folder an operator brings home from that flight: the photos in DIR/photos and the
+     * rows in DIR/timemarks.csv with semicolons; the rows also go to @p rows when given.
+     * Returns the photo paths; empty when a file could not be written.
+     */
+    static QStringList writeFlightFolder(const QString &dir, int count,
+                                         QList<TimemarkRow> *rows = nullptr,
+                                         const PhotoSpec &look = PhotoSpec());
 
     /// @p rows as a block holds them: north in y, east in x, the accuracies beside them.
     static QList<Line> lines(const QList<TimemarkRow> &rows);

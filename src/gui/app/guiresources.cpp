@@ -1,5 +1,7 @@
 #include "app/guiresources.h"
 
+#include <QFontDatabase>
+#include <QString>
 #include <QtGlobal>
 
 #include <mutex>
@@ -15,4 +17,13 @@ void GuiResources::initialize()
         Q_INIT_RESOURCE(settings);
         Q_INIT_RESOURCE(timemarks);
     });
+}
+
+void GuiResources::loadFonts()
+{
+    initialize();
+    // Open Sans is the free interface font the tool-tip style names.
+    for (const char *font : {":/fonts/OpenSans-Regular.ttf", ":/fonts/OpenSans-Bold.ttf",
+                             ":/fonts/fontawesome-4.7.0.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(font));
 }

@@ -9,4 +9,7 @@ class GuiResources
 {
 public:
     static void initialize();
+    /// Registers the embedded fonts (Open Sans, Font Awesome) with the font database, after
+    /// initialize(). A font that fails only changes how tool tips and icons look.
+    static void loadFonts();
 };
